@@ -1,0 +1,22 @@
+# Compiler settings shared by every target of the project.
+add_library(qv_options INTERFACE)
+
+if(MSVC)
+    target_compile_options(qv_options INTERFACE /W4 /utf-8 /permissive-)
+    if(QV_WERROR)
+        target_compile_options(qv_options INTERFACE /WX)
+    endif()
+else()
+    target_compile_options(qv_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow
+                                                -Wnon-virtual-dtor -Wold-style-cast)
+    if(QV_WERROR)
+        target_compile_options(qv_options INTERFACE -Werror)
+    endif()
+endif()
+
+if(QV_SANITIZE)
+    target_compile_options(qv_options INTERFACE -fsanitize=address,undefined
+                                                -fno-sanitize-recover=undefined
+                                                -fno-omit-frame-pointer)
+    target_link_options(qv_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+// The outcome of a file operation; `reason` is the system's own text when it failed.
+struct IoStatus {
+    bool ok = true;
+    std::string reason;
+
+    static IoStatus success() { return {}; }
+    static IoStatus failure(std::string reason) { return {false, std::move(reason)}; }
+    explicit operator bool() const { return ok; }
+};
+
+// The program's files as the operating system keeps them. Paths are UTF-8.
+class FileSystem {
+  public:
+    virtual ~FileSystem() = default;
+
+    virtual bool fileExists(const std::string& path) const = 0;
+    virtual bool isDirectory(const std::string& path) const = 0;
+    virtual IoStatus readFile(const std::string& path, std::string& bytes) const = 0;
+    // Creates or truncates `path` and writes `bytes`, flushed to the disk before it returns.
+    virtual IoStatus writeFile(const std::string& path, std::string_view bytes) = 0;
+    // Renames `from` to `to`, replacing `to` in one step when it exists.
+    virtual IoStatus replaceFile(const std::string& from, const std::string& to) = 0;
+    // Renames `from` to `to`; fails when `to` exists.
+    virtual IoStatus moveFile(const std::string& from, const std::string& to) = 0;
+    virtual IoStatus removeFile(const std::string& path) = 0;
+    virtual std::string currentFolder() const = 0;
+};
+
+// The file system of the machine the program runs on.
+FileSystem& systemFileSystem();
+
+// Writes `bytes` to a temporary file beside `path` and renames it into place, so that `path`
+// holds either its old or its new content, never a part. The temporary file is removed when
+// anything fails.
+IoStatus writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes);
+
+}  // namespace qv

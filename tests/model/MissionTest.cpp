@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include "TreeDump.h"
+#include "model/Error.h"
+#include "model/Mission.h"
+
+namespace qv {
+namespace {
+
+using test::dump;
+
+CarEntry car(std::string model, std::vector<std::string> components = {}) {
+    return {std::move(model), "1.5", "-2", "3.25", "90.0", std::move(components)};
+}
+
+class RecordingObserver : public MissionObserver {
+  public:
+    void missionChanged(MissionPart part) override { parts.push_back(part); }
+    std::vector<MissionPart> parts;
+};
+
+TEST(Mission, StartsWithTheFourBareRootsAndDefaults) {
+    Mission mission;
+    EXPECT_EQ(dump(mission.carTree()), "Машины (0 всего)\n");
+    EXPECT_EQ(dump(mission.checkpointTree()), "Чекпоинты (0 всего)\n");
+    EXPECT_EQ(dump(mission.objectTree()), "Объекты\n");
+    EXPECT_EQ(dump(mission.eventsTree()), "События\n");
+    const MissionParameters& p = mission.parameters();
+    EXPECT_EQ(p.AStartX, "0.00");
+    EXPECT_EQ(p.AStartXvar, "RaceMis1StartX");
+    EXPECT_EQ(p.AMissionName, "RACEMS1");
+    EXPECT_EQ(p.AMissionPrefix, "RaceMission1");
+    EXPECT_TRUE(p.TrafficOn);
+    EXPECT_FALSE(p.TrafficOff);
+    EXPECT_EQ(p.PlayerCarNumber, 1);
+    EXPECT_EQ(p.ALapsCount, 1);
+}
+
+TEST(Mission, CarRowsAndTheirNodesStayInStep) {
+    Mission mission;
+    mission.appendCar(car("ELEGY"));
+    mission.appendCar(car("INFERNUS", {"#NTO_B_L", "#NTO_B_S", "#WHEEL_SR6"}));
+    EXPECT_EQ(dump(mission.carTree()),
+              "Машины (2 всего)\n"
+              "\tМашина 1\n\t\tМодель: #ELEGY\n\t\tКоординаты старта\n"
+              "\t\t\tX: 1.5\n\t\t\tY: -2\n\t\t\tZ: 3.25\n\t\t\tУгол: 90.0\n"
+              "\tМашина 2\n\t\tМодель: #INFERNUS\n\t\tКоординаты старта\n"
+              "\t\t\tX: 1.5\n\t\t\tY: -2\n\t\t\tZ: 3.25\n\t\t\tУгол: 90.0\n"
+              "\t\tТюнинг-компоненты (3)\n"
+              "\t\t\t1: #NTO_B_L\n\t\t\t2: #NTO_B_S\n\t\t\t3: #WHEEL_SR6\n");
+    EXPECT_EQ(mission.componentTotal(), 3);
+    EXPECT_EQ(mission.car(2).Model, "INFERNUS");
+}
+
+TEST(Mission, RemovingTheLastCarRenumbersNothingAndAFollowingAddReusesTheNumber) {
+    Mission mission;
+    for (const char* model : {"A", "B", "C"}) {
+        mission.appendCar(car(model));
+    }
+    EXPECT_TRUE(mission.removeLastCar());
+    EXPECT_EQ(mission.carCount(), 2);
+    EXPECT_EQ(mission.carTree().root()->text(), "Машины (2 всего)");
+    EXPECT_EQ(mission.carTree().root()->childCount(), 2);
+    EXPECT_EQ(mission.appendCar(car("D")), 3);
+    EXPECT_EQ(mission.carTree().root()->child(2)->text(), "Машина 3");
+    EXPECT_EQ(mission.carTree().root()->text(), "Машины (3 всего)");
+}
+
+TEST(Mission, RemovingFromAnEmptyTableChangesAndReportsNothing) {
+    Mission mission;
+    RecordingObserver observer;
+    mission.addObserver(&observer);
+    EXPECT_FALSE(mission.removeLastCar());
+    EXPECT_FALSE(mission.removeLastCheckpoint());
+    EXPECT_FALSE(mission.removeLastObject());
+    EXPECT_FALSE(mission.removeLastEvent());
+    EXPECT_TRUE(observer.parts.empty());
+    EXPECT_EQ(dump(mission.carTree()), "Машины (0 всего)\n");
+    mission.removeObserver(&observer);
+}
+
+TEST(Mission, ChangingACarRewritesItsNodesAndRebuildsTheComponentsNode) {
+    Mission mission;
+    mission.appendCar(car("A"));
+    mission.appendCar(car("B", {"#X", "#Y"}));
+    mission.appendCar(car("C"));
+    const std::string before1 = mission.carTree().root()->child(0)->text();
+
+    mission.changeCar(2, {"SULTAN", "10.0", "20.0", "30.0", "45.5", {}});
+    const TreeNode* node = mission.carTree().root()->child(1);
+    EXPECT_EQ(node->text(), "Машина 2");
+    ASSERT_EQ(node->childCount(), 2);
+    EXPECT_EQ(node->child(0)->text(), "Модель: #SULTAN");
+    EXPECT_EQ(node->child(1)->child(3)->text(), "Угол: 45.5");
+    EXPECT_EQ(mission.componentTotal(), 0);
+
+    mission.changeCar(2, {"SULTAN", "10.0", "20.0", "30.0", "45.5", {"#Z"}});
+    ASSERT_EQ(node->childCount(), 3);
+    EXPECT_EQ(node->child(2)->text(), "Тюнинг-компоненты (1)");
+    EXPECT_EQ(node->child(2)->child(0)->text(), "1: #Z");
+    EXPECT_EQ(mission.carTree().root()->child(0)->text(), before1);
+    EXPECT_EQ(mission.carTree().root()->text(), "Машины (3 всего)");
+}
+
+TEST(Mission, RefusesAHundredAndFirstRowAndAnEleventhComponentWithoutChangingAnything) {
+    Mission mission;
+    for (int i = 0; i < Mission::MaxRows; ++i) {
+        mission.appendCar(car("A"));
+        mission.appendCheckpoint({}, "Гоночный ");
+        mission.appendObject({"1238"});
+    }
+    const std::string cars = dump(mission.carTree());
+    EXPECT_THROW(mission.appendCar(car("A")), Error);
+    EXPECT_THROW(mission.appendCheckpoint({}, "Напрямик"), Error);
+    EXPECT_THROW(mission.appendObject({"1238"}), Error);
+    EXPECT_EQ(mission.carCount(), 100);
+    EXPECT_EQ(mission.checkpointCount(), 100);
+    EXPECT_EQ(mission.objectCount(), 100);
+    EXPECT_EQ(dump(mission.carTree()), cars);
+
+    Mission other;
+    std::vector<std::string> eleven(11, "#NTO_B_L");
+    EXPECT_THROW(other.appendCar(car("A", eleven)), Error);
+    EXPECT_EQ(other.carCount(), 0);
+    EXPECT_EQ(dump(other.carTree()), "Машины (0 всего)\n");
+    eleven.pop_back();
+    EXPECT_EQ(other.appendCar(car("A", eleven)), 1);
+    EXPECT_THROW(other.changeCar(1, car("A", std::vector<std::string>(11, "#X"))), Error);
+    EXPECT_EQ(other.car(1).Components.size(), 10u);
+}
+
+TEST(Mission, CheckpointNodesCarryTheSpeedAndTheDialogsDriveTypeCaption) {
+    Mission mission;
+    mission.appendCheckpoint({"1", "2", "3", 40, "3"}, "Гоночный ");
+    mission.appendCheckpoint({"4", "5", "6", 1, "-1"}, "");
+    EXPECT_EQ(dump(mission.checkpointTree()),
+              "Чекпоинты (2 всего)\n"
+              "\tЧекпоинт 1\n\t\tСкорость: 40.0\n\t\tТип езды: Гоночный \n\t\tКоординаты\n"
+              "\t\t\tX: 1\n\t\t\tY: 2\n\t\t\tZ: 3\n"
+              "\tЧекпоинт 2\n\t\tСкорость: 1.0\n\t\tТип езды: Обычный (VC)\n\t\tКоординаты\n"
+              "\t\t\tX: 4\n\t\t\tY: 5\n\t\t\tZ: 6\n");
+    mission.changeCheckpoint(1, {"7", "8", "9", 55, "1"}, "По обычным путям");
+    const TreeNode* node = mission.checkpointTree().root()->child(0);
+    EXPECT_EQ(node->child(0)->text(), "Скорость: 55.0");
+    EXPECT_EQ(node->child(1)->text(), "Тип езды: По обычным путям");
+    EXPECT_EQ(node->child(2)->child(2)->text(), "Z: 9");
+    EXPECT_EQ(mission.checkpoint(1).Type, "1");
+    EXPECT_TRUE(mission.removeLastCheckpoint());
+    EXPECT_EQ(mission.checkpointTree().root()->text(), "Чекпоинты (1 всего)");
+}
+
+TEST(Mission, ObjectRootNeverChanges) {
+    Mission mission;
+    mission.appendObject({"1238", "1", "2", "3", "4"});
+    mission.changeObject(1, {"3578", "5", "6", "7", "8"});
+    EXPECT_EQ(dump(mission.objectTree()),
+              "Объекты\n\tОбъект 1\n\t\tМодель: #3578\n\t\tКоординаты\n"
+              "\t\t\tX: 5\n\t\t\tY: 6\n\t\t\tZ: 7\n\t\t\tУгол: 8\n");
+    EXPECT_TRUE(mission.removeLastObject());
+    EXPECT_EQ(dump(mission.objectTree()), "Объекты\n");
+}
+
+TEST(Mission, EventsLiveInTheTreeAndChangingOneRebuildsItsLines) {
+    Mission mission;
+    mission.appendEvent({"", {"A", "", "B"}, {"act1"}});
+    mission.appendEvent({"or", {"C"}, {"act2", "act3"}});
+    EXPECT_EQ(dump(mission.eventsTree()),
+              "События\n"
+              "\tСобытие 1\n\t\tif \n\t\t\tA\n\t\t\tB\n\t\tthen\n\t\t\tact1\n"
+              "\tСобытие 2\n\t\tif or\n\t\t\tC\n\t\tthen\n\t\t\tact2\n\t\t\tact3\n");
+    EXPECT_EQ(mission.event(2), (EventEntry{"or", {"C"}, {"act2", "act3"}}));
+
+    mission.changeEvent(1, {"and", {"X", "Y", "Z", "W"}, {"only"}});
+    EXPECT_EQ(mission.event(1), (EventEntry{"and", {"X", "Y", "Z", "W"}, {"only"}}));
+    EXPECT_EQ(mission.event(2), (EventEntry{"or", {"C"}, {"act2", "act3"}}));
+    EXPECT_EQ(mission.eventCount(), 2);
+
+    EXPECT_THROW(mission.appendEvent({"", std::vector<std::string>(7, "c"), {"a"}}), Error);
+    EXPECT_EQ(mission.eventCount(), 2);
+    EXPECT_EQ(mission.appendEvent({"", {"c"}, {"a"}}), 3);
+}
+
+TEST(Mission, InPlaceEditsReachOnlyConditionAndActionLines) {
+    Mission mission;
+    mission.appendEvent({"", {"A"}, {"B"}});
+    const TreeNode* event = mission.eventsTree().root()->child(0);
+    const TreeNode* line = event->child(0)->child(0);
+    EXPECT_TRUE(mission.editEventLine(*line, "  indented"));
+    EXPECT_EQ(mission.event(1).Conditions, std::vector<std::string>{"  indented"});
+    EXPECT_FALSE(mission.editEventLine(*line, ""));
+    EXPECT_FALSE(mission.editEventLine(*event, "Событие 9"));
+    EXPECT_FALSE(mission.editEventLine(*event->child(1), "else"));
+    EXPECT_FALSE(mission.editEventLine(*mission.eventsTree().root(), "X"));
+    EXPECT_EQ(event->text(), "Событие 1");
+}
+
+TEST(Mission, RowForNodeCountsOnlyChildrenOfTheRoot) {
+    Mission mission;
+    mission.appendCar(car("A"));
+    mission.appendCar(car("B"));
+    const TextTree& tree = mission.carTree();
+    EXPECT_EQ(Mission::rowForNode(tree, tree.root()), 0);
+    EXPECT_EQ(Mission::rowForNode(tree, tree.root()->child(1)), 2);
+    EXPECT_EQ(Mission::rowForNode(tree, tree.root()->child(1)->child(0)), 0);
+    EXPECT_EQ(Mission::rowForNode(tree, nullptr), 0);
+}
+
+TEST(Mission, ObserversHearEachChange) {
+    Mission mission;
+    RecordingObserver observer;
+    mission.addObserver(&observer);
+    mission.appendCar(car("A"));
+    MissionParameters p = mission.parameters();
+    p.AMoneyPrize = 10;
+    mission.setParameters(p);
+    mission.setParameters(p);
+    mission.appendEvent({"", {"c"}, {"a"}});
+    EXPECT_EQ(observer.parts, (std::vector<MissionPart>{MissionPart::Cars, MissionPart::Parameters,
+                                                        MissionPart::Events}));
+    mission.removeObserver(&observer);
+}
+
+}  // namespace
+}  // namespace qv
