@@ -73,53 +73,5 @@ TEST(GoldenScript, ThreeLapCircuitWithEveryFlag) {
     EXPECT_TRUE(sameScript(readGolden("golden_circuit.txt"), scriptOf(test::fillGoldenCircuit)));
 }
 
-std::string trimmed(const std::string& line) {
-    const auto first = line.find_first_not_of(' ');
-    const auto last = line.find_last_not_of(' ');
-    return first == std::string::npos ? std::string() : line.substr(first, last - first + 1);
-}
-
-// From the race loop's first line to the return of the opponents subroutine, every "if",
-// "while" and "for" is closed by exactly one "end", in every mix of race type and recovery
-// flags (the golden scripts hold only two of these mixes).
-TEST(GoldenScript, RaceLoopAndOpponentsBlocksBalanceInEveryVariant) {
-    for (const int raceType : {Sprint, Circuit}) {
-        for (const bool recoverPlayer : {false, true}) {
-            for (const bool recoverOpponents : {false, true}) {
-                Mission mission;
-                test::fillGoldenSprint(mission);
-                MissionParameters p = mission.parameters();
-                p.ARaceType = raceType;
-                p.Flags[RecoverPlayerCar] = recoverPlayer;
-                p.Flags[RecoverOpponentCars] = recoverOpponents;
-                mission.setParameters(p);
-                const auto lines = generateScriptLines(mission, test::GoldenTimestamp);
-                SCOPED_TRACE(testing::Message() << "race type " << raceType << ", recovery "
-                                                << recoverPlayer << recoverOpponents);
-
-                const std::string loopStart = raceType == Circuit
-                                                  ? "for $CurrentLap = 1 to $TotalLaps"
-                                                  : "for $kar = 1 to $b";
-                auto line = std::find(lines.begin(), lines.end(), loopStart);
-                const auto opponents = std::find(line, lines.end(), ":LSRace_211");
-                const auto end = std::find(opponents, lines.end(), "return");
-                ASSERT_NE(end, lines.end());
-                int depth = 0;
-                for (; line != end; ++line) {
-                    const std::string text = trimmed(*line);
-                    if (text == "if" || text == "if and" || text == "if or" ||
-                        text.starts_with("while ") || text.starts_with("for ")) {
-                        ++depth;
-                    } else if (text == "end") {
-                        --depth;
-                        ASSERT_GE(depth, 0) << "unopened end at " << *line;
-                    }
-                }
-                EXPECT_EQ(depth, 0);
-            }
-        }
-    }
-}
-
 }  // namespace
 }  // namespace qv
