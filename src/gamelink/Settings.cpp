@@ -1,0 +1,47 @@
+#include "gamelink/Settings.h"
+
+#include "model/Cp1251.h"
+#include "model/Error.h"
+#include "model/IniDocument.h"
+#include "platform/Paths.h"
+
+namespace qv {
+namespace {
+
+constexpr std::string_view Section = "Main";
+
+}  // namespace
+
+std::string settingsPath(const std::string& workingFolder) {
+    return joinPath(workingFolder, "settings.ini");
+}
+
+Settings readSettings(const FileSystem& files, const std::string& path) {
+    std::string bytes;
+    if (!files.fileExists(path) || !files.readFile(path, bytes)) {
+        return {};
+    }
+    const IniDocument ini(decodeCp1251(bytes));
+    Settings settings;
+    settings.missionTest = ini.readBool(Section, "MissionTest", false);
+    settings.gameFolder = ini.readString(Section, "GameDir", "");
+    settings.compilerFolder = ini.readString(Section, "SBDir", "");
+    return settings;
+}
+
+void writeSettings(FileSystem& files, const std::string& path, const Settings& settings) {
+    std::string bytes;
+    if (files.fileExists(path) && !files.readFile(path, bytes)) {
+        // Rewriting a file that cannot be read would lose its other sections.
+        throw Error("Unable to write to " + path);
+    }
+    IniDocument ini(decodeCp1251(bytes));
+    ini.writeBool(Section, "MissionTest", settings.missionTest);
+    ini.write(Section, "GameDir", settings.gameFolder);
+    ini.write(Section, "SBDir", settings.compilerFolder);
+    if (!writeFileAtomically(files, path, encodeCp1251File(ini.text(), path))) {
+        throw Error("Unable to write to " + path);
+    }
+}
+
+}  // namespace qv

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace qv {
+
+// The program's settings as the file settings.ini keeps them, in its section "Main".
+struct Settings {
+    bool missionTest = false;    // "MissionTest": test-run every built mission
+    std::string gameFolder;      // "GameDir": the game's folder, ending with a separator
+    std::string compilerFolder;  // "SBDir": Sanny Builder's folder, ending with a separator
+
+    bool operator==(const Settings&) const = default;
+};
+
+// settings.ini in the folder the program started in.
+std::string settingsPath(const std::string& workingFolder);
+
+// The settings in the file at `path`; a missing file or key gives the default (off, empty,
+// empty), a "MissionTest" that is not an integer counts as off.
+Settings readSettings(const FileSystem& files, const std::string& path);
+
+// Writes the three keys in section "Main", leaving every other line of the file as it was.
+// Throws Error "Unable to write to <path>" when the file cannot be written.
+void writeSettings(FileSystem& files, const std::string& path, const Settings& settings);
+
+}  // namespace qv

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <chrono>
+
+namespace qv {
+
+// Lets time pass while a command waits for an outside program, so that the user interface stays
+// usable meanwhile. Implementations must sleep, never busy-wait.
+class EventPump {
+  public:
+    virtual ~EventPump() = default;
+
+    // Handles the pending user-interface events and waits for about `interval`, handling new
+    // events as they come.
+    virtual void pumpFor(std::chrono::milliseconds interval) = 0;
+};
+
+// The pump of a program without a user interface: it only sleeps.
+class SleepingPump final : public EventPump {
+  public:
+    void pumpFor(std::chrono::milliseconds interval) override;
+};
+
+}  // namespace qv

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace qv {
+
+// How the started program's main window first appears.
+enum class WindowShow { Normal, Minimized };
+
+// One outside program to start: its path, its parameters as one command-line text in the
+// Windows form (blanks separate them, double quotes group them), and the folder it starts in.
+struct ProgramStart {
+    std::string program;
+    std::string parameters;
+    std::string workingFolder;
+    WindowShow show = WindowShow::Normal;
+};
+
+// A program started by the launcher. It is not owned: dropping this object leaves it running.
+class StartedProcess {
+  public:
+    virtual ~StartedProcess() = default;
+
+    // Whether the process has ended. Never blocks.
+    virtual bool hasExited() = 0;
+    // Ends the process at once; for a program that no longer responds.
+    virtual void terminate() = 0;
+};
+
+// The outcome of a start: the process, or nothing and the system's reason.
+struct StartOutcome {
+    std::unique_ptr<StartedProcess> process;
+    std::string failure;
+};
+
+// Starts outside programs without waiting for them.
+class ProcessLauncher {
+  public:
+    virtual ~ProcessLauncher() = default;
+
+    virtual StartOutcome start(const ProgramStart& program) = 0;
+};
+
+// The launcher of the machine the program runs on.
+ProcessLauncher& systemProcessLauncher();
+
+}  // namespace qv

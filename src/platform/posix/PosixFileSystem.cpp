@@ -1,0 +1,174 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <system_error>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace qv {
+namespace {
+
+IoStatus lastError() {
+    return IoStatus::failure(std::generic_category().message(errno));
+}
+
+// Owns an open file descriptor.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes now, reporting what close() reports: a delayed write error shows up here.
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+std::string parentFolder(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Makes a rename in the folder of `path` durable. Failure only costs durability, not content.
+void syncFolderOf(const std::string& path) {
+    Descriptor folder(::open(parentFolder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.valid()) {
+        ::fsync(folder.get());
+    }
+}
+
+bool statPath(const std::string& path, struct stat& info) {
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+class PosixFileSystem final : public FileSystem {
+  public:
+    bool fileExists(const std::string& path) const override {
+        struct stat info {};
+        return statPath(path, info) && !S_ISDIR(info.st_mode);
+    }
+
+    bool isDirectory(const std::string& path) const override {
+        struct stat info {};
+        return statPath(path, info) && S_ISDIR(info.st_mode);
+    }
+
+    IoStatus readFile(const std::string& path, std::string& bytes) const override {
+        Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+        if (!file.valid()) {
+            return lastError();
+        }
+        std::string content;
+        char buffer[65536];
+        for (;;) {
+            const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
+            if (count < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return lastError();
+            }
+            if (count == 0) {
+                break;
+            }
+            content.append(buffer, static_cast<std::size_t>(count));
+        }
+        bytes = std::move(content);
+        return IoStatus::success();
+    }
+
+    IoStatus writeFile(const std::string& path, std::string_view bytes) override {
+        Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+        if (!file.valid()) {
+            return lastError();
+        }
+        while (!bytes.empty()) {
+            const ssize_t count = ::write(file.get(), bytes.data(), bytes.size());
+            if (count < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return lastError();
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(count));
+        }
+        if (::fsync(file.get()) != 0 || !file.close()) {
+            return lastError();
+        }
+        return IoStatus::success();
+    }
+
+    IoStatus replaceFile(const std::string& from, const std::string& to) override {
+        if (::rename(from.c_str(), to.c_str()) != 0) {
+            return lastError();
+        }
+        syncFolderOf(to);
+        return IoStatus::success();
+    }
+
+    IoStatus moveFile(const std::string& from, const std::string& to) override {
+#ifdef RENAME_NOREPLACE
+        if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+            syncFolderOf(to);
+            return IoStatus::success();
+        }
+        if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
+            return lastError();
+        }
+#endif
+        // Without an exclusive rename: a hard link is refused when `to` exists.
+        if (::link(from.c_str(), to.c_str()) != 0) {
+            return lastError();
+        }
+        if (::unlink(from.c_str()) != 0) {
+            const IoStatus failure = lastError();
+            ::unlink(to.c_str());
+            return failure;
+        }
+        syncFolderOf(to);
+        return IoStatus::success();
+    }
+
+    IoStatus removeFile(const std::string& path) override {
+        return ::unlink(path.c_str()) == 0 ? IoStatus::success() : lastError();
+    }
+
+    std::string currentFolder() const override {
+        std::vector<char> buffer(256);
+        while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+            if (errno != ERANGE) {
+                return {};
+            }
+            buffer.resize(buffer.size() * 2);
+        }
+        return buffer.data();
+    }
+};
+
+}  // namespace
+
+FileSystem& systemFileSystem() {
+    static PosixFileSystem files;
+    return files;
+}
+
+}  // namespace qv

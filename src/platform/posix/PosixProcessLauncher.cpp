@@ -1,0 +1,160 @@
+#include "platform/posix/PosixProcessLauncher.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+#include "platform/CommandLine.h"
+
+extern char** environ;
+
+namespace qv {
+namespace {
+
+class PosixProcess final : public StartedProcess {
+  public:
+    explicit PosixProcess(pid_t pid) : pid_(pid) {}
+
+    ~PosixProcess() override {
+        // Not owned: a program still running is left to run; one that has ended is reaped.
+        hasExited();
+    }
+
+    bool hasExited() override {
+        if (!exited_) {
+            int status = 0;
+            const pid_t result = ::waitpid(pid_, &status, WNOHANG);
+            exited_ = result == pid_ || (result < 0 && errno == ECHILD);
+        }
+        return exited_;
+    }
+
+    void terminate() override {
+        if (!hasExited()) {
+            ::kill(pid_, SIGKILL);
+            int status = 0;
+            ::waitpid(pid_, &status, 0);
+            exited_ = true;
+        }
+    }
+
+  private:
+    pid_t pid_;
+    bool exited_ = false;
+};
+
+bool endsWithExe(const std::string& path) {
+    if (path.size() < 4) {
+        return false;
+    }
+    std::string extension = path.substr(path.size() - 4);
+    std::ranges::transform(extension, extension.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".exe";
+}
+
+bool isWindowsProgram(const std::string& path) {
+    if (!endsWithExe(path)) {
+        return false;
+    }
+    std::ifstream file(path, std::ios::binary);
+    char magic[2] = {};
+    return file.read(magic, 2) && magic[0] == 'M' && magic[1] == 'Z';
+}
+
+bool isExecutable(const std::string& path) {
+    return ::access(path.c_str(), X_OK) == 0;
+}
+
+// The child changes to its working folder before it starts the program, so a relative program
+// path is made absolute first.
+std::string absolutePath(const std::string& path) {
+    if (path.empty() || path.front() == '/') {
+        return path;
+    }
+    std::vector<char> buffer(4096);
+    if (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        return path;
+    }
+    return std::string(buffer.data()) + "/" + path;
+}
+
+// Owns the file actions of one spawn.
+class SpawnActions {
+  public:
+    SpawnActions() { ::posix_spawn_file_actions_init(&actions_); }
+    SpawnActions(const SpawnActions&) = delete;
+    SpawnActions& operator=(const SpawnActions&) = delete;
+    ~SpawnActions() { ::posix_spawn_file_actions_destroy(&actions_); }
+    posix_spawn_file_actions_t* get() { return &actions_; }
+
+  private:
+    posix_spawn_file_actions_t actions_;
+};
+
+}  // namespace
+
+PosixProcessLauncher::PosixProcessLauncher(std::optional<std::string> wine)
+    : wine_(std::move(wine)) {}
+
+std::optional<std::string> PosixProcessLauncher::findWine() {
+    const char* path = std::getenv("PATH");
+    const std::string folders = path != nullptr ? path : "/usr/bin:/bin";
+    for (const char* name : {"wine", "wine64"}) {
+        std::size_t start = 0;
+        while (start <= folders.size()) {
+            const std::size_t end = std::min(folders.find(':', start), folders.size());
+            const std::string folder = folders.substr(start, end - start);
+            const std::string candidate = (folder.empty() ? "." : folder) + "/" + name;
+            if (isExecutable(candidate)) {
+                return candidate;
+            }
+            start = end + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+StartOutcome PosixProcessLauncher::start(const ProgramStart& program) {
+    std::vector<std::string> arguments;
+    const std::string path = absolutePath(program.program);
+    if (wine_ && isWindowsProgram(path)) {
+        arguments.push_back(*wine_);
+    }
+    arguments.push_back(path);
+    for (std::string& argument : splitCommandLine(program.parameters)) {
+        arguments.push_back(std::move(argument));
+    }
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+
+    SpawnActions actions;
+    if (!program.workingFolder.empty()) {
+        ::posix_spawn_file_actions_addchdir_np(actions.get(), program.workingFolder.c_str());
+    }
+    pid_t pid = 0;
+    const int error = ::posix_spawn(&pid, argv[0], actions.get(), nullptr, argv.data(), environ);
+    if (error != 0) {
+        return {nullptr, std::generic_category().message(error)};
+    }
+    return {std::make_unique<PosixProcess>(pid), {}};
+}
+
+ProcessLauncher& systemProcessLauncher() {
+    static PosixProcessLauncher launcher(PosixProcessLauncher::findWine());
+    return launcher;
+}
+
+}  // namespace qv

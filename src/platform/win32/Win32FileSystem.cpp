@@ -1,0 +1,133 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/FileSystem.h"
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/WideText.h"
+
+namespace qv {
+namespace {
+
+IoStatus lastError() {
+    return IoStatus::failure(systemErrorText(GetLastError()));
+}
+
+IoStatus invalidPath() {
+    return IoStatus::failure(systemErrorText(ERROR_INVALID_NAME));
+}
+
+DWORD attributesOf(const std::string& path) {
+    const std::optional<std::wstring> wide = toWide(path);
+    return wide ? GetFileAttributesW(wide->c_str()) : INVALID_FILE_ATTRIBUTES;
+}
+
+// Paths are UTF-8 inside the program; the W functions take them as UTF-16, so any name works,
+// Cyrillic ones included, whatever the system's code page.
+class Win32FileSystem final : public FileSystem {
+  public:
+    bool fileExists(const std::string& path) const override {
+        const DWORD attributes = attributesOf(path);
+        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+
+    bool isDirectory(const std::string& path) const override {
+        const DWORD attributes = attributesOf(path);
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+
+    IoStatus readFile(const std::string& path, std::string& bytes) const override {
+        const std::optional<std::wstring> wide = toWide(path);
+        if (!wide) {
+            return invalidPath();
+        }
+        UniqueHandle file(CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid()) {
+            return lastError();
+        }
+        std::string content;
+        char buffer[65536];
+        for (;;) {
+            DWORD count = 0;
+            if (!ReadFile(file.get(), buffer, sizeof buffer, &count, nullptr)) {
+                return lastError();
+            }
+            if (count == 0) {
+                break;
+            }
+            content.append(buffer, count);
+        }
+        bytes = std::move(content);
+        return IoStatus::success();
+    }
+
+    IoStatus writeFile(const std::string& path, std::string_view bytes) override {
+        const std::optional<std::wstring> wide = toWide(path);
+        if (!wide) {
+            return invalidPath();
+        }
+        UniqueHandle file(CreateFileW(wide->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid()) {
+            return lastError();
+        }
+        while (!bytes.empty()) {
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 20));
+            DWORD written = 0;
+            if (!WriteFile(file.get(), bytes.data(), chunk, &written, nullptr)) {
+                return lastError();
+            }
+            bytes.remove_prefix(written);
+        }
+        if (!FlushFileBuffers(file.get()) || !file.close()) {
+            return lastError();
+        }
+        return IoStatus::success();
+    }
+
+    IoStatus replaceFile(const std::string& from, const std::string& to) override {
+        return move(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    }
+
+    IoStatus moveFile(const std::string& from, const std::string& to) override {
+        return move(from, to, 0);
+    }
+
+    IoStatus removeFile(const std::string& path) override {
+        const std::optional<std::wstring> wide = toWide(path);
+        if (!wide) {
+            return invalidPath();
+        }
+        return DeleteFileW(wide->c_str()) ? IoStatus::success() : lastError();
+    }
+
+    std::string currentFolder() const override {
+        const DWORD size = GetCurrentDirectoryW(0, nullptr);
+        std::wstring folder(size, L'\0');
+        const DWORD length = GetCurrentDirectoryW(size, folder.data());
+        folder.resize(length < size ? length : 0);
+        return fromWide(folder);
+    }
+
+  private:
+    // Without MOVEFILE_REPLACE_EXISTING the move fails when `to` exists, as MoveFile does.
+    static IoStatus move(const std::string& from, const std::string& to, DWORD flags) {
+        const std::optional<std::wstring> wideFrom = toWide(from);
+        const std::optional<std::wstring> wideTo = toWide(to);
+        if (!wideFrom || !wideTo) {
+            return invalidPath();
+        }
+        return MoveFileExW(wideFrom->c_str(), wideTo->c_str(), flags) ? IoStatus::success()
+                                                                      : lastError();
+    }
+};
+
+}  // namespace
+
+FileSystem& systemFileSystem() {
+    static Win32FileSystem files;
+    return files;
+}
+
+}  // namespace qv

@@ -1,0 +1,69 @@
+#include <shellapi.h>
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/ProcessLauncher.h"
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/WideText.h"
+
+namespace qv {
+namespace {
+
+class Win32Process final : public StartedProcess {
+  public:
+    // A start that went through the shell without creating a process gives no handle; such a
+    // program counts as ended at once.
+    explicit Win32Process(HANDLE process) : process_(process) {}
+
+    bool hasExited() override {
+        return !process_.valid() || WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0;
+    }
+
+    void terminate() override {
+        if (!hasExited()) {
+            TerminateProcess(process_.get(), 1);
+            WaitForSingleObject(process_.get(), 5000);
+        }
+    }
+
+  private:
+    UniqueHandle process_;
+};
+
+// The shell starts the program as a double click would, with no owner window and the default
+// verb; the process handle is kept so that the program's end can be observed.
+class Win32ProcessLauncher final : public ProcessLauncher {
+  public:
+    StartOutcome start(const ProgramStart& program) override {
+        const std::optional<std::wstring> file = toWide(program.program);
+        const std::optional<std::wstring> parameters = toWide(program.parameters);
+        const std::optional<std::wstring> folder = toWide(program.workingFolder);
+        if (!file || !parameters || !folder) {
+            return {nullptr, systemErrorText(ERROR_INVALID_NAME)};
+        }
+        SHELLEXECUTEINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+        info.hwnd = nullptr;
+        info.lpVerb = nullptr;
+        info.lpFile = file->c_str();
+        info.lpParameters = parameters->empty() ? nullptr : parameters->c_str();
+        info.lpDirectory = folder->empty() ? nullptr : folder->c_str();
+        info.nShow = program.show == WindowShow::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
+        if (!ShellExecuteExW(&info)) {
+            return {nullptr, systemErrorText(GetLastError())};
+        }
+        return {std::make_unique<Win32Process>(info.hProcess), {}};
+    }
+};
+
+}  // namespace
+
+ProcessLauncher& systemProcessLauncher() {
+    static Win32ProcessLauncher launcher;
+    return launcher;
+}
+
+}  // namespace qv
