@@ -1,0 +1,55 @@
+#include "ui/common/MissionTreeView.h"
+
+#include "model/Mission.h"
+
+namespace qv::ui {
+
+MissionTreeView::MissionTreeView(const TextTree& tree, const QString& objectName, QWidget* parent)
+    : QTreeView(parent), model_(new TreeModel(tree, this)) {
+    setObjectName(objectName);
+    setHeaderHidden(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformRowHeights(true);
+    setModel(model_);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { emit selectedNodeChanged(selectedNode()); });
+    // A model reset (loading) drops the selection without telling the selection model's
+    // listeners; tell ours.
+    connect(model_, &QAbstractItemModel::modelReset, this,
+            [this] { emit selectedNodeChanged(selectedNode()); });
+}
+
+const TreeNode* MissionTreeView::selectedNode() const {
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? nullptr : model_->node(selected.constFirst());
+}
+
+int MissionTreeView::selectedRow() const {
+    return Mission::rowForNode(model_->tree(), selectedNode());
+}
+
+void MissionTreeView::selectNode(const TreeNode* node) {
+    const QModelIndex index = model_->indexOf(node);
+    if (!index.isValid()) {
+        selectionModel()->clearSelection();
+        return;
+    }
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent()) {
+        expand(parent);
+    }
+    scrollTo(index);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+void MissionTreeView::selectRow(int row) {
+    const TreeNode* root = model_->tree().root();
+    const TreeNode* node = root != nullptr ? root->child(row - 1) : nullptr;
+    selectNode(node);
+    if (node != nullptr) {
+        expand(model_->indexOf(node));
+    }
+}
+
+}  // namespace qv::ui

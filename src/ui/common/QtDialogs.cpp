@@ -1,0 +1,103 @@
+#include "ui/common/QtDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace qv::ui {
+
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonPair {
+    MessageButton ours;
+    QMessageBox::StandardButton qt;
+};
+constexpr ButtonPair buttonPairs[] = {
+    {MessageButton::Ok, QMessageBox::Ok},
+    {MessageButton::Cancel, QMessageBox::Cancel},
+    {MessageButton::Yes, QMessageBox::Yes},
+    {MessageButton::No, QMessageBox::No},
+};
+
+// Message texts keep the CR LF line ends of the program's files; a label wants LF alone.
+QString displayText(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString chooseFile(const FileRequest& request, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(request.owner, QString(), request.folder, request.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return withDefaultSuffix(dialog.selectedFiles().constFirst(), request.defaultSuffix);
+}
+
+}  // namespace
+
+MessageButton QtDialogs::message(const MessageRequest& request) {
+    QMessageBox box(boxIcon(request.icon), request.title, displayText(request.text),
+                    QMessageBox::NoButton, request.owner);
+    QMessageBox::StandardButtons buttons;
+    for (const auto& pair : buttonPairs) {
+        if (request.buttons.testFlag(pair.ours)) {
+            buttons |= pair.qt;
+        }
+    }
+    box.setStandardButtons(buttons);
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const auto& pair : buttonPairs) {
+        if (pair.qt == answer) {
+            return pair.ours;
+        }
+    }
+    // Closed by Escape or the title-bar button: the box's cancelling answer.
+    return request.buttons.testFlag(MessageButton::Cancel) ? MessageButton::Cancel
+           : request.buttons.testFlag(MessageButton::No)   ? MessageButton::No
+                                                           : MessageButton::Ok;
+}
+
+QString QtDialogs::openFile(const FileRequest& request) {
+    return chooseFile(request, QFileDialog::AcceptOpen);
+}
+
+QString QtDialogs::saveFile(const FileRequest& request) {
+    return chooseFile(request, QFileDialog::AcceptSave);
+}
+
+QString QtDialogs::chooseFolder(QWidget* owner, const QString& prompt) {
+    return QFileDialog::getExistingDirectory(owner, prompt);
+}
+
+void QtDialogs::beep() {
+    QApplication::beep();
+}
+
+QString withDefaultSuffix(const QString& path, const QString& suffix) {
+    if (path.isEmpty() || suffix.isEmpty() || !QFileInfo(path).suffix().isEmpty()) {
+        return path;
+    }
+    return path + QLatin1Char('.') + suffix;
+}
+
+}  // namespace qv::ui

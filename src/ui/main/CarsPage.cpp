@@ -1,0 +1,131 @@
+#include "ui/main/CarsPage.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/common/Controls.h"
+#include "ui/common/MissionTreeView.h"
+#include "ui/main/EditorApp.h"
+
+namespace qv::ui {
+
+CarsPage::CarsPage(EditorApp& app, QWidget* parent) : ParameterPage(parent) {
+    setObjectName(QStringLiteral("CarsParameters"));
+    Mission& mission = app.mission();
+
+    carTree_ = new MissionTreeView(mission.carTree(), QStringLiteral("CarTree"), this);
+    carTree_->setStatusTip(
+        QStringLiteral("Здесь указаны все машины, которые будут участвовать в гонке"));
+
+    auto* add = makeButton("AddCarBtn", QStringLiteral("Добавить машину"),
+                           QStringLiteral("Добавить машину в гонку"), this);
+    auto* remove = makeButton("DelCarBtn", QStringLiteral("Удалить последнюю"),
+                              QStringLiteral("Удалить последнюю машину из гонки"), this);
+    auto* change = makeButton("RepCarBtn", QStringLiteral("Изменить"),
+                              QStringLiteral("Изменить параметры выбранной машины"), this);
+    change->setEnabled(false);
+
+    playerCarNumber_ =
+        makeSpinBox("PlayerCarNumber", 1, 1, QStringLiteral("Номер машины игрока в массиве"), this);
+    makeArrowsOnly(*playerCarNumber_);
+    playerCarNumber_->setFixedWidth(60);
+    playerCarNumber_->setEnabled(false);
+
+    playerCar_ = makeCheckBox("PlayerCar", QStringLiteral("Своя машина*"), {}, this);
+    auto* note = makeLabel(
+        QStringLiteral("*Если выбрано, то из указанных программе параметров машины используются "
+                       "только координаты старта. После выбора этого параметра миссия "
+                       "начинается только в том случае, если игрок будет находиться в "
+                       "координатах старта в машине."),
+        this);
+    note->setWordWrap(true);
+
+    handling_ = new QSlider(Qt::Horizontal, this);
+    nameControl(*handling_, "IHBar",
+                QStringLiteral("Если улучшить управление, машины противников смогут точнее "
+                               "выполнять крутые виражи."));
+    handling_->setRange(0, 5);
+    handling_->setPageStep(1);
+    handling_->setTickPosition(QSlider::TicksBelow);
+    handling_->setTickInterval(1);
+
+    bulletProof_ =
+        makeCheckBox("BP", QStringLiteral("Все машины пуленепробиваемые"),
+                     QStringLiteral("Рекомендуется в заездах на большие расстояния."), this);
+    veryHeavy_ = makeCheckBox(
+        "VH", QStringLiteral("Все машины очень тяжёлые (very heavy)"),
+        QStringLiteral(
+            "Повышает устойчивость машины на дороге при столкновениях с обычным транспортом"),
+        this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addWidget(change);
+    auto* player = new QHBoxLayout;
+    player->addWidget(makeLabel(QStringLiteral("Номер машины игрока"), this));
+    player->addWidget(playerCarNumber_);
+    player->addStretch(1);
+    auto* side = new QVBoxLayout;
+    side->addLayout(buttons);
+    side->addSpacing(8);
+    side->addLayout(player);
+    side->addWidget(playerCar_);
+    side->addWidget(note);
+    side->addSpacing(8);
+    side->addWidget(makeLabel(QStringLiteral("Улучшенное управление машин противников"), this));
+    side->addWidget(handling_);
+    side->addSpacing(8);
+    side->addWidget(bulletProof_);
+    side->addWidget(veryHeavy_);
+    side->addStretch(1);
+    auto* page = new QHBoxLayout(this);
+    page->addWidget(carTree_, 1);
+    page->addLayout(side, 1);
+
+    app.connectCommand(add, &QPushButton::clicked, this,
+                       [&app] { app.showWindow(WindowId::AddCar); });
+    app.connectCommand(remove, &QPushButton::clicked, this,
+                       [&mission] { mission.removeLastCar(); });
+    app.connectCommand(change, &QPushButton::clicked, this, [&app, this] {
+        app.openRowEditor(WindowId::ModifyCar, carTree_->selectedRow());
+    });
+    connect(carTree_, &MissionTreeView::selectedNodeChanged, change,
+            [this, change] { change->setEnabled(carTree_->selectedRow() > 0); });
+
+    connect(playerCarNumber_, &QSpinBox::valueChanged, this, &ParameterPage::edited);
+    connect(playerCar_, &QCheckBox::toggled, this, &ParameterPage::edited);
+    connect(handling_, &QSlider::valueChanged, this, &ParameterPage::edited);
+    connect(bulletProof_, &QCheckBox::toggled, this, &ParameterPage::edited);
+    connect(veryHeavy_, &QCheckBox::toggled, this, &ParameterPage::edited);
+}
+
+void CarsPage::setCarCount(int count) {
+    playerCarNumber_->setMaximum(std::max(1, count));
+    playerCarNumber_->setEnabled(count >= 2);
+}
+
+void CarsPage::showParameters(const MissionParameters& p) {
+    playerCarNumber_->setValue(p.PlayerCarNumber);
+    playerCar_->setChecked(p.PlayerCar);
+    handling_->setValue(p.IHBar);
+    bulletProof_->setChecked(p.BP);
+    veryHeavy_->setChecked(p.VH);
+}
+
+void CarsPage::storeParameters(MissionParameters& p) const {
+    p.PlayerCarNumber = playerCarNumber_->value();
+    p.PlayerCar = playerCar_->isChecked();
+    p.IHBar = handling_->value();
+    p.BP = bulletProof_->isChecked();
+    p.VH = veryHeavy_->isChecked();
+}
+
+}  // namespace qv::ui

@@ -1,0 +1,68 @@
+#include "ui/main/CheckpointsPage.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/common/Controls.h"
+#include "ui/common/MissionTreeView.h"
+#include "ui/main/EditorApp.h"
+
+namespace qv::ui {
+
+CheckpointsPage::CheckpointsPage(EditorApp& app, QWidget* parent) : ParameterPage(parent) {
+    nameControl(*this, "CheckpsParameters",
+                QStringLiteral("Чекпоинты - это контрольные точки, которые в совокупности "
+                               "представляют собой маршрут гонки"));
+    Mission& mission = app.mission();
+
+    checkpointTree_ =
+        new MissionTreeView(mission.checkpointTree(), QStringLiteral("CheckpTree"), this);
+    checkpointTree_->setStatusTip(QStringLiteral("Здесь указаны все чекпоинты гонки"));
+
+    auto* add = makeButton("AddCheckpBtn", QStringLiteral("Добавить чекпоинт"), {}, this);
+    auto* remove = makeButton("DelCheckpBtn", QStringLiteral("Удалить последний"), {}, this);
+    auto* change = makeButton("RepCheckpBtn", QStringLiteral("Изменить"), {}, this);
+    change->setEnabled(false);
+
+    // The note's line break stands where the text says it does.
+    circuitNote_ = makeLabel(
+        QStringLiteral("В кольцевой гонке первый чекпоинт используется в качестве\r\nначала круга.")
+            .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+        this);
+    circuitNote_->setObjectName(QStringLiteral("CircuitNote"));
+    circuitNote_->setVisible(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addWidget(change);
+    buttons->addStretch(1);
+    auto* side = new QVBoxLayout;
+    side->addLayout(buttons);
+    side->addSpacing(12);
+    side->addWidget(circuitNote_);
+    side->addStretch(1);
+    auto* page = new QHBoxLayout(this);
+    page->addWidget(checkpointTree_, 1);
+    page->addLayout(side, 1);
+
+    app.connectCommand(add, &QPushButton::clicked, this,
+                       [&app] { app.showWindow(WindowId::AddCheckp); });
+    app.connectCommand(remove, &QPushButton::clicked, this,
+                       [&mission] { mission.removeLastCheckpoint(); });
+    app.connectCommand(change, &QPushButton::clicked, this, [&app, this] {
+        app.openRowEditor(WindowId::ModifyCheckp, checkpointTree_->selectedRow());
+    });
+    connect(checkpointTree_, &MissionTreeView::selectedNodeChanged, change,
+            [this, change] { change->setEnabled(checkpointTree_->selectedRow() > 0); });
+}
+
+void CheckpointsPage::showParameters(const MissionParameters& p) {
+    circuitNote_->setVisible(p.ARaceType == Circuit);
+}
+
+void CheckpointsPage::storeParameters(MissionParameters& /*parameters*/) const {}
+
+}  // namespace qv::ui

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/Mission.h"
+#include "platform/FileSystem.h"
+#include "platform/GameProcess.h"
+#include "ui/common/Commands.h"
+#include "ui/common/Dialogs.h"
+#include "ui/main/Windows.h"
+
+namespace qv::ui {
+
+class MainWindow;
+class ScriptWindow;
+
+// The outside world as the editor reaches it; tests hand in fakes.
+struct EditorServices {
+    FileSystem& files;
+    Dialogs& dialogs;
+    const GameProcess& game;
+    // The time written into the header of a built script.
+    std::function<std::chrono::system_clock::time_point()> clock = [] {
+        return std::chrono::system_clock::now();
+    };
+};
+
+// The running editor: the one mission, the working folder, the outside services and the
+// fourteen windows, created once in their fixed order and kept until exit.
+class EditorApp {
+  public:
+    // Called at the end of every successful build with the script's lines, inside the build
+    // command: an error it raises reaches the general error handler.
+    using BuildFollowUp = std::function<void(const std::vector<std::string>& lines)>;
+
+    explicit EditorApp(EditorServices services);
+    ~EditorApp();
+    EditorApp(const EditorApp&) = delete;
+    EditorApp& operator=(const EditorApp&) = delete;
+
+    Mission& mission() { return mission_; }
+    FileSystem& files() const { return services_.files; }
+    Dialogs& dialogs() const { return services_.dialogs; }
+    const GameProcess& game() const { return services_.game; }
+    std::chrono::system_clock::time_point now() const { return services_.clock(); }
+    // The folder that was current when the main window was created; it never changes.
+    const std::string& workingFolder() const { return workingFolder_; }
+
+    MainWindow& mainWindow() const;
+    ScriptWindow& scriptWindow() const;
+    QWidget& window(WindowId id) const;
+    // Every window in creation order.
+    std::vector<QWidget*> windows() const;
+
+    // Shows a window modeless and brings it to the front.
+    void showWindow(WindowId id);
+    // Opens a change dialog (a RowEditor) for row `row`; row 0 does nothing.
+    void openRowEditor(WindowId id, int row);
+    // Hides every window but the main one.
+    void hideOtherWindows();
+
+    // Runs a command through the general error handler.
+    void runCommand(const std::function<void()>& command) const;
+    // Connects a signal to a command that runs through the general error handler.
+    template <typename Sender, typename Signal, typename Command>
+    QMetaObject::Connection connectCommand(const Sender* sender, Signal signal,
+                                           const QObject* context, Command command) const {
+        return qv::ui::connectCommand(dialogs(), sender, signal, context, std::move(command));
+    }
+
+    void setBuildFollowUp(BuildFollowUp followUp) { buildFollowUp_ = std::move(followUp); }
+    const BuildFollowUp& buildFollowUp() const { return buildFollowUp_; }
+
+  private:
+    void addWindow(QWidget* window);
+
+    EditorServices services_;
+    Mission mission_;
+    std::string workingFolder_;
+    std::vector<QPointer<QWidget>> windows_;
+    BuildFollowUp buildFollowUp_;
+};
+
+}  // namespace qv::ui

@@ -1,0 +1,195 @@
+#include "ui/main/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+
+#include "ui/common/Icons.h"
+#include "ui/common/MenuStyle.h"
+#include "ui/common/MissionTreeView.h"
+#include "ui/common/StatusHints.h"
+#include "ui/main/BasePage.h"
+#include "ui/main/CarsPage.h"
+#include "ui/main/CheckpointsPage.h"
+#include "ui/main/EditorApp.h"
+#include "ui/main/MissionCommands.h"
+#include "ui/main/OtherPage.h"
+
+namespace qv::ui {
+
+namespace {
+
+constexpr Qt::WindowFlags MainWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+}  // namespace
+
+MainWindow::MainWindow(EditorApp& app) : QMainWindow(nullptr, MainWindowFlags), app_(app) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quorvane 0.9"));
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("PageControl1"));
+    carsPage_ = new CarsPage(app, tabs_);
+    checkpointsPage_ = new CheckpointsPage(app, tabs_);
+    pages_ = {new BasePage(app, tabs_), carsPage_, checkpointsPage_, new OtherPage(app, tabs_)};
+    tabs_->addTab(pages_[0], icons::startFlag(), QStringLiteral("Базовые параметры миссии"));
+    tabs_->addTab(pages_[1], icons::car(), QStringLiteral("Параметры машин"));
+    tabs_->addTab(pages_[2], icons::checkpoint(), QStringLiteral("Чекпоинты"));
+    tabs_->addTab(pages_[3], icons::settings(), QStringLiteral("Прочие параметры"));
+    setCentralWidget(tabs_);
+
+    statusBar()->setSizeGripEnabled(false);
+    new StatusHints(*statusBar());
+
+    missionTest_ = new QAction(QStringLiteral("Проверка скрипта миссии после создания"), this);
+    missionTest_->setObjectName(QStringLiteral("AMissionTestCheck"));
+    missionTest_->setCheckable(true);
+
+    buildMenus();
+    MenuStyle::apply(*menuBar());
+
+    for (ParameterPage* page : pages_) {
+        connect(page, &ParameterPage::edited, this, [this] {
+            if (!showing_) {
+                storeParameters();
+            }
+        });
+    }
+    app.mission().addObserver(this);
+    carsPage_->setCarCount(app.mission().carCount());
+    showParameters();
+
+    setFixedSize(ClientWidth, ClientHeight);
+    centreOnScreen();
+}
+
+MainWindow::~MainWindow() {
+    app_.mission().removeObserver(this);
+}
+
+MissionTreeView& MainWindow::carTree() const {
+    return carsPage_->carTree();
+}
+
+MissionTreeView& MainWindow::checkpointTree() const {
+    return checkpointsPage_->checkpointTree();
+}
+
+void MainWindow::buildMenus() {
+    const auto addCommand = [this](QMenu* menu, const char* name, const QString& text,
+                                   const QKeySequence& shortcut, std::function<void()> command) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        app_.connectCommand(action, &QAction::triggered, this, std::move(command));
+    };
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    addCommand(file, "OpenAction", QStringLiteral("&Открыть..."),
+               QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openProject(app_); });
+    addCommand(file, "SaveAsAction", QStringLiteral("Со&хранить как..."),
+               QKeySequence(Qt::CTRL | Qt::Key_S), [this] { saveProjectAs(app_); });
+    file->addSeparator();
+    addCommand(file, "OptionsAction", QStringLiteral("&Настройки программы..."),
+               QKeySequence(Qt::Key_F10), [this] { app_.showWindow(WindowId::Options); });
+    file->addSeparator();
+    addCommand(file, "ExitAction", QStringLiteral("В&ыход"), {}, [this] { close(); });
+
+    QMenu* script = menuBar()->addMenu(QStringLiteral("&Скрипт"));
+    addCommand(script, "BuildAction", QStringLiteral("Построить"), QKeySequence(Qt::Key_F5),
+               [this] { buildScript(app_); });
+    addCommand(script, "CheckAction", QStringLiteral("Проверить введённые данные"), {},
+               [this] { checkMission(app_); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
+    addCommand(help, "AboutAction", QStringLiteral("&О программе..."), {},
+               [this] { app_.showWindow(WindowId::About); });
+}
+
+void MainWindow::centreOnScreen() {
+    if (const QScreen* shown = screen()) {
+        move(shown->availableGeometry().center() - rect().center());
+    }
+}
+
+void MainWindow::storeParameters() {
+    MissionParameters parameters = app_.mission().parameters();
+    for (const ParameterPage* page : pages_) {
+        page->storeParameters(parameters);
+    }
+    app_.mission().setParameters(parameters);
+}
+
+void MainWindow::showParameters() {
+    const QScopedValueRollback guard(showing_, true);
+    const MissionParameters& parameters = app_.mission().parameters();
+    for (ParameterPage* page : pages_) {
+        page->showParameters(parameters);
+    }
+}
+
+void MainWindow::missionChanged(MissionPart part) {
+    switch (part) {
+        case MissionPart::Parameters:
+            showParameters();
+            break;
+        case MissionPart::Cars:
+            // Lowering the bound of PlayerCarNumber may lower its value, which is stored.
+            carsPage_->setCarCount(app_.mission().carCount());
+            break;
+        case MissionPart::Everything: {
+            {
+                const QScopedValueRollback guard(showing_, true);
+                carsPage_->setCarCount(app_.mission().carCount());
+            }
+            showParameters();
+            // A loaded value that a control cannot hold (an IHBar of 9, an hour of 30) is kept
+            // as the control holds it, so that the mission builds with what the user sees.
+            storeParameters();
+            break;
+        }
+        case MissionPart::Checkpoints:
+        case MissionPart::Objects:
+        case MissionPart::Events:
+            break;
+    }
+}
+
+void MainWindow::showTab(MissionTab tab) {
+    if (tab != MissionTab::None) {
+        tabs_->setCurrentIndex(static_cast<int>(tab));
+    }
+}
+
+void MainWindow::revealInputError(const InputCheckError& error) {
+    showTab(error.tab());
+    if (error.carRow() > 0) {
+        carTree().selectRow(error.carRow());
+        carTree().setFocus();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        const MessageButton answer = app_.dialogs().message(
+            {QStringLiteral("Выход"), QStringLiteral("Вы действительно хотите выйти?"),
+             MessageIcon::Question, MessageButton::Ok | MessageButton::Cancel, nullptr});
+        if (answer != MessageButton::Ok) {
+            event->ignore();
+            return;
+        }
+        // Nothing is saved on the way out.
+        closing_ = true;
+        app_.hideOtherWindows();
+        QCoreApplication::exit(0);
+    }
+    event->accept();
+}
+
+}  // namespace qv::ui
