@@ -131,6 +131,21 @@ std::vector<std::unique_ptr<TreeNode>> TextTree::cloneNodes() const {
     return copies;
 }
 
+std::vector<std::unique_ptr<TreeNode>> TextTree::takeNodes() {
+    for (auto* observer : observers_) {
+        observer->treeAboutToBeReset();
+    }
+    std::vector<std::unique_ptr<TreeNode>> nodes = std::move(top_);
+    top_.clear();
+    for (auto& node : nodes) {
+        node->siblings_ = nullptr;  // no longer in this tree's top level
+    }
+    for (auto* observer : observers_) {
+        observer->treeReset();
+    }
+    return nodes;
+}
+
 void TextTree::addObserver(TreeObserver* observer) const {
     observers_.push_back(observer);
 }

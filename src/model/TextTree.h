@@ -74,6 +74,8 @@ class TextTree {
     void reset(std::string rootText);
     // A deep copy of the top-level nodes.
     std::vector<std::unique_ptr<TreeNode>> cloneNodes() const;
+    // Hands every node over (to Mission::replace, say) and leaves the tree empty.
+    std::vector<std::unique_ptr<TreeNode>> takeNodes();
 
     // Every node in pre-order with its level: what the tree text file holds line by line.
     template <typename Visit>

@@ -1,0 +1,218 @@
+#include <algorithm>
+
+#include "model/Cp1251.h"
+#include "model/Error.h"
+#include "model/IniDocument.h"
+#include "model/ProjectFile.h"
+#include "model/ProjectKeys.h"
+#include "model/TreeTextFile.h"
+#include "model/TreeTexts.h"
+
+namespace qv {
+
+namespace k = project_keys;
+
+namespace {
+
+// Larger event counts cannot come from a real project; they would only make a build run away.
+constexpr int MaxEvents = 10000;
+
+std::string openFailure(const std::string& path, const std::string& reason) {
+    return "Cannot open file \"" + path + "\". " + reason;
+}
+
+void requireCompanions(const std::string& path, const FileSystem& files) {
+    const std::string checkpoints = k::companion(path, k::CheckpointsFile);
+    const std::string cars = k::companion(path, k::CarsFile);
+    const bool checkpointsMissing = !files.fileExists(checkpoints);
+    const bool carsMissing = !files.fileExists(cars);
+    if (carsMissing || checkpointsMissing) {
+        std::string message = "Для загрузки необходимы следующие файлы:\r\n\r\n";
+        if (carsMissing) {
+            message += cars + "; ";
+        }
+        if (checkpointsMissing) {
+            message += checkpoints + "; ";
+        }
+        throw Error(message);
+    }
+}
+
+std::string readBytes(const std::string& path, const FileSystem& files) {
+    std::string bytes;
+    const IoStatus status = files.readFile(path, bytes);
+    if (!status) {
+        throw Error(openFailure(path, status.reason));
+    }
+    return bytes;
+}
+
+// A missing INI file reads as an empty one: every value takes its default.
+IniDocument readIni(const std::string& path, const FileSystem& files) {
+    if (!files.fileExists(path) && !files.isDirectory(path)) {
+        return {};
+    }
+    return IniDocument(decodeCp1251(readBytes(path, files)));
+}
+
+int readCount(const IniDocument& ini, const char* key, int most, const std::string& path) {
+    const int count = ini.readInteger(k::Integers, key, 0);
+    if (count < 0 || count > most) {
+        throw Error("Неверное значение " + std::string(key) + " (" + std::to_string(count) +
+                    ") в файле \"" + path + "\": допускается от 0 до " + std::to_string(most));
+    }
+    return count;
+}
+
+MissionParameters readParameters(const IniDocument& ini, int currentLaps) {
+    const auto text = [&ini](std::string_view section, std::string_view key) {
+        return ini.readString(section, key, "");
+    };
+    MissionParameters p;
+    p.AStartX = text(k::Coords, "StX");
+    p.AStartY = text(k::Coords, "StY");
+    p.AStartZ = text(k::Coords, "StZ");
+    p.AStartXvar = text(k::Strings, "StXvar");
+    p.AStartYvar = text(k::Strings, "StYvar");
+    p.AStartZvar = text(k::Strings, "StZvar");
+    p.AMissionPrefix = text(k::Strings, "MsPref");
+    p.AMissionName = text(k::Strings, "MsName");
+    p.AMissionNumber = ini.readInteger(k::Integers, "MsNum", 0);
+    p.PlayerCarNumber = ini.readInteger(k::Integers, "PlNum", 0);
+    p.BP = ini.readBool(k::Cars, "BP", false);
+    p.VH = ini.readBool(k::Cars, "VH", false);
+    p.PlayerCar = ini.readBool(k::Cars, "PlCar", false);
+    p.PassRepeat = ini.readBool(k::Others, "Check5", false);
+    p.ATime = ini.readBool(k::Others, "Check6", false);
+    p.IHBar = ini.readInteger(k::Cars, "ImproveHandling", 0);
+    p.AMoneyPrize = ini.readInteger(k::Others, "MoneyPrize", 0);
+    p.AHour = ini.readInteger(k::Others, "TimeHour", 0);
+    p.AMinutes = ini.readInteger(k::Others, "TimeMinute", 0);
+    for (std::size_t i = 0; i < p.Flags.size(); ++i) {
+        p.Flags[i] = ini.readBool(k::Others, "Check" + std::to_string(i + 1), false);
+    }
+    p.TrafficOn = ini.readBool(k::Others, "Traffic", false);
+    p.TrafficOff = ini.readBool(k::Others, "Traffic2", false);
+    p.AWeather = ini.readInteger(k::Others, "Weather", -1);
+    p.ARaceType = ini.readInteger(k::Integers, "RaceType", 0);
+    // Projects written before the laps were saved keep the laps in effect.
+    p.ALapsCount = ini.readInteger(k::Integers, "LapsCount", currentLaps);
+    return p;
+}
+
+MissionData readData(const IniDocument& ini, const std::string& path, int currentLaps) {
+    MissionData data;
+    data.parameters = readParameters(ini, currentLaps);
+    const auto text = [&ini](std::string_view section, const std::string& key) {
+        return ini.readString(section, key, "");
+    };
+    data.cars.resize(static_cast<std::size_t>(readCount(ini, "CarNum", Mission::MaxRows, path)));
+    for (std::size_t i = 0; i < data.cars.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        CarEntry& car = data.cars[i];
+        car.Model = text(k::Cars, k::rowKey("Car", row, "Model"));
+        car.X = text(k::Cars, k::rowKey("Car", row, "X"));
+        car.Y = text(k::Cars, k::rowKey("Car", row, "Y"));
+        car.Z = text(k::Cars, k::rowKey("Car", row, "Z"));
+        car.Angle = text(k::Cars, k::rowKey("Car", row, "Angle"));
+    }
+    data.checkpoints.resize(
+        static_cast<std::size_t>(readCount(ini, "CheckpNum", Mission::MaxRows, path)));
+    for (std::size_t i = 0; i < data.checkpoints.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        CheckpointEntry& checkpoint = data.checkpoints[i];
+        checkpoint.X = text(k::Checkpoints, k::rowKey("Checkp", row, "X"));
+        checkpoint.Y = text(k::Checkpoints, k::rowKey("Checkp", row, "Y"));
+        checkpoint.Z = text(k::Checkpoints, k::rowKey("Checkp", row, "Z"));
+        checkpoint.Speed = ini.readInteger(k::Checkpoints, k::rowKey("Checkp", row, "Speed"), 0);
+        checkpoint.Type = text(k::Checkpoints, k::rowKey("Checkp", row, "Type"));
+    }
+    data.objects.resize(
+        static_cast<std::size_t>(readCount(ini, "ObjectNum", Mission::MaxRows, path)));
+    for (std::size_t i = 0; i < data.objects.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        ObjectEntry& object = data.objects[i];
+        object.Model = text(k::Objects, k::rowKey("Object", row, "Model"));
+        object.X = text(k::Objects, k::rowKey("Object", row, "X"));
+        object.Y = text(k::Objects, k::rowKey("Object", row, "Y"));
+        object.Z = text(k::Objects, k::rowKey("Object", row, "Z"));
+        object.Angle = text(k::Objects, k::rowKey("Object", row, "Angle"));
+    }
+    data.eventCount = readCount(ini, "EventNum", MaxEvents, path);
+    return data;
+}
+
+std::vector<std::unique_ptr<TreeNode>> bareRoot(std::string text) {
+    std::vector<std::unique_ptr<TreeNode>> nodes;
+    nodes.push_back(std::make_unique<TreeNode>(std::move(text)));
+    return nodes;
+}
+
+// A companion file's tree. A file without a single line gives the tree its bare root, so the
+// mission keeps the root every tree has.
+std::vector<std::unique_ptr<TreeNode>> readTree(const std::string& path, const FileSystem& files,
+                                                std::string rootText) {
+    auto nodes = readTreeText(decodeCp1251(readBytes(path, files)));
+    return nodes.empty() ? bareRoot(std::move(rootText)) : std::move(nodes);
+}
+
+// Each car's tuning components, from the children of the "Тюнинг-компоненты (" node of its
+// row node, the only place a project keeps them.
+void readComponents(std::vector<CarEntry>& cars,
+                    const std::vector<std::unique_ptr<TreeNode>>& tree) {
+    const TreeNode* root = tree.empty() ? nullptr : tree.front().get();
+    for (std::size_t i = 0; root != nullptr && i < cars.size(); ++i) {
+        const TreeNode* carNode = root->child(static_cast<int>(i));
+        for (int c = 0; carNode != nullptr && c < carNode->childCount(); ++c) {
+            const TreeNode* group = carNode->child(c);
+            if (!group->text().starts_with(tree_text::ComponentsPrefix)) {
+                continue;
+            }
+            const int count = std::min(group->childCount(), Mission::MaxComponents);
+            for (int n = 0; n < count; ++n) {
+                cars[i].Components.push_back(tree_text::componentText(group->child(n)->text()));
+            }
+            break;
+        }
+    }
+}
+
+LoadSummary summaryOf(const MissionData& data) {
+    const MissionParameters& p = data.parameters;
+    LoadSummary summary;
+    summary.title = "Миссия \"" + p.AMissionName + "\" успешно загружена!";
+    summary.text = " Тип гонки: " + raceTypeCaption(p.ARaceType) + "\r\n" + std::string(32, ' ') +
+                   "\r\n" + " Общее количество машин: " + std::to_string(data.cars.size()) +
+                   "\r\n" +
+                   " Общее количество чекпоинтов: " + std::to_string(data.checkpoints.size()) +
+                   "\r\n" + " Общее количество объектов: " + std::to_string(data.objects.size()) +
+                   "\r\n" + " Общее количество событий: " + std::to_string(data.eventCount);
+    return summary;
+}
+
+}  // namespace
+
+LoadSummary loadProject(Mission& mission, const std::string& path, FileSystem& files) {
+    requireCompanions(path, files);
+    MissionData data = readData(readIni(path, files), path, mission.parameters().ALapsCount);
+
+    MissionTrees trees;
+    trees.cars = readTree(k::companion(path, k::CarsFile), files,
+                          tree_text::carsRoot(static_cast<int>(data.cars.size())));
+    trees.checkpoints =
+        readTree(k::companion(path, k::CheckpointsFile), files,
+                 tree_text::checkpointsRoot(static_cast<int>(data.checkpoints.size())));
+    trees.objects = data.objects.empty() ? bareRoot(std::string(tree_text::ObjectsRoot))
+                                         : readTree(k::companion(path, k::ObjectsFile), files,
+                                                    std::string(tree_text::ObjectsRoot));
+    trees.events = data.eventCount == 0 ? bareRoot(std::string(tree_text::EventsRoot))
+                                        : readTree(k::companion(path, k::EventsFile), files,
+                                                   std::string(tree_text::EventsRoot));
+    readComponents(data.cars, trees.cars);
+
+    LoadSummary summary = summaryOf(data);
+    mission.replace(std::move(data), std::move(trees));
+    return summary;
+}
+
+}  // namespace qv
