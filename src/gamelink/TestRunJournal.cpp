@@ -1,0 +1,120 @@
+#include "gamelink/TestRunJournal.h"
+
+#include <map>
+#include <sstream>
+
+#include "platform/Paths.h"
+
+namespace qv {
+namespace {
+
+constexpr std::string_view Header = "Quorvane test run";
+
+std::string stageName(TestRunStage stage) {
+    return stage == TestRunStage::Moved ? "moved" : "prepared";
+}
+
+std::optional<TestRunStage> stageNamed(const std::string& name) {
+    if (name == "moved") {
+        return TestRunStage::Moved;
+    }
+    if (name == "prepared") {
+        return TestRunStage::Prepared;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+TestRunJournal::TestRunJournal(FileSystem& files, std::string path)
+    : files_(files), path_(std::move(path)) {}
+
+std::string TestRunJournal::pathIn(const std::string& workingFolder) {
+    return joinPath(workingFolder, "testrun.journal");
+}
+
+bool TestRunJournal::exists() const {
+    return files_.fileExists(path_);
+}
+
+IoStatus TestRunJournal::record(const TestRunRecord& record) {
+    std::string text(Header);
+    text += "\nstage=" + stageName(record.stage);
+    text += "\nscript=" + record.gameScript;
+    text += "\nbackup=" + record.backup;
+    text += "\ntest=" + record.testScript + "\n";
+    return writeFileAtomically(files_, path_, text);
+}
+
+std::optional<TestRunRecord> TestRunJournal::read() const {
+    std::string text;
+    if (!files_.readFile(path_, text)) {
+        return std::nullopt;
+    }
+    std::istringstream lines(text);
+    std::string line;
+    if (!std::getline(lines, line) || line != Header) {
+        return std::nullopt;
+    }
+    std::map<std::string, std::string> values;
+    while (std::getline(lines, line)) {
+        const std::size_t equals = line.find('=');
+        if (equals != std::string::npos) {
+            values.emplace(line.substr(0, equals), line.substr(equals + 1));
+        }
+    }
+    const std::optional<TestRunStage> stage = stageNamed(values["stage"]);
+    TestRunRecord record{stage.value_or(TestRunStage::Prepared), values["script"], values["backup"],
+                         values["test"]};
+    if (!stage || record.gameScript.empty() || record.backup.empty()) {
+        return std::nullopt;
+    }
+    return record;
+}
+
+void TestRunJournal::clear() {
+    files_.removeFile(path_);
+}
+
+RestoreOutcome restoreGameScript(FileSystem& files, const TestRunRecord& record) {
+    if (!files.fileExists(record.backup)) {
+        return {};  // the main script never left its place, or is back already
+    }
+    if (record.stage == TestRunStage::Prepared && files.fileExists(record.gameScript)) {
+        return {};  // the move did not happen, so the backup is not the run's
+    }
+    return {true, files.replaceFile(record.backup, record.gameScript)};
+}
+
+std::optional<std::string> recoverInterruptedTestRun(FileSystem& files,
+                                                     const std::string& workingFolder) {
+    TestRunJournal journal(files, TestRunJournal::pathIn(workingFolder));
+    if (!journal.exists()) {
+        return std::nullopt;
+    }
+    const std::optional<TestRunRecord> record = journal.read();
+    if (!record) {
+        journal.clear();
+        return "Найден повреждённый журнал прерванной проверки скрипта миссии (" + journal.path() +
+               "). Проверьте, что в папке игры на месте ваш main.scm: он мог остаться "
+               "под именем main.BAK.";
+    }
+    const RestoreOutcome outcome = restoreGameScript(files, *record);
+    if (!outcome.status) {
+        return "Прошлая проверка скрипта миссии была прервана, и вернуть ваш main.scm на "
+               "место не удалось: " +
+               outcome.status.reason + ". Ваш скрипт сохранён как " + record->backup +
+               "; программа попробует вернуть его при следующем запуске.";
+    }
+    if (!record->testScript.empty()) {
+        files.removeFile(record->testScript);
+    }
+    journal.clear();
+    if (!outcome.restored) {
+        return std::nullopt;
+    }
+    return "Прошлая проверка скрипта миссии была прервана. Ваш main.scm возвращён на место: " +
+           record->gameScript;
+}
+
+}  // namespace qv

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace qv {
+
+// How far a test run has gone with the game's files.
+enum class TestRunStage {
+    Prepared,  // about to move the game's main script aside; nothing moved yet
+    Moved,     // the game's main script is under the backup name
+};
+
+// What an unfinished test run has done, enough to undo it after the program died.
+struct TestRunRecord {
+    TestRunStage stage = TestRunStage::Prepared;
+    std::string gameScript;
+    std::string backup;
+    std::string testScript;
+
+    bool operator==(const TestRunRecord&) const = default;
+};
+
+// The small file in the working folder that exists exactly while a test run has the game's
+// files in hand. Each record replaces the file in one step, so a crash leaves either the old or
+// the new record. Paths are kept as UTF-8.
+class TestRunJournal {
+  public:
+    TestRunJournal(FileSystem& files, std::string path);
+
+    static std::string pathIn(const std::string& workingFolder);
+
+    const std::string& path() const { return path_; }
+    bool exists() const;
+    IoStatus record(const TestRunRecord& record);
+    // The record; nothing when the journal is missing or not one of ours.
+    std::optional<TestRunRecord> read() const;
+    void clear();
+
+  private:
+    FileSystem& files_;
+    std::string path_;
+};
+
+// Puts the user's main script back under its own name, as far as `record` says it was moved:
+// the backup replaces the compiled test in one step. Returns whether anything was moved back.
+struct RestoreOutcome {
+    bool restored = false;
+    IoStatus status;
+};
+RestoreOutcome restoreGameScript(FileSystem& files, const TestRunRecord& record);
+
+// At start-up: finishes a test run that the program did not live to finish, and returns what
+// to tell the user, if anything. When the main script cannot be put back, the journal stays so
+// the next start tries again.
+std::optional<std::string> recoverInterruptedTestRun(FileSystem& files,
+                                                     const std::string& workingFolder);
+
+}  // namespace qv

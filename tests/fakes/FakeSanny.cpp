@@ -1,0 +1,54 @@
+// A stand-in for Sanny Builder: "sanny.exe \compile <source> <output>" compiles by copying the
+// source behind a marker line. What it does is set by the file fakesanny.mode in its working
+// folder: "ok" (the default), "fail" (writes compile.log and no output), "tab" (ends at once
+// without output, as a second copy of the compiler that hands the file to the open one does)
+// or "hang" (never ends). It lists its arguments, one a line, in fakesanny.args.
+#include <chrono>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+std::string readAll(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ofstream arguments("fakesanny.args", std::ios::binary);
+    for (int i = 1; i < argc; ++i) {
+        arguments << argv[i] << '\n';
+    }
+    arguments.close();
+
+    std::string mode;
+    std::istringstream(readAll("fakesanny.mode")) >> mode;
+    if (mode == "hang") {
+        for (;;) {
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+        }
+    }
+    if (mode == "tab") {
+        return 0;
+    }
+    if (mode == "fail" || argc != 4 || std::string(argv[1]) != "\\compile") {
+        // "Ошибка в строке 1" in Windows-1251, as the compiler writes its log.
+        std::ofstream("compile.log", std::ios::binary)
+            << "\xCE\xF8\xE8\xE1\xEA\xE0 \xE2 \xF1\xF2\xF0\xEE\xEA\xE5 1";
+        return 1;
+    }
+    std::ifstream source(argv[2], std::ios::binary);
+    if (!source) {
+        std::ofstream("compile.log", std::ios::binary) << "File not found: " << argv[2];
+        return 1;
+    }
+    std::ofstream(argv[3], std::ios::binary)
+        << "COMPILED\n"
+        << std::string(std::istreambuf_iterator<char>(source), {});
+    return 0;
+}

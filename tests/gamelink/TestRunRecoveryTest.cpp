@@ -1,0 +1,131 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "FakeFileSystem.h"
+#include "NativePath.h"
+#include "gamelink/TestRunJournal.h"
+
+namespace qv {
+namespace {
+
+using ::testing::HasSubstr;
+
+const std::string Working = test::native("/work/");
+const std::string GameScript = test::native("/games/SA/data/script/main.scm");
+const std::string Backup = test::native("/games/SA/data/script/main.BAK");
+const std::string TestScript = test::native("/work/Tempscript");
+const std::string Journal = test::native("/work/testrun.journal");
+const std::string UserScript = "the user's own main.scm";
+
+// The files as a run that died at some point left them.
+class RecoveryTest : public ::testing::Test {
+  protected:
+    void diedAt(TestRunStage stage) {
+        TestRunJournal journal(files, Journal);
+        ASSERT_TRUE(journal.record({stage, GameScript, Backup, TestScript}));
+        files.files[TestScript] = "test script";
+    }
+
+    std::optional<std::string> recover() { return recoverInterruptedTestRun(files, Working); }
+
+    void expectCleanedUp() {
+        EXPECT_EQ(files.files[GameScript], UserScript);
+        EXPECT_FALSE(files.fileExists(Backup));
+        EXPECT_FALSE(files.fileExists(Journal));
+        EXPECT_FALSE(files.fileExists(TestScript));
+    }
+
+    test::FakeFileSystem files;
+};
+
+TEST_F(RecoveryTest, NothingToDoWithoutAJournal) {
+    files.files[GameScript] = UserScript;
+    EXPECT_EQ(recover(), std::nullopt);
+    EXPECT_EQ(files.files.size(), 1u);
+}
+
+TEST_F(RecoveryTest, KilledWhileTheGameRanPutsTheUsersScriptBackAndSaysSo) {
+    diedAt(TestRunStage::Moved);
+    files.files[GameScript] = "compiled test";
+    files.files[Backup] = UserScript;
+
+    const std::optional<std::string> message = recover();
+    ASSERT_TRUE(message);
+    EXPECT_THAT(*message, HasSubstr("прервана"));
+    EXPECT_THAT(*message, HasSubstr(GameScript));
+    expectCleanedUp();
+}
+
+TEST_F(RecoveryTest, KilledBeforeTheCompilerWroteAnything) {
+    diedAt(TestRunStage::Moved);
+    files.files[Backup] = UserScript;
+    EXPECT_TRUE(recover());
+    expectCleanedUp();
+}
+
+TEST_F(RecoveryTest, KilledBetweenTheMoveAndItsRecord) {
+    diedAt(TestRunStage::Prepared);
+    files.files[Backup] = UserScript;
+    EXPECT_TRUE(recover());
+    expectCleanedUp();
+}
+
+TEST_F(RecoveryTest, KilledBeforeTheMoveOrAfterTheRestoreLeavesTheScriptAlone) {
+    for (const TestRunStage stage : {TestRunStage::Prepared, TestRunStage::Moved}) {
+        diedAt(stage);
+        files.files[GameScript] = UserScript;
+        EXPECT_EQ(recover(), std::nullopt);
+        expectCleanedUp();
+    }
+}
+
+TEST_F(RecoveryTest, BackupThatIsNotTheRunsIsLeftWhereNothingWasMoved) {
+    diedAt(TestRunStage::Prepared);
+    files.files[GameScript] = UserScript;
+    files.files[Backup] = "someone else's file";
+    EXPECT_EQ(recover(), std::nullopt);
+    EXPECT_EQ(files.files[GameScript], UserScript);
+    EXPECT_EQ(files.files[Backup], "someone else's file");
+}
+
+TEST_F(RecoveryTest, ScriptThatCannotBePutBackKeepsTheJournalForTheNextStart) {
+    diedAt(TestRunStage::Moved);
+    files.files[GameScript] = "compiled test";
+    files.files[Backup] = UserScript;
+    files.failRename(1);
+
+    const std::optional<std::string> message = recover();
+    ASSERT_TRUE(message);
+    EXPECT_THAT(*message, HasSubstr("Permission denied"));
+    EXPECT_THAT(*message, HasSubstr(Backup));
+    EXPECT_EQ(files.files[Backup], UserScript);
+    EXPECT_TRUE(files.fileExists(Journal));
+
+    EXPECT_TRUE(recover());
+    expectCleanedUp();
+}
+
+TEST_F(RecoveryTest, DamagedJournalIsReportedAndRemoved) {
+    files.files[GameScript] = UserScript;
+    files.files[Journal] = "Quorvane test run\nstage=sideways\n";
+    const std::optional<std::string> message = recover();
+    ASSERT_TRUE(message);
+    EXPECT_THAT(*message, HasSubstr(Journal));
+    EXPECT_FALSE(files.fileExists(Journal));
+    EXPECT_EQ(files.files[GameScript], UserScript);
+}
+
+TEST(TestRunJournal, RecordReadsBackAsWritten) {
+    test::FakeFileSystem files;
+    TestRunJournal journal(files, Journal);
+    const TestRunRecord record{TestRunStage::Moved, "/игры/SA/main.scm", "/игры/SA/main.BAK",
+                               TestScript};
+    ASSERT_TRUE(journal.record(record));
+    EXPECT_EQ(journal.read(), record);
+    journal.clear();
+    EXPECT_FALSE(journal.exists());
+    EXPECT_EQ(journal.read(), std::nullopt);
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,294 @@
+#include "gamelink/TestRun.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "ErrorOf.h"
+#include "FakeFileSystem.h"
+#include "FakeGame.h"
+#include "FakeLauncher.h"
+#include "NativePath.h"
+#include "RecordingTestRunHost.h"
+#include "gamelink/TestRunJournal.h"
+
+namespace qv {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
+
+const std::string Working = test::native("/work/");
+const std::string GameFolder = test::native("/games/SA/");
+const std::string CompilerFolder = test::native("/sb/");
+const std::string GameScript = test::native("/games/SA/data/script/main.scm");
+const std::string Backup = test::native("/games/SA/data/script/main.BAK");
+const std::string GameProgram = test::native("/games/SA/gta_sa.exe");
+const std::string Compiler = test::native("/sb/sanny.exe");
+const std::string CompileLog = test::native("/sb/compile.log");
+const std::string TestScript = test::native("/work/Tempscript");
+const std::string Journal = test::native("/work/testrun.journal");
+const std::string UserScript = "the user's own main.scm";
+// Windows compares file names without case; the compiler has always been given this spelling.
+#ifdef _WIN32
+const std::string CommandLineScript = "\\work\\TempScript";
+#else
+const std::string CommandLineScript = "/work/Tempscript";
+#endif
+
+using test::errorOf;
+
+class TestRunTest : public ::testing::Test {
+  protected:
+    TestRunTest() {
+        files.files[GameScript] = UserScript;
+        files.files[GameProgram] = "MZ game";
+        files.files[Compiler] = "MZ compiler";
+        game.setRunning(false);
+        compiler().runsFor = 3;
+        compiler().onStart = [this](const ProgramStart&) {
+            files.files[GameScript] = "compiled: " + files.files[TestScript];
+        };
+        launcher.programs[GameProgram].onStart = [this](const ProgramStart&) {
+            game.setRunning(true);
+        };
+        // The player plays for five polls, then closes the game.
+        pump.onPump = [this](int) {
+            if (game.gameWindowExists()) {
+                if (whilePlaying.empty()) {
+                    whilePlaying = files.files;
+                }
+                if (--playPolls == 0) {
+                    game.setRunning(false);
+                }
+            }
+        };
+    }
+
+    test::FakeProgram& compiler() { return launcher.programs[Compiler]; }
+
+    void run(const std::vector<std::string>& missionLines = {"// mission", "start_mission 7"}) {
+        testRun.run({Working, GameFolder, CompilerFolder}, missionLines, "RaceMission1");
+    }
+
+    // The game folder and the working folder are as before the run.
+    void expectUntouched() {
+        EXPECT_EQ(files.files[GameScript], UserScript);
+        EXPECT_FALSE(files.fileExists(Backup));
+        EXPECT_FALSE(files.fileExists(Journal));
+    }
+
+    test::FakeFileSystem files;
+    test::FakeLauncher launcher;
+    test::FakeGame game;
+    test::CountingPump pump;
+    test::RecordingTestRunHost host;
+    TestRun testRun{files, launcher, game, pump, host};
+    int playPolls = 5;
+    std::map<std::string, std::string> whilePlaying;
+};
+
+TEST_F(TestRunTest, CompilesStartsTheGameWaitsAndPutsTheUsersScriptBack) {
+    run();
+
+    ASSERT_EQ(launcher.starts.size(), 2u);
+    const ProgramStart& compile = launcher.starts[0];
+    EXPECT_EQ(compile.program, Compiler);
+    EXPECT_EQ(compile.parameters, "\\compile \"" + CommandLineScript + "\" \"" + GameScript + "\"");
+    EXPECT_EQ(compile.workingFolder, CompilerFolder);
+    EXPECT_EQ(compile.show, WindowShow::Minimized);
+    const ProgramStart& play = launcher.starts[1];
+    EXPECT_EQ(play.program, GameProgram);
+    EXPECT_EQ(play.parameters, "");
+    EXPECT_EQ(play.workingFolder, GameFolder);
+    EXPECT_EQ(play.show, WindowShow::Normal);
+
+    // While the game ran it had the compiled test, and the user's script waited under main.BAK.
+    EXPECT_THAT(whilePlaying[GameScript], StartsWith("compiled: DEFINE OBJECTS 1\r\n"));
+    EXPECT_EQ(whilePlaying[Backup], UserScript);
+    EXPECT_THAT(whilePlaying[Journal], HasSubstr("stage=moved"));
+    EXPECT_TRUE(host.informations.empty());
+
+    expectUntouched();
+    EXPECT_FALSE(files.fileExists(TestScript));
+    EXPECT_FALSE(testRun.inProgress());
+    EXPECT_EQ(host.statuses.back(), "");
+    EXPECT_THAT(host.statuses, ::testing::Contains(HasSubstr("закроете GTA: San Andreas")));
+}
+
+TEST_F(TestRunTest, TestScriptIsTheFrameAndTheMissionStartingMissionZero) {
+    compiler().onStart = [this](const ProgramStart&) {
+        whilePlaying = files.files;
+        files.files[GameScript] = "compiled";
+    };
+    run({"// Гонка", "start_mission 7", "end_thread"});
+
+    const std::string& script = whilePlaying[TestScript];
+    EXPECT_THAT(script, StartsWith("DEFINE OBJECTS 1\r\nDEFINE OBJECT QUORVANE\r\n"));
+    EXPECT_THAT(script, HasSubstr("\r\nDEFINE MISSION 0 AT @RaceMission1_000\r\n"));
+    EXPECT_THAT(script, HasSubstr("\r\ncreate_thread @RaceMission1\r\nend_thread\r\n"
+                                  "// \xC3\xEE\xED\xEA\xE0\r\nstart_mission 0\r\nend_thread\r\n"));
+}
+
+TEST_F(TestRunTest, GameAlreadyRunningIsAskedForANewGameAndWaitedFor) {
+    game.setRunning(true);
+    std::map<std::string, std::string> atMessage;
+    host.onInformation = [&] { atMessage = files.files; };
+
+    run();
+
+    EXPECT_THAT(host.informations,
+                ElementsAre("Чтобы проверить скрипт миссии, переключитесь в GTA: San Andreas и "
+                            "начните новую игру."));
+    ASSERT_EQ(launcher.starts.size(), 1u);  // only the compiler
+    EXPECT_THAT(atMessage[GameScript], StartsWith("compiled: "));
+    EXPECT_EQ(playPolls, 0);  // waited until the game was closed
+    expectUntouched();
+}
+
+TEST_F(TestRunTest, EmptyOrWrongFoldersFailWithErrorBeforeAnythingIsTouched) {
+    const auto attempt = [this](const TestRunFolders& folders) {
+        return errorOf([&] { testRun.run(folders, {"x"}, "P"); });
+    };
+    EXPECT_EQ(attempt({Working, "", CompilerFolder}), "Ошибка");
+    EXPECT_EQ(attempt({Working, GameFolder, ""}), "Ошибка");
+    files.files.erase(GameScript);
+    files.files[Backup] = UserScript;
+    EXPECT_EQ(attempt({Working, GameFolder, CompilerFolder}), "Ошибка");
+
+    EXPECT_TRUE(launcher.starts.empty());
+    EXPECT_FALSE(files.fileExists(TestScript));
+    EXPECT_FALSE(files.fileExists(Journal));
+}
+
+TEST_F(TestRunTest, UnwritableWorkingFolderStopsBeforeTheGameFolderIsTouched) {
+    files.readOnly.insert(TestScript);
+    EXPECT_EQ(errorOf([this] { run(); }),
+              "Cannot create file \"" + TestScript + "\". Permission denied");
+    expectUntouched();
+    EXPECT_TRUE(launcher.starts.empty());
+
+    files.readOnly.clear();
+    files.readOnly.insert(Journal + ".tmp");
+    EXPECT_THAT(errorOf([this] { run(); }), StartsWith("Cannot create file \"" + Journal));
+    expectUntouched();
+    EXPECT_TRUE(launcher.starts.empty());
+}
+
+TEST_F(TestRunTest, FailedMoveIsTheGeneralError) {
+    files.failRename(2);  // the journal's first record is the first rename, the move the second
+    EXPECT_EQ(errorOf([this] { run(); }), "Ошибка");
+    expectUntouched();
+    EXPECT_TRUE(launcher.starts.empty());
+}
+
+TEST_F(TestRunTest, FailedCompilationShowsTheLogAndPutsTheScriptBackWithoutStartingTheGame) {
+    files.files[CompileLog] = "old log";
+    compiler().onStart = [this](const ProgramStart&) {
+        files.files[CompileLog] = "\xCE\xF8\xE8\xE1\xEA\xE0 \xE2 \xF1\xF2\xF0\xEE\xEA\xE5 12";
+    };
+    const std::string message = errorOf([this] { run(); });
+
+    EXPECT_THAT(message, StartsWith("Sanny Builder не создал " + GameScript));
+    EXPECT_THAT(message, HasSubstr("Ваш main.scm возвращён на место.\n\n"));
+    EXPECT_THAT(message, HasSubstr("Ошибка в строке 12"));
+    EXPECT_EQ(launcher.starts.size(), 1u);
+    expectUntouched();
+    EXPECT_FALSE(files.fileExists(TestScript));
+}
+
+TEST_F(TestRunTest, CompilerThatWritesNothingAndNoLogIsReportedWithoutAnOldLog) {
+    files.files[CompileLog] = "errors of an earlier compilation";
+    compiler().onStart = nullptr;  // Sanny Builder was open already and took the file in a tab
+    const std::string message = errorOf([this] { run(); });
+    EXPECT_THAT(message, HasSubstr("закройте его и постройте миссию снова"));
+    EXPECT_THAT(message, Not(HasSubstr("earlier compilation")));
+    expectUntouched();
+}
+
+TEST_F(TestRunTest, CompilerThatCannotStartOrNeverEndsLeavesTheUsersScript) {
+    compiler().startFailure = "Access is denied";
+    EXPECT_THAT(errorOf([this] { run(); }), StartsWith("Не удалось запустить Sanny Builder (" +
+                                                       Compiler + "): Access is denied."));
+    expectUntouched();
+
+    compiler().startFailure.clear();
+    compiler().neverEnds = true;
+    EXPECT_THAT(errorOf([this] { run(); }), HasSubstr("не закончил компиляцию за 120 с"));
+    EXPECT_EQ(launcher.terminations, 1);
+    EXPECT_EQ(pump.pumps, 1200);  // two minutes at 100 ms
+    expectUntouched();
+    EXPECT_EQ(launcher.starts.size(), 2u);  // two compilers, no game
+}
+
+TEST_F(TestRunTest, GameThatNeverShowsItsWindowIsNotWaitedForBeyondTheGraceTime) {
+    launcher.programs[GameProgram].onStart = nullptr;
+    run();
+    EXPECT_EQ(launcher.starts.size(), 2u);
+    EXPECT_EQ(pump.pumps, 3 + 20);  // the compiler's three polls, then two seconds
+    expectUntouched();
+}
+
+TEST_F(TestRunTest, GameThatCannotStartLeavesTheUsersScript) {
+    launcher.programs[GameProgram].startFailure = "Bad EXE format";
+    EXPECT_THAT(errorOf([this] { run(); }), HasSubstr("Не удалось запустить GTA: San Andreas"));
+    expectUntouched();
+}
+
+TEST_F(TestRunTest, BackupNameTakenIsRefusedAndBothFilesStay) {
+    files.files[Backup] = "an older main.scm";
+    const std::string message = errorOf([this] { run(); });
+    EXPECT_THAT(message, HasSubstr(Backup));
+    EXPECT_EQ(files.files[Backup], "an older main.scm");
+    EXPECT_EQ(files.files[GameScript], UserScript);
+    EXPECT_TRUE(launcher.starts.empty());
+}
+
+TEST_F(TestRunTest, SecondRunWhileTheFirstWaitsIsRefusedAndChangesNothing) {
+    std::string secondRun;
+    std::map<std::string, std::string> beforeSecond;
+    pump.onPump = [&](int) {
+        if (game.gameWindowExists() && secondRun.empty()) {
+            beforeSecond = files.files;
+            secondRun = errorOf([this] { run(); });
+            EXPECT_EQ(files.files, beforeSecond);
+        }
+        if (game.gameWindowExists() && --playPolls == 0) {
+            game.setRunning(false);
+        }
+    };
+    run();
+    EXPECT_THAT(secondRun, HasSubstr("уже идёт"));
+    expectUntouched();
+    EXPECT_EQ(launcher.starts.size(), 2u);
+}
+
+TEST_F(TestRunTest, UnfinishedJournalOfAnotherRunIsRefused) {
+    files.files[Journal] = "Quorvane test run\nstage=moved\n";
+    EXPECT_THAT(errorOf([this] { run(); }), HasSubstr(Journal));
+    EXPECT_TRUE(launcher.starts.empty());
+    EXPECT_EQ(files.files[GameScript], UserScript);
+}
+
+TEST_F(TestRunTest, ScriptThatCannotBePutBackStaysAsBackupForTheNextStart) {
+    pump.onPump = [this](int) {
+        if (game.gameWindowExists() && --playPolls == 0) {
+            game.setRunning(false);
+            files.failRename(1);
+        }
+    };
+    const std::string message = errorOf([this] { run(); });
+    EXPECT_THAT(message, HasSubstr("сохранён как " + Backup));
+    EXPECT_EQ(files.files[Backup], UserScript);
+    EXPECT_TRUE(files.fileExists(Journal));
+
+    const std::optional<std::string> recovered = recoverInterruptedTestRun(files, Working);
+    ASSERT_TRUE(recovered);
+    EXPECT_THAT(*recovered, HasSubstr("возвращён на место"));
+    expectUntouched();
+    EXPECT_FALSE(files.fileExists(TestScript));
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,226 @@
+// The whole test run with real processes: stand-ins for the compiler and the game (built from
+// tests/fakes) in folders of their own, started by the launcher of this machine, and the game
+// found as the program looks for it.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <random>
+#include <thread>
+
+#include "ErrorOf.h"
+#include "RecordingTestRunHost.h"
+#include "gamelink/TestRun.h"
+#include "gamelink/TestRunJournal.h"
+#include "platform/Paths.h"
+
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+const std::string UserScript = "the user's own main.scm";
+
+std::string utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::string readAll(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void writeAll(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// Sleeps as the editor's pump does, then lets the test act as the player would.
+class PlayerPump final : public EventPump {
+  public:
+    std::function<void()> player;
+
+    void pumpFor(std::chrono::milliseconds interval) override {
+        std::this_thread::sleep_for(interval);
+        if (player) {
+            player();
+        }
+    }
+};
+
+class TestRunWithProgramsTest : public ::testing::Test {
+  protected:
+    TestRunWithProgramsTest() {
+        fs::create_directories(work_);
+        fs::create_directories(game_ / "data" / "script");
+        fs::create_directories(compiler_);
+        fs::copy_file(fs::path(QV_FAKE_SANNY).make_preferred(), compiler_ / "sanny.exe");
+        fs::copy_file(fs::path(QV_FAKE_GAME).make_preferred(), game_ / "gta_sa.exe");
+        writeAll(gameScript_, UserScript);
+        // The player closes the game once it has loaded its script.
+        pump_.player = [this] {
+            if (fs::exists(game_ / "fakegame.loaded")) {
+                writeAll(game_ / "fakegame.quit", "");
+            }
+        };
+    }
+    ~TestRunWithProgramsTest() override {
+        writeAll(game_ / "fakegame.quit", "");  // no stand-in outlives its test
+        std::error_code ignored;
+        fs::remove_all(root_, ignored);
+    }
+
+    TestRunFolders folders() const {
+        return {asFolder(utf8(work_)), asFolder(utf8(game_)), asFolder(utf8(compiler_))};
+    }
+
+    void run() { testRun_.run(folders(), {"// mission", "start_mission 4"}, "RaceMission1"); }
+
+    void expectUserScriptBack() {
+        EXPECT_EQ(readAll(gameScript_), UserScript);
+        EXPECT_FALSE(fs::exists(gameScript_.parent_path() / "main.BAK"));
+        EXPECT_FALSE(fs::exists(work_ / "Tempscript"));
+        EXPECT_FALSE(fs::exists(work_ / "testrun.journal"));
+    }
+
+    static fs::path freshFolder() {
+        std::random_device random;
+        return fs::temp_directory_path() / ("quorvane-testrun-" + std::to_string(random()));
+    }
+
+    fs::path root_ = freshFolder();
+    fs::path work_ = root_ / "work";
+    fs::path game_ = root_ / "game";
+    fs::path compiler_ = root_ / "sanny";
+    fs::path gameScript_ = game_ / "data" / "script" / "main.scm";
+    PlayerPump pump_;
+    test::RecordingTestRunHost host_;
+    TestRun testRun_{systemFileSystem(), systemProcessLauncher(), systemGameProcess(), pump_,
+                     host_};
+};
+
+TEST_F(TestRunWithProgramsTest, GameRunsTheCompiledTestAndTheUsersScriptComesBack) {
+    run();
+
+    EXPECT_THAT(readAll(game_ / "fakegame.loaded"),
+                StartsWith("COMPILED\nDEFINE OBJECTS 1\r\nDEFINE OBJECT QUORVANE\r\n"));
+    EXPECT_THAT(readAll(game_ / "fakegame.loaded"), HasSubstr("\r\nstart_mission 0\r\n"));
+    const std::string onCommandLine = FileNamesIgnoreCase ? "TempScript" : "Tempscript";
+    EXPECT_EQ(readAll(compiler_ / "fakesanny.args"),
+              "\\compile\n" + utf8(work_ / onCommandLine) + "\n" + utf8(gameScript_) + "\n");
+    EXPECT_TRUE(host_.informations.empty());
+    expectUserScriptBack();
+}
+
+TEST_F(TestRunWithProgramsTest, FailedCompilationShowsTheLogAndNeverStartsTheGame) {
+    writeAll(compiler_ / "fakesanny.mode", "fail");
+    const std::string message = test::errorOf([this] { run(); });
+    EXPECT_THAT(message, HasSubstr("Ошибка в строке 1"));
+    EXPECT_FALSE(fs::exists(game_ / "fakegame.loaded"));
+    expectUserScriptBack();
+}
+
+TEST_F(TestRunWithProgramsTest, GameThatEndsWithoutAWindowIsNotWaitedFor) {
+    writeAll(game_ / "fakegame.mode", "vanish");
+    pump_.player = nullptr;
+    run();
+    EXPECT_THAT(readAll(game_ / "fakegame.loaded"), StartsWith("COMPILED\n"));
+    expectUserScriptBack();
+}
+
+TEST_F(TestRunWithProgramsTest, RunningGameIsAskedForANewGameAndWaitedFor) {
+    StartOutcome running =
+        systemProcessLauncher().start({utf8(game_ / "gta_sa.exe"), {}, utf8(game_)});
+    ASSERT_TRUE(running.process) << running.failure;
+    while (!systemGameProcess().gameWindowExists() && !running.process->hasExited()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    ASSERT_TRUE(systemGameProcess().gameWindowExists());
+    pump_.player = [&] {
+        // Once told, the player starts a new game, which loads the compiled test, and closes
+        // the game after that.
+        if (!host_.informations.empty()) {
+            writeAll(game_ / "fakegame.newgame", readAll(gameScript_));
+            writeAll(game_ / "fakegame.quit", "");
+            running.process->hasExited();
+        }
+    };
+
+    run();
+
+    ASSERT_EQ(host_.informations.size(), 1u);
+    EXPECT_THAT(host_.informations[0], StartsWith("Чтобы проверить скрипт миссии"));
+    EXPECT_THAT(readAll(game_ / "fakegame.newgame"), StartsWith("COMPILED\n"));
+    EXPECT_EQ(readAll(game_ / "fakegame.loaded"), UserScript);  // no second game was started
+    EXPECT_TRUE(running.process->hasExited());
+    expectUserScriptBack();
+}
+
+TEST_F(TestRunWithProgramsTest, NextStartPutsBackWhatARunKilledWhileWaitingLeft) {
+    // The files as a run killed while the game ran leaves them.
+    const fs::path backup = gameScript_.parent_path() / "main.BAK";
+    fs::rename(gameScript_, backup);
+    writeAll(gameScript_, "COMPILED\n");
+    writeAll(work_ / "Tempscript", "test script");
+    TestRunJournal journal(systemFileSystem(), TestRunJournal::pathIn(folders().working));
+    ASSERT_TRUE(journal.record(
+        {TestRunStage::Moved, utf8(gameScript_), utf8(backup), utf8(work_ / "Tempscript")}));
+
+    const std::optional<std::string> message =
+        recoverInterruptedTestRun(systemFileSystem(), folders().working);
+    ASSERT_TRUE(message);
+    EXPECT_THAT(*message, HasSubstr(utf8(gameScript_)));
+    expectUserScriptBack();
+}
+
+#ifndef _WIN32
+TEST_F(TestRunWithProgramsTest, NextStartPutsBackWhatTheKilledProgramLeft) {
+    // The programs the killed run started become this process's children, to be reaped here.
+    ::prctl(PR_SET_CHILD_SUBREAPER, 1);
+    const pid_t program = ::fork();
+    ASSERT_GE(program, 0);
+    if (program == 0) {
+        PlayerPump idle;
+        test::RecordingTestRunHost host;
+        TestRun testRun(systemFileSystem(), systemProcessLauncher(), systemGameProcess(), idle,
+                        host);
+        try {
+            testRun.run(folders(), {"// mission"}, "RaceMission1");
+        } catch (...) {
+        }
+        ::_exit(0);
+    }
+    // Killed while it waits for the game.
+    while (!fs::exists(game_ / "fakegame.loaded")) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    ::kill(program, SIGKILL);
+    writeAll(game_ / "fakegame.quit", "");
+    int status = 0;
+    while (::waitpid(-1, &status, 0) > 0) {
+    }
+    EXPECT_THAT(readAll(gameScript_), StartsWith("COMPILED\n"));
+    EXPECT_EQ(readAll(gameScript_.parent_path() / "main.BAK"), UserScript);
+
+    const std::optional<std::string> message =
+        recoverInterruptedTestRun(systemFileSystem(), folders().working);
+    ASSERT_TRUE(message);
+    EXPECT_THAT(*message, HasSubstr("прервана"));
+    expectUserScriptBack();
+}
+#endif
+
+}  // namespace
+}  // namespace qv

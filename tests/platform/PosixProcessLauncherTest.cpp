@@ -1,0 +1,65 @@
+#include "platform/posix/PosixProcessLauncher.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "TempFolder.h"
+
+namespace qv {
+namespace {
+
+std::string readAll(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void waitForEnd(StartedProcess& process) {
+    for (int i = 0; i < 3000 && !process.hasExited(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+// The compiler's stand-in plays Wine here: it writes down the arguments it was given.
+class WineRoutingTest : public testing::Test {
+  protected:
+    WineRoutingTest() {
+        std::filesystem::copy_file(QV_FAKE_SANNY, recorder);
+        std::ofstream(windowsProgram, std::ios::binary) << "MZ\x90";
+    }
+
+    test::TempFolder folder;
+    std::string recorder = folder.file("wine");
+    std::string windowsProgram = folder.file("gta_sa.EXE");
+};
+
+TEST_F(WineRoutingTest, WindowsProgramsRunThroughWine) {
+    PosixProcessLauncher launcher(recorder);
+    StartOutcome started = launcher.start({windowsProgram, "\"a b\" c", folder.file("")});
+    ASSERT_TRUE(started.process) << started.failure;
+    waitForEnd(*started.process);
+    EXPECT_EQ(readAll(folder.file("fakesanny.args")), windowsProgram + "\na b\nc\n");
+}
+
+TEST_F(WineRoutingTest, NativeProgramsRunAsTheyAreWhateverTheirName) {
+    const std::string native = folder.file("sanny.exe");
+    std::filesystem::copy_file(QV_FAKE_SANNY, native);
+    PosixProcessLauncher launcher(folder.file("no-wine-here"));
+    StartOutcome started = launcher.start({native, "x", folder.file("")});
+    ASSERT_TRUE(started.process) << started.failure;
+    waitForEnd(*started.process);
+    EXPECT_EQ(readAll(folder.file("fakesanny.args")), "x\n");
+}
+
+TEST_F(WineRoutingTest, WindowsProgramWithoutWineCannotStart) {
+    PosixProcessLauncher launcher(std::nullopt);
+    const StartOutcome started = launcher.start({windowsProgram, {}, folder.file("")});
+    EXPECT_FALSE(started.process);
+    EXPECT_FALSE(started.failure.empty());
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,74 @@
+// The launcher of this machine starting the compiler's stand-in (tests/fakes): the same tests
+// run against fork and exec on Linux and against the Windows shell under Wine.
+#include "platform/ProcessLauncher.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "NativePath.h"
+#include "TempFolder.h"
+
+namespace qv {
+namespace {
+
+std::string readAll(const std::string& path) {
+    std::ifstream file(test::TempFolder::native(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// Waits for the end of a program that ends by itself; gives up after a minute.
+bool ends(StartedProcess& process) {
+    for (int i = 0; i < 3000 && !process.hasExited(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return process.hasExited();
+}
+
+class ProcessLauncherTest : public testing::Test {
+  protected:
+    ProcessLauncherTest() {
+        std::filesystem::create_directories(test::TempFolder::native(folder.file("Папка 1")));
+        std::filesystem::copy_file(std::filesystem::path(QV_FAKE_SANNY).make_preferred(),
+                                   test::TempFolder::native(program));
+    }
+
+    test::TempFolder folder;
+    std::string workingFolder = test::native(folder.file("Папка 1"));
+    std::string program = test::native(folder.file("sanny.exe"));
+};
+
+TEST_F(ProcessLauncherTest, StartsInTheWorkingFolderWithTheParametersSplit) {
+    StartOutcome started = systemProcessLauncher().start(
+        {program, R"(\compile "C:\A B\TempScript" plain)", workingFolder, WindowShow::Minimized});
+    ASSERT_TRUE(started.process) << started.failure;
+    ASSERT_TRUE(ends(*started.process));
+    EXPECT_EQ(readAll(folder.file("Папка 1/fakesanny.args")),
+              "\\compile\nC:\\A B\\TempScript\nplain\n");
+}
+
+TEST_F(ProcessLauncherTest, ProgramThatRunsOnCanBeEnded) {
+    std::ofstream(test::TempFolder::native(folder.file("Папка 1/fakesanny.mode"))) << "hang";
+    StartOutcome started = systemProcessLauncher().start({program, {}, workingFolder});
+    ASSERT_TRUE(started.process) << started.failure;
+    EXPECT_FALSE(started.process->hasExited());
+    started.process->terminate();
+    EXPECT_TRUE(started.process->hasExited());
+}
+
+TEST_F(ProcessLauncherTest, MissingProgramOrFolderIsAFailureWithTheSystemsReason) {
+    StartOutcome started =
+        systemProcessLauncher().start({folder.file("nothing.exe"), {}, workingFolder});
+    EXPECT_FALSE(started.process);
+    EXPECT_FALSE(started.failure.empty());
+
+    started = systemProcessLauncher().start({program, {}, folder.file("no such folder")});
+    EXPECT_FALSE(started.process);
+    EXPECT_FALSE(started.failure.empty());
+}
+
+}  // namespace
+}  // namespace qv
