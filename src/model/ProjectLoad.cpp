@@ -100,6 +100,17 @@ MissionParameters readParameters(const IniDocument& ini, int currentLaps) {
     return p;
 }
 
+// A car or an object: a model placed at a point with a heading; missing texts are empty.
+template <typename Entry>
+void readPlacement(const IniDocument& ini, std::string_view section, std::string_view prefix,
+                   int row, Entry& entry) {
+    entry.Model = ini.readString(section, k::rowKey(prefix, row, "Model"), "");
+    entry.X = ini.readString(section, k::rowKey(prefix, row, "X"), "");
+    entry.Y = ini.readString(section, k::rowKey(prefix, row, "Y"), "");
+    entry.Z = ini.readString(section, k::rowKey(prefix, row, "Z"), "");
+    entry.Angle = ini.readString(section, k::rowKey(prefix, row, "Angle"), "");
+}
+
 MissionData readData(const IniDocument& ini, const std::string& path, int currentLaps) {
     MissionData data;
     data.parameters = readParameters(ini, currentLaps);
@@ -108,13 +119,7 @@ MissionData readData(const IniDocument& ini, const std::string& path, int curren
     };
     data.cars.resize(static_cast<std::size_t>(readCount(ini, "CarNum", Mission::MaxRows, path)));
     for (std::size_t i = 0; i < data.cars.size(); ++i) {
-        const int row = static_cast<int>(i) + 1;
-        CarEntry& car = data.cars[i];
-        car.Model = text(k::Cars, k::rowKey("Car", row, "Model"));
-        car.X = text(k::Cars, k::rowKey("Car", row, "X"));
-        car.Y = text(k::Cars, k::rowKey("Car", row, "Y"));
-        car.Z = text(k::Cars, k::rowKey("Car", row, "Z"));
-        car.Angle = text(k::Cars, k::rowKey("Car", row, "Angle"));
+        readPlacement(ini, k::Cars, "Car", static_cast<int>(i) + 1, data.cars[i]);
     }
     data.checkpoints.resize(
         static_cast<std::size_t>(readCount(ini, "CheckpNum", Mission::MaxRows, path)));
@@ -130,13 +135,7 @@ MissionData readData(const IniDocument& ini, const std::string& path, int curren
     data.objects.resize(
         static_cast<std::size_t>(readCount(ini, "ObjectNum", Mission::MaxRows, path)));
     for (std::size_t i = 0; i < data.objects.size(); ++i) {
-        const int row = static_cast<int>(i) + 1;
-        ObjectEntry& object = data.objects[i];
-        object.Model = text(k::Objects, k::rowKey("Object", row, "Model"));
-        object.X = text(k::Objects, k::rowKey("Object", row, "X"));
-        object.Y = text(k::Objects, k::rowKey("Object", row, "Y"));
-        object.Z = text(k::Objects, k::rowKey("Object", row, "Z"));
-        object.Angle = text(k::Objects, k::rowKey("Object", row, "Angle"));
+        readPlacement(ini, k::Objects, "Object", static_cast<int>(i) + 1, data.objects[i]);
     }
     data.eventCount = readCount(ini, "EventNum", MaxEvents, path);
     return data;

@@ -53,14 +53,20 @@ void writeParameters(IniDocument& ini, const Mission& mission) {
     ini.writeInteger(k::Integers, "LapsCount", p.ALapsCount);
 }
 
+// A car or an object: a model placed at a point with a heading.
+template <typename Entry>
+void writePlacement(IniDocument& ini, std::string_view section, std::string_view prefix, int row,
+                    const Entry& entry) {
+    ini.write(section, k::rowKey(prefix, row, "Model"), entry.Model);
+    ini.write(section, k::rowKey(prefix, row, "X"), entry.X);
+    ini.write(section, k::rowKey(prefix, row, "Y"), entry.Y);
+    ini.write(section, k::rowKey(prefix, row, "Z"), entry.Z);
+    ini.write(section, k::rowKey(prefix, row, "Angle"), entry.Angle);
+}
+
 void writeRows(IniDocument& ini, const Mission& mission) {
     for (int i = 1; i <= mission.carCount(); ++i) {
-        const CarEntry& car = mission.car(i);
-        ini.write(k::Cars, k::rowKey("Car", i, "Model"), car.Model);
-        ini.write(k::Cars, k::rowKey("Car", i, "X"), car.X);
-        ini.write(k::Cars, k::rowKey("Car", i, "Y"), car.Y);
-        ini.write(k::Cars, k::rowKey("Car", i, "Z"), car.Z);
-        ini.write(k::Cars, k::rowKey("Car", i, "Angle"), car.Angle);
+        writePlacement(ini, k::Cars, "Car", i, mission.car(i));
     }
     const MissionParameters& p = mission.parameters();
     ini.writeBool(k::Cars, "BP", p.BP);
@@ -76,12 +82,7 @@ void writeRows(IniDocument& ini, const Mission& mission) {
         ini.write(k::Checkpoints, k::rowKey("Checkp", i, "Type"), checkpoint.Type);
     }
     for (int i = 1; i <= mission.objectCount(); ++i) {
-        const ObjectEntry& object = mission.object(i);
-        ini.write(k::Objects, k::rowKey("Object", i, "Model"), object.Model);
-        ini.write(k::Objects, k::rowKey("Object", i, "X"), object.X);
-        ini.write(k::Objects, k::rowKey("Object", i, "Y"), object.Y);
-        ini.write(k::Objects, k::rowKey("Object", i, "Z"), object.Z);
-        ini.write(k::Objects, k::rowKey("Object", i, "Angle"), object.Angle);
+        writePlacement(ini, k::Objects, "Object", i, mission.object(i));
     }
 }
 
