@@ -166,6 +166,7 @@ TEST_F(Cli, FailuresEndInOneMessageAndStatusOne) {
                                               missing + ".cars; " + missing + ".checkps; \n");
     const Outcome folder = cli({"info", dir.string()});
     EXPECT_EQ(folder.status, 1);
+    EXPECT_EQ(folder.err, "\"" + dir.string() + "\" is a folder; give the project's .qvnx file\n");
 
     std::ofstream(dir / "junk.qvnx", std::ios::binary) << std::string("\0\xFF[[=\n", 6);
     std::ofstream(dir / "junk.qvnx.cars", std::ios::binary) << "x\n\t\t\ty";

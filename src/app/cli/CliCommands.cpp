@@ -54,6 +54,9 @@ void runCommand(const Options& options, FileSystem& files, std::ostream& out) {
         out << usageText();
         return;
     }
+    if (files.isDirectory(options.project)) {
+        throw Error("\"" + options.project + "\" is a folder; give the project's .qvnx file");
+    }
     Mission mission;
     const LoadSummary summary = loadProject(mission, options.project, files);
     switch (options.command) {
