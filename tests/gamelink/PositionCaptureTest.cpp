@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "CapturedPosition.h"
 #include "FakeGame.h"
 #include "gamelink/GameMemoryLayout.h"
 
@@ -13,60 +14,27 @@ namespace qv {
 namespace {
 
 namespace layout = game_memory;
+using test::capturePosition;
 using test::FakeGame;
 
-class PositionCaptureTest : public testing::Test {
-  protected:
-    // Each field remembers the last address the game was asked for when it was written.
-    struct Field {
-        std::string text = "unchanged";
-        std::uint32_t lastReadBefore = 0;
-    };
+const std::vector<std::string> NotRunning{std::string(GameNotRunningWarning)};
+const std::vector<std::string> NotFound{std::string(MemorySearchWarning)};
 
-    void capture(bool withAngle = true) {
-        CoordinateFields fields{setter(x), setter(y), setter(z), {}};
-        if (withAngle) {
-            fields.angle = setter(angle);
-        }
-        getCoordinates(game, fields,
-                       [this](std::string_view text) { warnings.emplace_back(text); });
-    }
-
-    std::function<void(const std::string&)> setter(Field& field) {
-        return [this, &field](const std::string& text) {
-            field.text = text;
-            field.lastReadBefore = game.reads().empty() ? 0 : game.reads().back();
-        };
-    }
-
-    void expectNoFieldChanged() const {
-        for (const Field* field : {&x, &y, &z, &angle}) {
-            EXPECT_EQ(field->text, "unchanged");
-        }
-    }
-
-    std::string angleFor(float heading) {
-        game.placePlayer(1, 2, 3, heading);
-        capture();
-        return angle.text;
-    }
-
+std::string angleFor(float heading) {
     FakeGame game;
-    Field x, y, z, angle;
-    std::vector<std::string> warnings;
-};
-
-TEST_F(PositionCaptureTest, WritesThePlayersPositionAndHeadingWithTwoDecimals) {
-    game.placePlayer(2488.5601f, -1666.84f, 13.38f, std::numbers::pi_v<float> / 2);
-    capture();
-    EXPECT_EQ(x.text, "2488.56");
-    EXPECT_EQ(y.text, "-1666.84");
-    EXPECT_EQ(z.text, "13.38");
-    EXPECT_EQ(angle.text, "90.00");
-    EXPECT_TRUE(warnings.empty());
+    game.placePlayer(1, 2, 3, heading);
+    return capturePosition(game).angle;
 }
 
-TEST_F(PositionCaptureTest, TurnsHeadingsIntoAnglesFrom0To360) {
+TEST(PositionCaptureTest, WritesThePlayersPositionAndHeadingWithTwoDecimals) {
+    FakeGame game;
+    game.placePlayer(2488.5601f, -1666.84f, 13.38f, std::numbers::pi_v<float> / 2);
+    const auto captured = capturePosition(game);
+    EXPECT_EQ(captured.fields(), "2488.56 -1666.84 13.38 90.00");
+    EXPECT_TRUE(captured.warnings.empty());
+}
+
+TEST(PositionCaptureTest, TurnsHeadingsIntoAnglesFrom0To360) {
     const float pi = std::numbers::pi_v<float>;
     EXPECT_EQ(angleFor(-pi / 2), "270.00");
     EXPECT_EQ(angleFor(0.0f), "0.00");
@@ -77,70 +45,74 @@ TEST_F(PositionCaptureTest, TurnsHeadingsIntoAnglesFrom0To360) {
     EXPECT_EQ(angleFor(1.0f), "57.30");
 }
 
-TEST_F(PositionCaptureTest, WritesEachFieldBeforeReadingTheNextValue) {
+TEST(PositionCaptureTest, WritesEachFieldBeforeReadingTheNextValue) {
+    FakeGame game;
     game.placePlayer(1, 2, 3, 0);
-    capture();
+    // Each field notes the last address read when it is written.
+    std::vector<std::uint32_t> lastReads;
+    const auto field = [&](const std::string&) { lastReads.push_back(game.reads().back()); };
+    getCoordinates(game, {field, field, field, field}, [](std::string_view) {});
     const std::uint32_t matrix = FakeGame::PlayerMatrix;
-    EXPECT_EQ(x.lastReadBefore, matrix + layout::XOffset);
-    EXPECT_EQ(y.lastReadBefore, matrix + layout::YOffset);
-    EXPECT_EQ(z.lastReadBefore, matrix + layout::ZOffset);
-    EXPECT_EQ(angle.lastReadBefore, FakeGame::PlayerObject + layout::HeadingOffset);
+    EXPECT_EQ(lastReads,
+              (std::vector<std::uint32_t>{matrix + layout::XOffset, matrix + layout::YOffset,
+                                          matrix + layout::ZOffset,
+                                          FakeGame::PlayerObject + layout::HeadingOffset}));
 }
 
-TEST_F(PositionCaptureTest, TakesThePositionFromTheFallbackAndTheHeadingFromThePlayer) {
+TEST(PositionCaptureTest, TakesThePositionFromTheFallbackAndTheHeadingFromThePlayer) {
+    FakeGame game;
     game.placePlayer(1, 2, 3, -std::numbers::pi_v<float> / 2);
     game.writeUInt32(FakeGame::PlayerObject + layout::MatrixOffset, 0);
     game.placeObject(layout::FallbackPointer, FakeGame::OtherObject, FakeGame::OtherMatrix,
                      -2027.77f, 1420.5f, 15.99f);
-    capture();
-    EXPECT_EQ(x.text, "-2027.77");
-    EXPECT_EQ(y.text, "1420.50");
-    EXPECT_EQ(z.text, "15.99");
-    EXPECT_EQ(angle.text, "270.00");
+    EXPECT_EQ(capturePosition(game).fields(), "-2027.77 1420.50 15.99 270.00");
 }
 
-TEST_F(PositionCaptureTest, LeavesTheAngleAloneWithoutAnAngleField) {
+TEST(PositionCaptureTest, LeavesTheAngleAloneWithoutAnAngleField) {
+    FakeGame game;
     game.placePlayer(1, 2, 3, 1);
-    capture(false);
-    EXPECT_EQ(z.text, "3.00");
-    EXPECT_EQ(angle.text, "unchanged");
+    EXPECT_EQ(capturePosition(game, false).fields(), "1.00 2.00 3.00 -");
     EXPECT_EQ(game.reads().back(), FakeGame::PlayerMatrix + layout::ZOffset);
 }
 
-TEST_F(PositionCaptureTest, WarnsThatTheGameIsNotRunning) {
+TEST(PositionCaptureTest, WarnsThatTheGameIsNotRunningAndChangesNothing) {
+    FakeGame game;
     game.placePlayer(1, 2, 3, 1);
     game.setRunning(false);
-    capture();
-    EXPECT_EQ(warnings, std::vector<std::string>{std::string(GameNotRunningWarning)});
+    const auto captured = capturePosition(game);
+    EXPECT_EQ(captured.warnings, NotRunning);
+    EXPECT_EQ(captured.fields(), "- - - -");
     EXPECT_TRUE(game.reads().empty());
-    expectNoFieldChanged();
 }
 
-TEST_F(PositionCaptureTest, WarnsWhenNeitherObjectHasAMatrix) {
+TEST(PositionCaptureTest, WarnsWhenNeitherObjectHasAMatrix) {
+    FakeGame game;
     game.writeUInt32(layout::PlayerPointer, 0);
     game.writeUInt32(layout::FallbackPointer, 0);
-    capture();
-    EXPECT_EQ(warnings, std::vector<std::string>{std::string(MemorySearchWarning)});
-    expectNoFieldChanged();
+    const auto captured = capturePosition(game);
+    EXPECT_EQ(captured.warnings, NotFound);
+    EXPECT_EQ(captured.fields(), "- - - -");
 }
 
-TEST_F(PositionCaptureTest, TreatsUnreadableMemoryAsNotFound) {
+TEST(PositionCaptureTest, TreatsUnreadableMemoryAsNotFound) {
     // The player pointer leads to an address the game has not mapped; the fallback location
     // itself cannot be read.
+    FakeGame game;
     game.writeUInt32(layout::PlayerPointer, 0x12345678);
-    capture();
-    EXPECT_EQ(warnings, std::vector<std::string>{std::string(MemorySearchWarning)});
-    expectNoFieldChanged();
+    const auto captured = capturePosition(game);
+    EXPECT_EQ(captured.warnings, NotFound);
+    EXPECT_EQ(captured.fields(), "- - - -");
 }
 
-TEST_F(PositionCaptureTest, WrapsPointerArithmeticAt32Bits) {
+TEST(PositionCaptureTest, WrapsPointerArithmeticAt32Bits) {
     // 0xFFFFFFF0 + 0x14 is 0x4 in the game's 32-bit arithmetic.
+    FakeGame game;
     game.writeUInt32(layout::PlayerPointer, 0xFFFFFFF0);
     game.writeUInt32(0x4, FakeGame::PlayerMatrix);
     game.writeFloat(FakeGame::PlayerMatrix + layout::XOffset, 7.5f);
-    capture(false);
-    EXPECT_EQ(x.text, "7.50");
-    EXPECT_TRUE(warnings.empty());
+    const auto captured = capturePosition(game, false);
+    EXPECT_EQ(captured.x, "7.50");
+    EXPECT_TRUE(captured.warnings.empty());
 }
 
 TEST(FixedTwoDecimalsTest, WritesFixedNotationWithTwoDecimalsAndAPoint) {

@@ -1,6 +1,7 @@
 #include "platform/posix/PosixGameProcess.h"
 
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/uio.h>
@@ -8,10 +9,17 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
+#include "CapturedPosition.h"
 #include "FakeGame.h"
 #include "gamelink/GameMemoryLayout.h"
 #include "gamelink/PositionCapture.h"
+
+extern char** environ;
 
 namespace qv {
 namespace {
@@ -99,21 +107,49 @@ TEST(PosixGameProcessTest, CapturesThePositionFromAnotherProcessAndNoticesItsEnd
     EXPECT_EQ(game.readUInt32(layout::PlayerPointer), test::FakeGame::PlayerObject);
     EXPECT_EQ(game.readUInt32(0x1000), 0u);  // not mapped in the game
 
-    std::string x, y, z, angle;
-    const auto set = [](std::string& field) {
-        return [&field](const std::string& t) { field = t; };
-    };
-    std::vector<std::string> warnings;
-    const auto warn = [&](std::string_view text) { warnings.emplace_back(text); };
-    getCoordinates(game, {set(x), set(y), set(z), set(angle)}, warn);
-    EXPECT_EQ(x + " " + y + " " + z + " " + angle, "2488.56 -1666.84 13.38 270.00");
-    EXPECT_TRUE(warnings.empty());
+    const test::CapturedPosition captured = test::capturePosition(game);
+    EXPECT_EQ(captured.fields(), "2488.56 -1666.84 13.38 270.00");
+    EXPECT_TRUE(captured.warnings.empty());
 
     process.stop();
     EXPECT_FALSE(game.gameWindowExists());
     EXPECT_EQ(game.readUInt32(layout::PlayerPointer), 0u);
-    getCoordinates(game, {set(x), set(y), set(z), set(angle)}, warn);
-    EXPECT_EQ(warnings, std::vector<std::string>{std::string(GameNotRunningWarning)});
+    EXPECT_EQ(test::capturePosition(game).warnings,
+              std::vector<std::string>{std::string(GameNotRunningWarning)});
+}
+
+// The case this implementation is for: the game running under Wine. The Windows build's fake
+// game program (gta_sa.exe) is named in QV_WINE_FAKE_GAME when that build exists.
+TEST(PosixGameProcessTest, ReadsTheGameRunningUnderWine) {
+    const char* fakeGame = std::getenv("QV_WINE_FAKE_GAME");
+    if (fakeGame == nullptr) {
+        GTEST_SKIP() << "QV_WINE_FAKE_GAME does not name the fake game of a Windows build";
+    }
+    const char* wine = std::getenv("QV_WINE") ? std::getenv("QV_WINE") : "/usr/lib/wine/wine64";
+    char* arguments[] = {const_cast<char*>(wine), const_cast<char*>(fakeGame),
+                         const_cast<char*>("player"), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(::posix_spawn(&pid, wine, nullptr, nullptr, arguments, environ), 0);
+
+    // Wine takes a while to start; until the program has written its memory the capture finds
+    // nothing.
+    const PosixGameProcess game;
+    test::CapturedPosition captured;
+    bool ended = false;
+    for (int attempt = 0; attempt < 1200 && !ended; ++attempt) {
+        captured = test::capturePosition(game);
+        if (captured.warnings.empty()) {
+            break;
+        }
+        ::usleep(100000);
+        ended = ::waitpid(pid, nullptr, WNOHANG) == pid;
+    }
+    if (!ended) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+    }
+    EXPECT_EQ(captured.fields(), "2488.56 -1666.84 13.38 270.00");
+    EXPECT_TRUE(captured.warnings.empty());
 }
 
 TEST(PosixGameProcessTest, FindsNoGameWhenNoProcessHasItsName) {

@@ -34,8 +34,19 @@ std::string_view fileNameOf(std::string_view path) {
     return separator == std::string_view::npos ? path : path.substr(separator + 1);
 }
 
+// A process that has ended but not yet been waited for still has its name.
+bool hasEnded(const std::string& folder) {
+    const std::string status = readSmallFile(folder + "stat");
+    const auto nameEnd = status.rfind(')');
+    return nameEnd == std::string::npos || nameEnd + 2 >= status.size() ||
+           status[nameEnd + 2] == 'Z' || status[nameEnd + 2] == 'X';
+}
+
 bool isProcessOf(const std::string& pid, std::string_view executableName) {
     const std::string folder = "/proc/" + pid + "/";
+    if (hasEnded(folder)) {
+        return false;
+    }
     std::string name = readSmallFile(folder + "comm");
     if (!name.empty() && name.back() == '\n') {
         name.pop_back();
