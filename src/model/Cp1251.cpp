@@ -103,7 +103,7 @@ std::string describe(char32_t character) {
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
     std::string glyph;
-    if (character >= 0x20 && character != 0x7F) {
+    if (character >= 0xA0) {  // no glyph for a control character
         glyph = "\"";
         appendUtf8(glyph, character);
         glyph += "\" ";
