@@ -115,7 +115,8 @@ Commands:
         The identifier fields are tidied in the script only; the project is not changed.
         --laps N          laps of a circuit race, 1 to 20 (default: the laps saved in the
                           project, else 1)
-        --test-script     print the standalone test script that wraps the mission instead
+        --test-script     the standalone test script that wraps the mission, instead of
+                          the mission alone
         -o FILE           write FILE in Windows-1251 with CR LF line ends (as Sanny Builder
                           reads it) instead of printing
         --timestamp TEXT  the date and time line of the header (default: the local time
