@@ -21,6 +21,16 @@ MissionTreeView::MissionTreeView(const TextTree& tree, const QString& objectName
             [this] { emit selectedNodeChanged(selectedNode()); });
 }
 
+void MissionTreeView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) {
+    // A removed node takes the selection with it; Qt would move it on to a neighbour.
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && current.parent() == parent && current.row() >= start &&
+        current.row() <= end) {
+        selectionModel()->clear();
+    }
+    QTreeView::rowsAboutToBeRemoved(parent, start, end);
+}
+
 const TreeNode* MissionTreeView::selectedNode() const {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     return selected.isEmpty() ? nullptr : model_->node(selected.constFirst());

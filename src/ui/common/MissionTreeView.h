@@ -30,6 +30,9 @@ class MissionTreeView final : public QTreeView {
     // The selection moved to `node` (nullptr: nothing is selected any more).
     void selectedNodeChanged(const qv::TreeNode* node);
 
+  protected:
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
+
   private:
     TreeModel* model_;
 };
