@@ -2,22 +2,12 @@
 // every line comes back byte for byte, a written value reads back as written, and writing one
 // key changes no other.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "Require.h"
 #include "model/Cp1251.h"
 #include "model/IniDocument.h"
-
-namespace {
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

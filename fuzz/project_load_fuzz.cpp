@@ -2,25 +2,15 @@
 // NUL bytes), then checks and builds what loaded, as a hand-edited project would be. Nothing
 // may crash, and a failed load must leave the mission as it was.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "FakeFileSystem.h"
+#include "Require.h"
 #include "generator/ScriptGenerator.h"
 #include "model/Error.h"
 #include "model/InputCheck.h"
 #include "model/ProjectFile.h"
-
-namespace {
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);

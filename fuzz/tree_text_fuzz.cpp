@@ -2,22 +2,16 @@
 // write back to a text that reads as the same tree, and writing that tree again gives the same
 // bytes.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "Require.h"
 #include "model/Cp1251.h"
 #include "model/Error.h"
 #include "model/TreeTextFile.h"
 
 namespace {
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 std::vector<std::pair<int, std::string>> preOrder(const qv::TextTree& tree) {
     std::vector<std::pair<int, std::string>> nodes;
