@@ -85,23 +85,19 @@ TEST(PositionCaptureTest, WarnsThatTheGameIsNotRunningAndChangesNothing) {
     EXPECT_TRUE(game.reads().empty());
 }
 
-TEST(PositionCaptureTest, WarnsWhenNeitherObjectHasAMatrix) {
-    FakeGame game;
-    game.writeUInt32(layout::PlayerPointer, 0);
-    game.writeUInt32(layout::FallbackPointer, 0);
-    const auto captured = capturePosition(game);
-    EXPECT_EQ(captured.warnings, NotFound);
-    EXPECT_EQ(captured.fields(), "- - - -");
-}
-
-TEST(PositionCaptureTest, TreatsUnreadableMemoryAsNotFound) {
+TEST(PositionCaptureTest, WarnsWhenThePlayerIsNotInMemory) {
+    FakeGame bothZero;
+    bothZero.writeUInt32(layout::PlayerPointer, 0);
+    bothZero.writeUInt32(layout::FallbackPointer, 0);
     // The player pointer leads to an address the game has not mapped; the fallback location
     // itself cannot be read.
-    FakeGame game;
-    game.writeUInt32(layout::PlayerPointer, 0x12345678);
-    const auto captured = capturePosition(game);
-    EXPECT_EQ(captured.warnings, NotFound);
-    EXPECT_EQ(captured.fields(), "- - - -");
+    FakeGame unreadable;
+    unreadable.writeUInt32(layout::PlayerPointer, 0x12345678);
+    for (const FakeGame* game : {&bothZero, &unreadable}) {
+        const auto captured = capturePosition(*game);
+        EXPECT_EQ(captured.warnings, NotFound);
+        EXPECT_EQ(captured.fields(), "- - - -");
+    }
 }
 
 TEST(PositionCaptureTest, WrapsPointerArithmeticAt32Bits) {
