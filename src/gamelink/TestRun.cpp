@@ -115,6 +115,7 @@ void TestRun::run(const TestRunFolders& folders, const std::vector<std::string>&
     paths.journal = TestRunJournal::pathIn(folders.working);
 
     const InProgressGuard inProgress(inProgress_);
+    closing_ = false;
     const StatusGuard status(host_);
     prepare(paths, missionLines, labelPrefix);
     try {
@@ -185,7 +186,9 @@ void TestRun::compile(const Paths& paths) {
                               std::to_string(timing_.compilerTimeout.count() / 1000) +
                               " с и был остановлен; игра не запущена.");
         }
-        pump_.pumpFor(timing_.poll);
+        // Closing the program does not stop this wait: the compiler's output must be in place
+        // before the user's script goes back.
+        closing_ = !pump_.pumpFor(timing_.poll) || closing_;
     }
     if (files_.fileExists(paths.gameScript)) {
         return;
@@ -203,6 +206,9 @@ void TestRun::compile(const Paths& paths) {
 }
 
 void TestRun::playGame(const Paths& paths) {
+    if (closing_) {
+        return;
+    }
     std::unique_ptr<StartedProcess> started;
     if (game_.gameWindowExists()) {
         host_.showInformation(std::string(GameRunningMessage));
@@ -226,7 +232,11 @@ void TestRun::playGame(const Paths& paths) {
         if (!running && waited >= timing_.gameStartGrace) {
             return;
         }
-        pump_.pumpFor(timing_.poll);
+        // A program that closes while the game runs puts the user's script back on its way
+        // out; the game has loaded its script by then.
+        if (!pump_.pumpFor(timing_.poll)) {
+            return;
+        }
     }
 }
 

@@ -76,6 +76,7 @@ class TestRun {
     TestRunHost& host_;
     TestRunTiming timing_;
     bool inProgress_ = false;
+    bool closing_ = false;  // the program closes: the game is not started or waited for
 };
 
 }  // namespace qv

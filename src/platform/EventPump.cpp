@@ -4,8 +4,9 @@
 
 namespace qv {
 
-void SleepingPump::pumpFor(std::chrono::milliseconds interval) {
+bool SleepingPump::pumpFor(std::chrono::milliseconds interval) {
     std::this_thread::sleep_for(interval);
+    return true;
 }
 
 }  // namespace qv

@@ -11,14 +11,15 @@ class EventPump {
     virtual ~EventPump() = default;
 
     // Handles the pending user-interface events and waits for about `interval`, handling new
-    // events as they come.
-    virtual void pumpFor(std::chrono::milliseconds interval) = 0;
+    // events as they come. False once the program is closing: its user interface handles
+    // nothing more, and a wait should end as soon as it safely can.
+    virtual bool pumpFor(std::chrono::milliseconds interval) = 0;
 };
 
 // The pump of a program without a user interface: it only sleeps.
 class SleepingPump final : public EventPump {
   public:
-    void pumpFor(std::chrono::milliseconds interval) override;
+    bool pumpFor(std::chrono::milliseconds interval) override;
 };
 
 }  // namespace qv

@@ -290,5 +290,22 @@ TEST_F(TestRunTest, ScriptThatCannotBePutBackStaysAsBackupForTheNextStart) {
     EXPECT_FALSE(files.fileExists(TestScript));
 }
 
+TEST_F(TestRunTest, ProgramClosingWhileTheGameRunsPutsTheScriptBackAtOnce) {
+    playPolls = 1000;
+    pump.closingAt = 3 + 3;  // the compiler's three polls, then three while the game runs
+    run();
+    EXPECT_EQ(pump.pumps, 6);
+    EXPECT_TRUE(game.gameWindowExists());
+    expectUntouched();
+}
+
+TEST_F(TestRunTest, ProgramClosingWhileTheCompilerRunsNeverStartsTheGame) {
+    pump.closingAt = 1;
+    run();
+    EXPECT_EQ(pump.pumps, 3);  // the compiler's output is waited for all the same
+    EXPECT_EQ(launcher.starts.size(), 1u);
+    expectUntouched();
+}
+
 }  // namespace
 }  // namespace qv

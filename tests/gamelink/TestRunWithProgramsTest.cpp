@@ -52,11 +52,12 @@ class PlayerPump final : public EventPump {
   public:
     std::function<void()> player;
 
-    void pumpFor(std::chrono::milliseconds interval) override {
+    bool pumpFor(std::chrono::milliseconds interval) override {
         std::this_thread::sleep_for(interval);
         if (player) {
             player();
         }
+        return true;
     }
 };
 

@@ -49,11 +49,12 @@ StartOutcome FakeLauncher::start(const ProgramStart& program) {
     return {std::make_unique<FakeProcess>(fake.runsFor, fake.neverEnds, terminations), {}};
 }
 
-void CountingPump::pumpFor(std::chrono::milliseconds) {
+bool CountingPump::pumpFor(std::chrono::milliseconds) {
     ++pumps;
     if (onPump) {
         onPump(pumps);
     }
+    return closingAt == 0 || pumps < closingAt;
 }
 
 }  // namespace qv::test

@@ -30,13 +30,15 @@ class FakeLauncher final : public ProcessLauncher {
     StartOutcome start(const ProgramStart& program) override;
 };
 
-// A pump that takes no time; `onPump`, when set, is told the number of each pump.
+// A pump that takes no time; `onPump`, when set, is told the number of each pump. From the pump
+// numbered `closingAt` on (0: never), the program is closing.
 class CountingPump final : public EventPump {
   public:
     int pumps = 0;
+    int closingAt = 0;
     std::function<void(int)> onPump;
 
-    void pumpFor(std::chrono::milliseconds interval) override;
+    bool pumpFor(std::chrono::milliseconds interval) override;
 };
 
 }  // namespace qv::test

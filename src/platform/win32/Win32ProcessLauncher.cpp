@@ -45,6 +45,14 @@ class Win32ProcessLauncher final : public ProcessLauncher {
         if (!file || !parameters || !folder) {
             return {nullptr, systemErrorText(ERROR_INVALID_NAME)};
         }
+        // The shell does not always refuse a working folder that is not there; a program
+        // started elsewhere would look for its files in the wrong place.
+        if (!folder->empty()) {
+            const DWORD attributes = GetFileAttributesW(folder->c_str());
+            if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+                return {nullptr, systemErrorText(ERROR_DIRECTORY)};
+            }
+        }
         SHELLEXECUTEINFOW info{};
         info.cbSize = sizeof info;
         info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;

@@ -11,6 +11,7 @@
 #include "model/Mission.h"
 #include "platform/FileSystem.h"
 #include "platform/GameProcess.h"
+#include "platform/ProcessLauncher.h"
 #include "ui/common/Commands.h"
 #include "ui/common/Dialogs.h"
 #include "ui/main/Windows.h"
@@ -29,6 +30,8 @@ struct EditorServices {
     std::function<std::chrono::system_clock::time_point()> clock = [] {
         return std::chrono::system_clock::now();
     };
+    // Starts the compiler and the game for a test run; nullptr: this machine's launcher.
+    ProcessLauncher* launcher = nullptr;
 };
 
 // The running editor: the one mission, the working folder, the outside services and the
@@ -48,6 +51,9 @@ class EditorApp {
     FileSystem& files() const { return services_.files; }
     Dialogs& dialogs() const { return services_.dialogs; }
     const GameProcess& game() const { return services_.game; }
+    ProcessLauncher& launcher() const {
+        return services_.launcher != nullptr ? *services_.launcher : systemProcessLauncher();
+    }
     std::chrono::system_clock::time_point now() const { return services_.clock(); }
     // The folder that was current when the main window was created; it never changes.
     const std::string& workingFolder() const { return workingFolder_; }

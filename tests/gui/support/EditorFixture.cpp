@@ -30,7 +30,8 @@ std::chrono::system_clock::time_point EditorFixture::fixedTime() {
 
 EditorFixture::EditorFixture() {
     prepareOnce();
-    app_ = std::make_unique<ui::EditorApp>(ui::EditorServices{files, dialogs, game, fixedTime});
+    app_ = std::make_unique<ui::EditorApp>(
+        ui::EditorServices{files, dialogs, game, fixedTime, &launcher});
 }
 
 EditorFixture::~EditorFixture() = default;

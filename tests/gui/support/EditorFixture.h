@@ -7,6 +7,7 @@
 
 #include "FakeFileSystem.h"
 #include "FakeGame.h"
+#include "FakeLauncher.h"
 #include "ScriptedDialogs.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/MainWindow.h"
@@ -29,6 +30,7 @@ class EditorFixture {
     ScriptedDialogs dialogs;
     FakeFileSystem files;
     FakeGame game;
+    FakeLauncher launcher;  // the compiler and the game of a test run
 
     ui::EditorApp& app() const { return *app_; }
     Mission& mission() const { return app_->mission(); }

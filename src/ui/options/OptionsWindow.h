@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace qv::ui {
+
+class EditorApp;
+
+// "Настройки программы": whether every built mission is test-run, and the folders of the game
+// and of Sanny Builder, kept in settings.ini in the working folder. What the window shows is in
+// effect at once: the check box is the test option itself (bound to the main window's action
+// AMissionTestCheck), and a folder chosen with a browse button is the folder in effect. "ОК"
+// only makes the state persistent; "Отмена" reads the file again.
+class OptionsWindow final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit OptionsWindow(EditorApp& app);
+
+    bool missionTest() const;
+    // The folders in effect, each ending with a separator (or empty).
+    const std::string& gameFolder() const { return gameFolder_; }
+    const std::string& compilerFolder() const { return compilerFolder_; }
+
+    // Hides the window and takes every setting from the file; missing ones are the defaults.
+    void readSettings();
+    // Hides the window and writes the check box and both fields to the file.
+    void writeSettings();
+
+  private:
+    void missionTestSwitched(bool checked);
+    // Lets the user choose a folder; `accepts` decides whether it holds what it should.
+    void browse(const QString& prompt, bool (*accepts)(const FileSystem&, const std::string&),
+                std::string& folder, QLineEdit& field);
+    void centreOnScreen();
+
+    EditorApp& app_;
+    QCheckBox* missionTest_;
+    QLineEdit* gameDir_;
+    QPushButton* browseGame_;
+    QLineEdit* compilerDir_;
+    QPushButton* browseCompiler_;
+    std::string gameFolder_;
+    std::string compilerFolder_;
+};
+
+}  // namespace qv::ui
