@@ -36,12 +36,14 @@ class WineRoutingTest : public testing::Test {
     std::string windowsProgram = folder.file("gta_sa.EXE");
 };
 
-TEST_F(WineRoutingTest, WindowsProgramsRunThroughWine) {
+TEST_F(WineRoutingTest, WindowsProgramsRunThroughWineWithTheirPathsOnDriveZ) {
     PosixProcessLauncher launcher(recorder);
-    StartOutcome started = launcher.start({windowsProgram, "\"a b\" c", folder.file("")});
+    StartOutcome started = launcher.start(
+        {windowsProgram, "\\compile \"/home/u/My Work/Tempscript\" c", folder.file("")});
     ASSERT_TRUE(started.process) << started.failure;
     waitForEnd(*started.process);
-    EXPECT_EQ(readAll(folder.file("fakesanny.args")), windowsProgram + "\na b\nc\n");
+    EXPECT_EQ(readAll(folder.file("fakesanny.args")),
+              windowsProgram + "\n\\compile\nZ:\\home\\u\\My Work\\Tempscript\nc\n");
 }
 
 TEST_F(WineRoutingTest, NativeProgramsRunAsTheyAreWhateverTheirName) {

@@ -88,6 +88,16 @@ std::string absolutePath(const std::string& path) {
     return std::string(buffer.data()) + "/" + path;
 }
 
+// A Windows program takes "/home/..." for a folder on its current drive, so an absolute Linux
+// path is handed to it on drive Z:, which Wine maps to the root of the Linux file system.
+std::string asWinePath(std::string argument) {
+    if (argument.starts_with('/')) {
+        std::ranges::replace(argument, '/', '\\');
+        argument.insert(0, "Z:");
+    }
+    return argument;
+}
+
 // Owns the file actions of one spawn.
 class SpawnActions {
   public:
@@ -121,18 +131,24 @@ std::optional<std::string> PosixProcessLauncher::findWine() {
             start = end + 1;
         }
     }
+    // Debian's wine64 package alone keeps its program outside the search path.
+    const std::string debianWine = "/usr/lib/wine/wine64";
+    if (isExecutable(debianWine)) {
+        return debianWine;
+    }
     return std::nullopt;
 }
 
 StartOutcome PosixProcessLauncher::start(const ProgramStart& program) {
     std::vector<std::string> arguments;
     const std::string path = absolutePath(program.program);
-    if (wine_ && isWindowsProgram(path)) {
+    const bool throughWine = wine_ && isWindowsProgram(path);
+    if (throughWine) {
         arguments.push_back(*wine_);
     }
     arguments.push_back(path);
     for (std::string& argument : splitCommandLine(program.parameters)) {
-        arguments.push_back(std::move(argument));
+        arguments.push_back(throughWine ? asWinePath(argument) : std::move(argument));
     }
     std::vector<char*> argv;
     for (std::string& argument : arguments) {

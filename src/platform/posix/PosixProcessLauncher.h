@@ -10,8 +10,8 @@ namespace qv {
 // Starts programs on Linux. A Windows program (a ".exe" file that begins with the "MZ" of the
 // Windows executable format) is run through Wine, so that the game and the compiler can run as
 // they do for a player who keeps them under Wine; any other program is run as it is. The
-// parameters are split as a Windows program would split them; the window mode has no meaning
-// here.
+// parameters are split as a Windows program would split them, and a Windows program gets its
+// absolute Linux paths on Wine's drive Z:. The window mode has no meaning here.
 class PosixProcessLauncher final : public ProcessLauncher {
   public:
     // `wine` is the Wine program to use; nothing when Wine is not installed.
@@ -19,7 +19,7 @@ class PosixProcessLauncher final : public ProcessLauncher {
 
     StartOutcome start(const ProgramStart& program) override;
 
-    // The first of "wine" and "wine64" on the search path, if any.
+    // The first of "wine" and "wine64" on the search path, or Debian's Wine, if any.
     static std::optional<std::string> findWine();
 
   private:
