@@ -2,20 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "FakeFileSystem.h"
-#include "NativePath.h"
+#include "TestRunPaths.h"
 #include "gamelink/TestRunJournal.h"
 
 namespace qv {
 namespace {
 
 using ::testing::HasSubstr;
-
-const std::string Working = test::native("/work/");
-const std::string GameScript = test::native("/games/SA/data/script/main.scm");
-const std::string Backup = test::native("/games/SA/data/script/main.BAK");
-const std::string TestScript = test::native("/work/Tempscript");
-const std::string Journal = test::native("/work/testrun.journal");
-const std::string UserScript = "the user's own main.scm";
+using namespace test;  // the paths
 
 // The files as a run that died at some point left them.
 class RecoveryTest : public ::testing::Test {

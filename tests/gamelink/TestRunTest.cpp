@@ -7,8 +7,8 @@
 #include "FakeFileSystem.h"
 #include "FakeGame.h"
 #include "FakeLauncher.h"
-#include "NativePath.h"
 #include "RecordingTestRunHost.h"
+#include "TestRunPaths.h"
 #include "gamelink/TestRunJournal.h"
 
 namespace qv {
@@ -18,18 +18,8 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::Not;
 using ::testing::StartsWith;
+using namespace test;  // the paths
 
-const std::string Working = test::native("/work/");
-const std::string GameFolder = test::native("/games/SA/");
-const std::string CompilerFolder = test::native("/sb/");
-const std::string GameScript = test::native("/games/SA/data/script/main.scm");
-const std::string Backup = test::native("/games/SA/data/script/main.BAK");
-const std::string GameProgram = test::native("/games/SA/gta_sa.exe");
-const std::string Compiler = test::native("/sb/sanny.exe");
-const std::string CompileLog = test::native("/sb/compile.log");
-const std::string TestScript = test::native("/work/Tempscript");
-const std::string Journal = test::native("/work/testrun.journal");
-const std::string UserScript = "the user's own main.scm";
 // Windows compares file names without case; the compiler has always been given this spelling.
 #ifdef _WIN32
 const std::string CommandLineScript = "\\work\\TempScript";
@@ -306,6 +296,27 @@ TEST_F(TestRunTest, ProgramClosingWhileTheCompilerRunsNeverStartsTheGame) {
     EXPECT_EQ(launcher.starts.size(), 1u);
     expectUntouched();
 }
+
+#ifdef _WIN32
+TEST(TestRunCommandLine, IsTheSwitchAndTheTwoQuotedPaths) {
+    test::FakeFileSystem files;
+    files.files["C:\\Games\\SA\\data\\script\\main.scm"] = UserScript;
+    files.files["C:\\Games\\SA\\gta_sa.exe"] = "MZ";
+    files.files["C:\\SB\\sanny.exe"] = "MZ";
+    test::FakeLauncher launcher;
+    launcher.programs["C:\\SB\\sanny.exe"];
+    test::FakeGame game;
+    test::CountingPump pump;
+    test::RecordingTestRunHost host;
+    TestRun testRun(files, launcher, game, pump, host);
+    errorOf([&] { testRun.run({"C:\\Work", "C:\\Games\\SA\\", "C:\\SB\\"}, {}, "P"); });
+
+    ASSERT_FALSE(launcher.starts.empty());
+    EXPECT_EQ(launcher.starts[0].parameters,
+              R"(\compile "C:\Work\TempScript" "C:\Games\SA\data\script\main.scm")");
+    EXPECT_EQ(files.files["C:\\Games\\SA\\data\\script\\main.scm"], UserScript);
+}
+#endif
 
 }  // namespace
 }  // namespace qv
