@@ -78,6 +78,26 @@ struct TestRun::Paths {
     std::string compileLog;
     std::string journal;
 
+    static Paths of(const TestRunFolders& folders) {
+        Paths paths;
+        paths.testScript = joinPath(folders.working, "Tempscript");
+        paths.gameScript = gameScriptPath(folders.game);
+        paths.backup = replaceExtension(paths.gameScript, ".BAK");
+        paths.gameFolder = folders.game;
+        paths.gameProgram = gameProgramPath(folders.game);
+        paths.compilerFolder = folders.compiler;
+        paths.compiler = compilerPath(folders.compiler);
+        // Windows compares file names without case, and the compiler has always been given
+        // this spelling; elsewhere the name must match the file written.
+        const std::string onCommandLine =
+            joinPath(folders.working, FileNamesIgnoreCase ? "TempScript" : "Tempscript");
+        paths.compilerParameters =
+            "\\compile " + quoted(onCommandLine) + " " + quoted(paths.gameScript);
+        paths.compileLog = joinPath(folders.compiler, "compile.log");
+        paths.journal = TestRunJournal::pathIn(folders.working);
+        return paths;
+    }
+
     TestRunRecord record(TestRunStage stage) const {
         return {stage, gameScript, backup, testScript};
     }
@@ -97,23 +117,7 @@ void TestRun::run(const TestRunFolders& folders, const std::vector<std::string>&
     if (!isGameFolder(files_, folders.game) || !isCompilerFolder(files_, folders.compiler)) {
         throw Error("Ошибка");
     }
-    Paths paths;
-    paths.testScript = joinPath(folders.working, "Tempscript");
-    paths.gameScript = gameScriptPath(folders.game);
-    paths.backup = replaceExtension(paths.gameScript, ".BAK");
-    paths.gameFolder = folders.game;
-    paths.gameProgram = gameProgramPath(folders.game);
-    paths.compilerFolder = folders.compiler;
-    paths.compiler = compilerPath(folders.compiler);
-    // Windows compares file names without case, and the compiler has always been given this
-    // spelling; elsewhere the name must match the file written.
-    const std::string onCommandLine =
-        joinPath(folders.working, FileNamesIgnoreCase ? "TempScript" : "Tempscript");
-    paths.compilerParameters =
-        "\\compile " + quoted(onCommandLine) + " " + quoted(paths.gameScript);
-    paths.compileLog = joinPath(folders.compiler, "compile.log");
-    paths.journal = TestRunJournal::pathIn(folders.working);
-
+    const Paths paths = Paths::of(folders);
     const InProgressGuard inProgress(inProgress_);
     closing_ = false;
     const StatusGuard status(host_);
@@ -162,8 +166,10 @@ void TestRun::prepare(const Paths& paths, const std::vector<std::string>& missio
         throw Error("Ошибка");
     }
     if (const IoStatus recorded = journal.record(paths.record(TestRunStage::Moved)); !recorded) {
-        restoreGameScript(files_, paths.record(TestRunStage::Moved));
-        journal.clear();
+        // The first record still tells the next start what to undo if this fails too.
+        if (restoreGameScript(files_, paths.record(TestRunStage::Moved)).status) {
+            journal.clear();
+        }
         throw Error(cannotCreateFile(paths.journal, recorded.reason));
     }
 }

@@ -166,6 +166,21 @@ TEST_F(TestRunTest, UnwritableWorkingFolderStopsBeforeTheGameFolderIsTouched) {
     EXPECT_TRUE(launcher.starts.empty());
 }
 
+TEST_F(TestRunTest, JournalThatCannotRecordTheMoveUndoesItOrLeavesItToTheNextStart) {
+    files.failWrite(3);  // the test script, the journal's first record, then its second
+    EXPECT_THAT(errorOf([this] { run(); }), StartsWith("Cannot create file \"" + Journal));
+    expectUntouched();
+    EXPECT_TRUE(launcher.starts.empty());
+
+    files.files.erase(TestScript);
+    files.failWrite(3);
+    files.failRename(3);  // the journal's first record, the move, then the move back
+    EXPECT_THAT(errorOf([this] { run(); }), StartsWith("Cannot create file \"" + Journal));
+    EXPECT_EQ(files.files[Backup], UserScript);
+    ASSERT_TRUE(recoverInterruptedTestRun(files, Working));
+    expectUntouched();
+}
+
 TEST_F(TestRunTest, FailedMoveIsTheGeneralError) {
     files.failRename(2);  // the journal's first record is the first rename, the move the second
     EXPECT_EQ(errorOf([this] { run(); }), "Ошибка");
