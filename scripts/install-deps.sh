@@ -9,7 +9,7 @@ for group in "$@"; do
         linux)
             packages+=(cmake ninja-build g++ googletest libbenchmark-dev
                        qt6-base-dev qt6-translations-l10n libgl-dev
-                       fonts-liberation fonts-dejavu-core) ;;
+                       fonts-liberation fonts-dejavu-core locales) ;;
         windows)
             packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64) ;;
         fuzz)

@@ -21,6 +21,14 @@ QString qInFolder(const EditorFixture& editor, const char* name) {
     return QString::fromStdString(inFolder(editor, name));
 }
 
+// Saves an example project into the fake folder and has the open dialog answer with it.
+void offerExample(EditorFixture& editor, void (*fill)(qv::Mission&), const char* name) {
+    qv::Mission saved;
+    fill(saved);
+    qv::saveProject(saved, inFolder(editor, name), editor.files);
+    editor.dialogs.answerOpenFile(qInFolder(editor, name));
+}
+
 }  // namespace
 
 class ProjectTest : public QObject {
@@ -66,12 +74,7 @@ void ProjectTest::aCancelledDialogChangesNothing() {
 
 void ProjectTest::loadsThroughTheOpenDialogAndShowsTheSummary() {
     EditorFixture editor;
-    {
-        qv::Mission saved;
-        qv::test::fillLosSantosSprint(saved);
-        qv::saveProject(saved, inFolder(editor, "lssprint.qvnx"), editor.files);
-    }
-    editor.dialogs.answerOpenFile(qInFolder(editor, "lssprint.qvnx"));
+    offerExample(editor, qv::test::fillLosSantosSprint, "lssprint.qvnx");
     editor.press(QKeySequence(QStringLiteral("Ctrl+O")));
 
     QCOMPARE(editor.dialogs.openRequests().front().filter,
@@ -111,12 +114,7 @@ void ProjectTest::loadsThroughTheOpenDialogAndShowsTheSummary() {
 
 void ProjectTest::aLoadedCircuitShowsItsLaps() {
     EditorFixture editor;
-    {
-        qv::Mission saved;
-        qv::test::fillVenturasCircuit(saved);
-        qv::saveProject(saved, inFolder(editor, "lvcircuit.qvnx"), editor.files);
-    }
-    editor.dialogs.answerOpenFile(qInFolder(editor, "lvcircuit.qvnx"));
+    offerExample(editor, qv::test::fillVenturasCircuit, "lvcircuit.qvnx");
     editor.action("OpenAction").trigger();
 
     QCOMPARE(editor.mission().parameters().ARaceType, int(qv::Circuit));

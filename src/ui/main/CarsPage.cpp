@@ -13,6 +13,7 @@
 #include "ui/common/Controls.h"
 #include "ui/common/MissionTreeView.h"
 #include "ui/main/EditorApp.h"
+#include "ui/main/RowButtons.h"
 
 namespace qv::ui {
 
@@ -30,7 +31,6 @@ CarsPage::CarsPage(EditorApp& app, QWidget* parent) : ParameterPage(parent) {
                               QStringLiteral("Удалить последнюю машину из гонки"), this);
     auto* change = makeButton("RepCarBtn", QStringLiteral("Изменить"),
                               QStringLiteral("Изменить параметры выбранной машины"), this);
-    change->setEnabled(false);
 
     playerCarNumber_ =
         makeSpinBox("PlayerCarNumber", 1, 1, QStringLiteral("Номер машины игрока в массиве"), this);
@@ -90,15 +90,8 @@ CarsPage::CarsPage(EditorApp& app, QWidget* parent) : ParameterPage(parent) {
     page->addWidget(carTree_, 1);
     page->addLayout(side, 1);
 
-    app.connectCommand(add, &QPushButton::clicked, this,
-                       [&app] { app.showWindow(WindowId::AddCar); });
-    app.connectCommand(remove, &QPushButton::clicked, this,
-                       [&mission] { mission.removeLastCar(); });
-    app.connectCommand(change, &QPushButton::clicked, this, [&app, this] {
-        app.openRowEditor(WindowId::ModifyCar, carTree_->selectedRow());
-    });
-    connect(carTree_, &MissionTreeView::selectedNodeChanged, change,
-            [this, change] { change->setEnabled(carTree_->selectedRow() > 0); });
+    connectRowButtons(app, *carTree_, {add, remove, change}, WindowId::AddCar, WindowId::ModifyCar,
+                      [&mission] { mission.removeLastCar(); });
 
     connect(playerCarNumber_, &QSpinBox::valueChanged, this, &ParameterPage::edited);
     connect(playerCar_, &QCheckBox::toggled, this, &ParameterPage::edited);

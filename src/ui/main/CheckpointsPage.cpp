@@ -8,6 +8,7 @@
 #include "ui/common/Controls.h"
 #include "ui/common/MissionTreeView.h"
 #include "ui/main/EditorApp.h"
+#include "ui/main/RowButtons.h"
 
 namespace qv::ui {
 
@@ -24,7 +25,6 @@ CheckpointsPage::CheckpointsPage(EditorApp& app, QWidget* parent) : ParameterPag
     auto* add = makeButton("AddCheckpBtn", QStringLiteral("Добавить чекпоинт"), {}, this);
     auto* remove = makeButton("DelCheckpBtn", QStringLiteral("Удалить последний"), {}, this);
     auto* change = makeButton("RepCheckpBtn", QStringLiteral("Изменить"), {}, this);
-    change->setEnabled(false);
 
     // The note's line break stands where the text says it does.
     circuitNote_ = makeLabel(
@@ -48,15 +48,8 @@ CheckpointsPage::CheckpointsPage(EditorApp& app, QWidget* parent) : ParameterPag
     page->addWidget(checkpointTree_, 1);
     page->addLayout(side, 1);
 
-    app.connectCommand(add, &QPushButton::clicked, this,
-                       [&app] { app.showWindow(WindowId::AddCheckp); });
-    app.connectCommand(remove, &QPushButton::clicked, this,
-                       [&mission] { mission.removeLastCheckpoint(); });
-    app.connectCommand(change, &QPushButton::clicked, this, [&app, this] {
-        app.openRowEditor(WindowId::ModifyCheckp, checkpointTree_->selectedRow());
-    });
-    connect(checkpointTree_, &MissionTreeView::selectedNodeChanged, change,
-            [this, change] { change->setEnabled(checkpointTree_->selectedRow() > 0); });
+    connectRowButtons(app, *checkpointTree_, {add, remove, change}, WindowId::AddCheckp,
+                      WindowId::ModifyCheckp, [&mission] { mission.removeLastCheckpoint(); });
 }
 
 void CheckpointsPage::showParameters(const MissionParameters& p) {
