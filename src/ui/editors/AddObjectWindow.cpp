@@ -1,10 +1,52 @@
-#include "ui/main/ShellWindow.h"
+#include <QHBoxLayout>
+#include <QToolButton>
+#include <memory>
+
+#include "ui/common/Controls.h"
+#include "ui/editors/FoldingPanel.h"
+#include "ui/editors/ObjectDialog.h"
+#include "ui/editors/UserModelList.h"
+#include "ui/main/EditorApp.h"
 #include "ui/main/Windows.h"
 
 namespace qv::ui {
 
+namespace {
+
+constexpr int WideWidth = 530;
+
+// "Добавить объект": appends an object, and holds the user's own model list in a panel that
+// the button beside the model field opens and closes. The dialog first opens wide, the panel
+// in sight but disabled.
+class AddObjectWindow final : public ObjectDialog {
+  public:
+    explicit AddObjectWindow(EditorApp& app)
+        : ObjectDialog(app, {"AddObject", QStringLiteral("Добавить объект"),
+                             QStringLiteral("Добавить"), AngleField::Captured, true}) {
+        auto* panelSwitch = new QToolButton(&area());
+        nameControl(*panelSwitch, "SpeedButton2",
+                    QStringLiteral("Пользовательский список моделей"));
+        panelSwitch->setAutoRaise(true);
+        panelSwitch->setText(QStringLiteral("»"));
+        modelRow().addWidget(panelSwitch);
+
+        auto* list = new UserModelList(this);
+        panel_ =
+            std::make_unique<FoldingPanel>(*this, area(), *list, NarrowWidth, WideWidth, WideWidth);
+        connect(panelSwitch, &QToolButton::clicked, this, [this] { panel_->toggle(); });
+        connect(list, &UserModelList::modelChosen, this, &AddObjectWindow::setModel);
+    }
+
+  private:
+    void commit() override { app().mission().appendObject(entry()); }
+
+    std::unique_ptr<FoldingPanel> panel_;
+};
+
+}  // namespace
+
 QWidget* createAddObjectWindow(EditorApp& app) {
-    return makeDialogShell(app, "AddObject", QStringLiteral("Добавить объект"));
+    return new AddObjectWindow(app);
 }
 
 }  // namespace qv::ui

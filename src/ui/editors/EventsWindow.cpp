@@ -1,10 +1,59 @@
-#include "ui/main/ShellWindow.h"
+#include <QAbstractItemView>
+#include <QBoxLayout>
+#include <QLabel>
+
+#include "ui/common/Controls.h"
+#include "ui/common/MissionTreeView.h"
+#include "ui/editors/TreeWindow.h"
+#include "ui/main/EditorApp.h"
 #include "ui/main/Windows.h"
 
 namespace qv::ui {
 
-QWidget* createEventsWindow(EditorApp& /*app*/) {
-    return makeWindowShell("Form10", QStringLiteral("События (beta)"));
+namespace {
+
+// "События (beta)": the events of the mission in `EventsTree`. The tree is the events' only
+// store, so a condition or action line edited in place changes the event; the event, "if" and
+// "then" nodes keep their texts, and a line emptied in place keeps its old text.
+class EventsWindow final : public TreeWindow {
+  public:
+    explicit EventsWindow(EditorApp& app)
+        : TreeWindow(app, {"Form10",
+                           QStringLiteral("События (beta)"),
+                           app.mission().eventsTree(),
+                           QStringLiteral("EventsTree"),
+                           {"Button1", QStringLiteral("Добавить событие")},
+                           {"Button2", QStringLiteral("Удалить последнее")},
+                           {"Button3", QStringLiteral("Изменить")},
+                           {"Button4", QStringLiteral("Развернуть")},
+                           {"Button5", QStringLiteral("Свернуть")},
+                           WindowId::AddEvent,
+                           WindowId::ModifyEvent,
+                           [&mission = app.mission()] { mission.removeLastEvent(); }}) {
+        auto* heading = makeLabel(QStringLiteral("Здесь вы можете настроить события, которые "
+                                                 "будут происходить во время гонки."),
+                                  this);
+        heading->setObjectName(QStringLiteral("Label1"));
+        heading->setWordWrap(true);
+        contents().insertWidget(0, heading);
+        contents().activate();
+
+        Mission& mission = app.mission();
+        tree().treeModel().setEditHook(
+            [&mission](const TreeNode& node, const std::string& text) {
+                return mission.editEventLine(node, text);
+            },
+            &Mission::isEventLine);
+        tree().setEditTriggers(QAbstractItemView::DoubleClicked |
+                               QAbstractItemView::SelectedClicked |
+                               QAbstractItemView::EditKeyPressed);
+    }
+};
+
+}  // namespace
+
+QWidget* createEventsWindow(EditorApp& app) {
+    return new EventsWindow(app);
 }
 
 }  // namespace qv::ui

@@ -1,10 +1,43 @@
-#include "ui/main/ShellWindow.h"
+#include "ui/common/RowEditor.h"
+#include "ui/editors/CheckpointDialog.h"
+#include "ui/editors/RowTarget.h"
+#include "ui/main/EditorApp.h"
 #include "ui/main/Windows.h"
 
 namespace qv::ui {
 
+namespace {
+
+// Changes the checkpoint selected in the checkpoint tree; its drive types carry shorter texts
+// than those of the add dialog.
+class ModifyCheckpWindow final : public CheckpointDialog, public RowEditor {
+  public:
+    explicit ModifyCheckpWindow(EditorApp& app)
+        : CheckpointDialog(app, {"ModifyCheckp",
+                                 {},
+                                 QStringLiteral("Изменить"),
+                                 {QStringLiteral("Гоночный"), QStringLiteral("По обычным путям"),
+                                  QStringLiteral("Напрямик")}}),
+          target_(app.mission(), MissionPart::Checkpoints, *this) {}
+
+    void openRow(int row) override {
+        showEntry(app().mission().checkpoint(row));
+        target_.open(row);
+        present();
+    }
+
+  private:
+    void commit() override {
+        app().mission().changeCheckpoint(target_.row(), entry(), driveTypeCaption());
+    }
+
+    RowTarget target_;
+};
+
+}  // namespace
+
 QWidget* createModifyCheckpWindow(EditorApp& app) {
-    return makeDialogShell(app, "ModifyCheckp", {});
+    return new ModifyCheckpWindow(app);
 }
 
 }  // namespace qv::ui

@@ -1,10 +1,42 @@
-#include "ui/main/ShellWindow.h"
+#include "ui/common/RowEditor.h"
+#include "ui/editors/ObjectDialog.h"
+#include "ui/editors/RowTarget.h"
+#include "ui/main/EditorApp.h"
 #include "ui/main/Windows.h"
 
 namespace qv::ui {
 
+namespace {
+
+// Changes the object selected in the objects window. Its capture button takes the position
+// only: the angle field keeps its text.
+class ModifyObjectWindow final : public ObjectDialog, public RowEditor {
+  public:
+    explicit ModifyObjectWindow(EditorApp& app)
+        : ObjectDialog(app,
+                       {"ModifyObject", {}, QStringLiteral("Изменить"), AngleField::Kept, false}),
+          target_(app.mission(), MissionPart::Objects, *this) {
+        const int height = area().sizeHint().height();
+        area().setGeometry(0, 0, NarrowWidth, height);
+        setFixedSize(NarrowWidth, height);
+    }
+
+    void openRow(int row) override {
+        showEntry(app().mission().object(row));
+        target_.open(row);
+        present();
+    }
+
+  private:
+    void commit() override { app().mission().changeObject(target_.row(), entry()); }
+
+    RowTarget target_;
+};
+
+}  // namespace
+
 QWidget* createModifyObjectWindow(EditorApp& app) {
-    return makeDialogShell(app, "ModifyObject", {});
+    return new ModifyObjectWindow(app);
 }
 
 }  // namespace qv::ui

@@ -1,10 +1,34 @@
-#include "ui/main/ShellWindow.h"
+#include "ui/editors/TreeWindow.h"
+#include "ui/main/EditorApp.h"
 #include "ui/main/Windows.h"
 
 namespace qv::ui {
 
-QWidget* createObjectsWindow(EditorApp& /*app*/) {
-    return makeWindowShell("Form7", QStringLiteral("Объекты"));
+namespace {
+
+// "Объекты": the objects of the mission in `ObjectTree`, added, removed from the end and
+// changed through their dialogs.
+class ObjectsWindow final : public TreeWindow {
+  public:
+    explicit ObjectsWindow(EditorApp& app)
+        : TreeWindow(app, {"Form7",
+                           QStringLiteral("Объекты"),
+                           app.mission().objectTree(),
+                           QStringLiteral("ObjectTree"),
+                           {"Button1", QStringLiteral("Добавить объект")},
+                           {"Button2", QStringLiteral("Удалить последний")},
+                           {"Button3", QStringLiteral("Изменить")},
+                           {"Button12", QStringLiteral("Развернуть")},
+                           {"Button4", QStringLiteral("Свернуть")},
+                           WindowId::AddObject,
+                           WindowId::ModifyObject,
+                           [&mission = app.mission()] { mission.removeLastObject(); }}) {}
+};
+
+}  // namespace
+
+QWidget* createObjectsWindow(EditorApp& app) {
+    return new ObjectsWindow(app);
 }
 
 }  // namespace qv::ui

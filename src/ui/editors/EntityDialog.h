@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+class QAbstractButton;
+
+namespace qv::ui {
+
+class EditorApp;
+
+// What the add and change dialogs of cars, checkpoints, objects and events share: a small tool
+// window above every window of the program, placed at the centre of the main window whenever
+// it is shown, modeless, made once and only hidden afterwards, so its fields keep their texts.
+class EntityDialog : public QWidget {
+    Q_OBJECT
+
+  public:
+    EntityDialog(EditorApp& app, const char* objectName, const QString& caption);
+
+  protected:
+    EditorApp& app() const { return app_; }
+    // Shows the dialog and brings it to the front.
+    void present();
+    // The dialog's main button runs `commit()` through the general error handler and hides
+    // the dialog when it succeeds; a refused commit leaves the dialog open for correction.
+    void connectCommit(QAbstractButton& button);
+    virtual void commit() = 0;
+
+  private:
+    EditorApp& app_;
+};
+
+}  // namespace qv::ui
