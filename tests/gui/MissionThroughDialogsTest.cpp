@@ -10,7 +10,7 @@ using qv::ui::WindowId;
 
 namespace {
 
-const QString ProjectPath = QStringLiteral("/work/race.qvnx");
+const QString ProjectPath = QStringLiteral("/races/race.qvnx");
 
 // Every tree of the mission as its view shows it.
 QStringList shownTrees(const EditorFixture& editor) {
