@@ -2,6 +2,7 @@
 
 #include "model/Cp1251.h"
 #include "model/Error.h"
+#include "model/FileMessages.h"
 #include "model/IniDocument.h"
 #include "platform/Paths.h"
 
@@ -33,14 +34,14 @@ void writeSettings(FileSystem& files, const std::string& path, const Settings& s
     std::string bytes;
     if (files.fileExists(path) && !files.readFile(path, bytes)) {
         // Rewriting a file that cannot be read would lose its other sections.
-        throw Error("Unable to write to " + path);
+        throw Error(unableToWriteMessage(path));
     }
     IniDocument ini(decodeCp1251(bytes));
     ini.writeBool(Section, "MissionTest", settings.missionTest);
     ini.write(Section, "GameDir", settings.gameFolder);
     ini.write(Section, "SBDir", settings.compilerFolder);
     if (!writeFileAtomically(files, path, encodeCp1251File(ini.text(), path))) {
-        throw Error("Unable to write to " + path);
+        throw Error(unableToWriteMessage(path));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "generator/ScriptGenerator.h"
 #include "model/Cp1251.h"
 #include "model/Error.h"
+#include "model/FileMessages.h"
 #include "platform/Paths.h"
 
 namespace qv {
@@ -34,10 +35,6 @@ class StepFailure : public Error {
 
 std::string quoted(const std::string& path) {
     return "\"" + path + "\"";
-}
-
-std::string cannotCreateFile(const std::string& path, const std::string& reason) {
-    return "Cannot create file " + quoted(path) + ". " + reason;
 }
 
 // Clears the status text however the run ends.
@@ -155,10 +152,10 @@ void TestRun::prepare(const Paths& paths, const std::vector<std::string>& missio
     if (const IoStatus written =
             files_.writeFile(paths.testScript, encodeCp1251File(text, paths.testScript));
         !written) {
-        throw Error(cannotCreateFile(paths.testScript, written.reason));
+        throw Error(cannotCreateFileMessage(paths.testScript, written.reason));
     }
     if (const IoStatus recorded = journal.record(paths.record(TestRunStage::Prepared)); !recorded) {
-        throw Error(cannotCreateFile(paths.journal, recorded.reason));
+        throw Error(cannotCreateFileMessage(paths.journal, recorded.reason));
     }
     files_.moveFile(paths.gameScript, paths.backup);
     if (!files_.fileExists(paths.backup)) {
@@ -170,7 +167,7 @@ void TestRun::prepare(const Paths& paths, const std::vector<std::string>& missio
         if (restoreGameScript(files_, paths.record(TestRunStage::Moved)).status) {
             journal.clear();
         }
-        throw Error(cannotCreateFile(paths.journal, recorded.reason));
+        throw Error(cannotCreateFileMessage(paths.journal, recorded.reason));
     }
 }
 

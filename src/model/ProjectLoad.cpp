@@ -2,6 +2,7 @@
 
 #include "model/Cp1251.h"
 #include "model/Error.h"
+#include "model/FileMessages.h"
 #include "model/IniDocument.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectKeys.h"
@@ -16,10 +17,6 @@ namespace {
 
 // Larger event counts cannot come from a real project; they would only make a build run away.
 constexpr int MaxEvents = 10000;
-
-std::string openFailure(const std::string& path, const std::string& reason) {
-    return "Cannot open file \"" + path + "\". " + reason;
-}
 
 void requireCompanions(const std::string& path, const FileSystem& files) {
     const std::string checkpoints = k::companion(path, k::CheckpointsFile);
@@ -42,7 +39,7 @@ std::string readBytes(const std::string& path, const FileSystem& files) {
     std::string bytes;
     const IoStatus status = files.readFile(path, bytes);
     if (!status) {
-        throw Error(openFailure(path, status.reason));
+        throw Error(cannotOpenFileMessage(path, status.reason));
     }
     return bytes;
 }

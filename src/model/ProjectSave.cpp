@@ -1,6 +1,7 @@
 #include "model/Cp1251.h"
 #include "model/Error.h"
 #include "model/FileBatch.h"
+#include "model/FileMessages.h"
 #include "model/IniDocument.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectKeys.h"
@@ -13,11 +14,7 @@ namespace k = project_keys;
 namespace {
 
 std::string iniFailure(const std::string& path, const std::string& /*reason*/) {
-    return "Unable to write to " + path;
-}
-
-std::string companionFailure(const std::string& path, const std::string& reason) {
-    return "Cannot create file \"" + path + "\". " + reason;
+    return unableToWriteMessage(path);
 }
 
 // The project's INI file as it is now, so that saving updates it in place.
@@ -101,7 +98,7 @@ void writeOthers(IniDocument& ini, const MissionParameters& p) {
 }
 
 void addTree(FileBatch& batch, const std::string& path, const TextTree& tree) {
-    batch.add(path, encodeCp1251File(treeText(tree), path), companionFailure);
+    batch.add(path, encodeCp1251File(treeText(tree), path), cannotCreateFileMessage);
 }
 
 }  // namespace

@@ -11,11 +11,11 @@
 namespace qv {
 namespace {
 
-const std::string Path = test::native("/work/settings.ini");
+const std::string Path = test::native("/races/settings.ini");
 
 TEST(Settings, LiveInTheWorkingFolder) {
-    EXPECT_EQ(settingsPath(test::native("/work/")), Path);
-    EXPECT_EQ(settingsPath(test::native("/work")), Path);
+    EXPECT_EQ(settingsPath(test::native("/races/")), Path);
+    EXPECT_EQ(settingsPath(test::native("/races")), Path);
 }
 
 TEST(Settings, MissingFileOrKeysGiveTheDefaults) {

@@ -24,7 +24,7 @@ using namespace test;  // the paths
 #ifdef _WIN32
 const std::string CommandLineScript = "\\work\\TempScript";
 #else
-const std::string CommandLineScript = "/work/Tempscript";
+const std::string CommandLineScript = "/races/Tempscript";
 #endif
 
 using test::errorOf;

@@ -18,7 +18,7 @@ const QString Warning =
     QStringLiteral("Для проверки скрипта миссии требуется Sanny Builder не ниже версии 3.00!");
 
 std::string settingsFile() {
-    return native("/work/settings.ini");
+    return native("/races/settings.ini");
 }
 
 OptionsWindow& optionsOf(const EditorFixture& editor) {

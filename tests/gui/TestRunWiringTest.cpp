@@ -20,7 +20,7 @@ const std::string GameScript = native("/games/SA/data/script/main.scm");
 const std::string Backup = native("/games/SA/data/script/main.BAK");
 const std::string GameProgram = native("/games/SA/gta_sa.exe");
 const std::string Compiler = native("/sb/sanny.exe");
-const std::string TestScript = native("/work/Tempscript");
+const std::string TestScript = native("/races/Tempscript");
 const std::string UserScript = "the user's own main.scm";
 
 // What the editor showed and the game folder held while the game ran.
@@ -179,7 +179,7 @@ void TestRunWiringTest::anInterruptedRunIsUndoneAndReportedAtStart() {
     editor.files.files[Backup] = UserScript;
     editor.files.files[GameScript] = "compiled";
     editor.files.files[TestScript] = "test script";
-    qv::TestRunJournal journal(editor.files, qv::TestRunJournal::pathIn(native("/work")));
+    qv::TestRunJournal journal(editor.files, qv::TestRunJournal::pathIn(native("/races")));
     QVERIFY(journal.record({qv::TestRunStage::Moved, GameScript, Backup, TestScript}));
 
     // The next start of the program.

@@ -22,7 +22,7 @@ TEST(Paths, NamesJoinWithTheNativeSeparator) {
     EXPECT_EQ(joinPath("", "settings.ini"), "settings.ini");
 #ifdef _WIN32
     EXPECT_EQ(joinPath("C:\\Work", "TempScript"), "C:\\Work\\TempScript");
-    EXPECT_EQ(joinPath("C:/Work/", "TempScript"), "C:/Work/TempScript");
+    EXPECT_EQ(joinPath("C:/Races/", "TempScript"), "C:/Races/TempScript");
 #endif
 }
 

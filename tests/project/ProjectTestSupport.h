@@ -10,7 +10,7 @@
 namespace qv::test {
 
 // The project path the tests save to and load from.
-inline const std::string Project = "/work/race.qvnx";
+inline const std::string Project = "/races/race.qvnx";
 
 // A file of the fake file system as UTF-8 text.
 inline std::string textOf(const FakeFileSystem& files, const std::string& path) {

@@ -32,7 +32,7 @@ class FakeFileSystem final : public FileSystem {
     IoStatus replaceFile(const std::string& from, const std::string& to) override;
     IoStatus moveFile(const std::string& from, const std::string& to) override;
     IoStatus removeFile(const std::string& path) override;
-    std::string currentFolder() const override { return "/work"; }
+    std::string currentFolder() const override { return "/races"; }
 
   private:
     int writes_ = 0;

@@ -6,6 +6,7 @@
 #include "generator/ScriptGenerator.h"
 #include "model/Cp1251.h"
 #include "model/Error.h"
+#include "model/FileMessages.h"
 #include "model/InputCheck.h"
 #include "model/ProjectFile.h"
 
@@ -43,7 +44,7 @@ void build(const Options& options, Mission& mission, FileSystem& files, std::ost
     const std::string bytes = encodeCp1251File(joinLines(lines, "\r\n"), path);
     const IoStatus status = writeFileAtomically(files, path, bytes);
     if (!status) {
-        throw Error("Cannot create file \"" + path + "\". " + status.reason);
+        throw Error(cannotCreateFileMessage(path, status.reason));
     }
 }
 
