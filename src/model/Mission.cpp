@@ -26,6 +26,40 @@ void setChildText(TextTree& tree, TreeNode* parent, int index, std::string text)
     }
 }
 
+// The X, Y, Z (and, for rows that have one, angle) nodes of a row's coordinates group.
+template <typename Entry>
+std::vector<std::string> positionTexts(const Entry& entry) {
+    std::vector<std::string> texts{tree_text::x(entry.X), tree_text::y(entry.Y),
+                                   tree_text::z(entry.Z)};
+    if constexpr (requires { entry.Angle; }) {
+        texts.push_back(tree_text::angle(entry.Angle));
+    }
+    return texts;
+}
+
+void appendTexts(TextTree& tree, TreeNode& parent, const std::vector<std::string>& texts) {
+    for (const auto& text : texts) {
+        tree.append(&parent, text);
+    }
+}
+
+void setChildTexts(TextTree& tree, TreeNode* parent, const std::vector<std::string>& texts) {
+    for (size_t i = 0; i < texts.size(); ++i) {
+        setChildText(tree, parent, static_cast<int>(i), texts[i]);
+    }
+}
+
+void appendComponentNodes(TextTree& tree, TreeNode& carNode, const CarEntry& car) {
+    if (car.Components.empty()) {
+        return;
+    }
+    const int count = static_cast<int>(car.Components.size());
+    TreeNode& components = tree.append(&carNode, tree_text::componentsNode(count));
+    for (int i = 0; i < count; ++i) {
+        tree.append(&components, tree_text::component(i + 1, car.Components[size_t(i)]));
+    }
+}
+
 void removeChildren(TextTree& tree, TreeNode& node) {
     while (node.childCount() > 0) {
         tree.remove(&node, node.childCount() - 1);
@@ -134,10 +168,8 @@ void Mission::checkRoom(int count, const char* what) const {
 void Mission::appendCarNodes(TextTree& tree, TreeNode& carNode, const CarEntry& car) {
     tree.append(&carNode, tree_text::model(car.Model));
     TreeNode& start = tree.append(&carNode, std::string(tree_text::StartCoordinates));
-    tree.append(&start, tree_text::x(car.X));
-    tree.append(&start, tree_text::y(car.Y));
-    tree.append(&start, tree_text::z(car.Z));
-    tree.append(&start, tree_text::angle(car.Angle));
+    appendTexts(tree, start, positionTexts(car));
+    appendComponentNodes(tree, carNode, car);
 }
 
 int Mission::appendCar(const CarEntry& car) {
@@ -148,13 +180,6 @@ int Mission::appendCar(const CarEntry& car) {
     TreeNode& root = rootOf(carTree_);
     TreeNode& node = carTree_.append(&root, tree_text::carNode(row));
     appendCarNodes(carTree_, node, car);
-    if (!car.Components.empty()) {
-        const int count = static_cast<int>(car.Components.size());
-        TreeNode& components = carTree_.append(&node, tree_text::componentsNode(count));
-        for (int i = 0; i < count; ++i) {
-            carTree_.append(&components, tree_text::component(i + 1, car.Components[size_t(i)]));
-        }
-    }
     carTree_.setText(root, tree_text::carsRoot(row));
     notify(MissionPart::Cars);
     return row;
@@ -167,22 +192,11 @@ void Mission::changeCar(int row, const CarEntry& car) {
     TreeNode* node = rootOf(carTree_).child(row - 1);
     if (node != nullptr) {
         setChildText(carTree_, node, 0, tree_text::model(car.Model));
-        TreeNode* start = node->child(1);
-        setChildText(carTree_, start, 0, tree_text::x(car.X));
-        setChildText(carTree_, start, 1, tree_text::y(car.Y));
-        setChildText(carTree_, start, 2, tree_text::z(car.Z));
-        setChildText(carTree_, start, 3, tree_text::angle(car.Angle));
+        setChildTexts(carTree_, node->child(1), positionTexts(car));
         if (node->childCount() == 3) {
             carTree_.remove(node, 2);
         }
-        if (!car.Components.empty()) {
-            const int count = static_cast<int>(car.Components.size());
-            TreeNode& components = carTree_.append(node, tree_text::componentsNode(count));
-            for (int i = 0; i < count; ++i) {
-                carTree_.append(&components,
-                                tree_text::component(i + 1, car.Components[size_t(i)]));
-            }
-        }
+        appendComponentNodes(carTree_, *node, car);
     }
     notify(MissionPart::Cars);
 }
@@ -204,9 +218,7 @@ void Mission::appendCheckpointNodes(TextTree& tree, TreeNode& node, const Checkp
     tree.append(&node, tree_text::speed(entry.Speed));
     tree.append(&node, tree_text::driveType(caption));
     TreeNode& coordinates = tree.append(&node, std::string(tree_text::Coordinates));
-    tree.append(&coordinates, tree_text::x(entry.X));
-    tree.append(&coordinates, tree_text::y(entry.Y));
-    tree.append(&coordinates, tree_text::z(entry.Z));
+    appendTexts(tree, coordinates, positionTexts(entry));
 }
 
 int Mission::appendCheckpoint(const CheckpointEntry& checkpoint,
@@ -230,10 +242,7 @@ void Mission::changeCheckpoint(int row, const CheckpointEntry& checkpoint,
     if (node != nullptr) {
         setChildText(checkpointTree_, node, 0, tree_text::speed(checkpoint.Speed));
         setChildText(checkpointTree_, node, 1, tree_text::driveType(driveTypeCaption));
-        TreeNode* coordinates = node->child(2);
-        setChildText(checkpointTree_, coordinates, 0, tree_text::x(checkpoint.X));
-        setChildText(checkpointTree_, coordinates, 1, tree_text::y(checkpoint.Y));
-        setChildText(checkpointTree_, coordinates, 2, tree_text::z(checkpoint.Z));
+        setChildTexts(checkpointTree_, node->child(2), positionTexts(checkpoint));
     }
     notify(MissionPart::Checkpoints);
 }
@@ -257,10 +266,7 @@ int Mission::appendObject(const ObjectEntry& object) {
     TreeNode& node = objectTree_.append(&rootOf(objectTree_), tree_text::objectNode(row));
     objectTree_.append(&node, tree_text::model(object.Model));
     TreeNode& coordinates = objectTree_.append(&node, std::string(tree_text::Coordinates));
-    objectTree_.append(&coordinates, tree_text::x(object.X));
-    objectTree_.append(&coordinates, tree_text::y(object.Y));
-    objectTree_.append(&coordinates, tree_text::z(object.Z));
-    objectTree_.append(&coordinates, tree_text::angle(object.Angle));
+    appendTexts(objectTree_, coordinates, positionTexts(object));
     notify(MissionPart::Objects);
     return row;
 }
@@ -271,11 +277,7 @@ void Mission::changeObject(int row, const ObjectEntry& object) {
     TreeNode* node = rootOf(objectTree_).child(row - 1);
     if (node != nullptr) {
         setChildText(objectTree_, node, 0, tree_text::model(object.Model));
-        TreeNode* coordinates = node->child(1);
-        setChildText(objectTree_, coordinates, 0, tree_text::x(object.X));
-        setChildText(objectTree_, coordinates, 1, tree_text::y(object.Y));
-        setChildText(objectTree_, coordinates, 2, tree_text::z(object.Z));
-        setChildText(objectTree_, coordinates, 3, tree_text::angle(object.Angle));
+        setChildTexts(objectTree_, node->child(1), positionTexts(object));
     }
     notify(MissionPart::Objects);
 }
