@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QLabel>
@@ -41,6 +43,7 @@ class MainWindowTest : public QObject {
     void showsTheFourTabsWithTheirControlsAsTheyStart();
     void showsHintsInTheStatusBarAndNeverAsTips();
     void editingTheControlsChangesTheMission();
+    void theMissionNameTakesSevenCharactersHoweverTheyCome();
     void changesOfTheMissionAreShownInTheControls();
     void aLoadedValueIsHeldAsItsControlHoldsIt();
     void clickingIntoAStartFieldTidiesItsNumber();
@@ -183,6 +186,39 @@ void MainWindowTest::editingTheControlsChangesTheMission() {
     QCOMPARE(p.AMoneyPrize, 20);
     QCOMPARE(p.AWeather, 1);
     QCOMPARE(p.Flags, (std::array<bool, 4>{false, false, true, false}));
+}
+
+void MainWindowTest::theMissionNameTakesSevenCharactersHoweverTheyCome() {
+    EditorFixture editor;
+    editor.showMainWindow();
+    auto& name = editor.get<QLineEdit>("AMissionName");
+    editor.reveal(name);
+    name.setFocus();
+
+    // Pasted: what does not fit is left out, wherever the text goes in.
+    name.selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("abcdefghij"));
+    QTest::keySequence(&name, QKeySequence::Paste);
+    QCOMPARE(name.text(), QStringLiteral("ABCDEFG"));
+    QCOMPARE(editor.mission().parameters().AMissionName, std::string("ABCDEFG"));
+    name.setSelection(2, 3);
+    QApplication::clipboard()->setText(QStringLiteral("xyzw"));
+    QTest::keySequence(&name, QKeySequence::Paste);
+    QCOMPARE(name.text(), QStringLiteral("ABXYZFG"));
+    QCOMPARE(name.cursorPosition(), 5);
+    QCOMPARE(editor.mission().parameters().AMissionName, std::string("ABXYZFG"));
+
+    // A longer name from a project stays whole, and takes no more characters.
+    qv::MissionParameters p = editor.mission().parameters();
+    p.AMissionName = "LONGNAME9";
+    editor.mission().setParameters(p);
+    QCOMPARE(name.text(), QStringLiteral("LONGNAME9"));
+    name.setCursorPosition(4);
+    QTest::keyClicks(&name, QStringLiteral("ab"));
+    QTest::keySequence(&name, QKeySequence::Paste);
+    QCOMPARE(name.text(), QStringLiteral("LONGNAME9"));
+    QTest::keyClick(&name, Qt::Key_Backspace);
+    QCOMPARE(editor.mission().parameters().AMissionName, std::string("LONNAME9"));
 }
 
 void MainWindowTest::changesOfTheMissionAreShownInTheControls() {

@@ -1,8 +1,8 @@
 #include "ui/common/TextFields.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "model/NumberText.h"
 
@@ -30,29 +30,36 @@ class CoordinateTidy final : public QObject {
     TidyWhen when_;
 };
 
-// Refuses a typed character that would make the text longer than the limit, as a system edit
-// control's text limit does; the program's own texts are not cut.
+// Holds what the user types, pastes or drops into a field to a number of characters, as a
+// system edit control's text limit does: the characters that would go beyond it are left out.
+// The program's own texts are not cut.
 class TypingLimit final : public QObject {
   public:
-    TypingLimit(QLineEdit& field, int maxLength) : QObject(&field), maxLength_(maxLength) {
-        field.installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const auto* field = static_cast<QLineEdit*>(watched);
-            const bool inserts = !key->text().isEmpty() && key->text().front().isPrint();
-            if (inserts && !field->hasSelectedText() && field->text().size() >= maxLength_) {
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
+    TypingLimit(QLineEdit& field, int maxLength)
+        : QObject(&field), field_(field), maxLength_(maxLength), shown_(field.text()) {
+        connect(&field, &QLineEdit::textEdited, this, &TypingLimit::cutToFit);
+        // The field's own text, not the signal's: a cut made while the user's change is still
+        // being announced comes before the announcement.
+        connect(&field, &QLineEdit::textChanged, this, [this] { shown_ = field_.text(); });
     }
 
   private:
+    // The user's change has just made `edited` out of `shown_`; the characters it inserted end
+    // at the cursor.
+    void cutToFit(const QString& edited) {
+        const qsizetype excess = edited.size() - std::max<qsizetype>(maxLength_, shown_.size());
+        if (excess <= 0) {
+            return;
+        }
+        const int cursor = field_.cursorPosition();
+        const int from = std::max(0, cursor - int(excess));
+        field_.setText(QString(edited).remove(from, cursor - from));
+        field_.setCursorPosition(from);
+    }
+
+    QLineEdit& field_;
     int maxLength_;
+    QString shown_;
 };
 
 }  // namespace
