@@ -41,11 +41,8 @@ void ScriptWindow::showScript(const std::vector<std::string>& lines) {
     showMaximized();
     raise();
     activateWindow();
-    std::string text = joinLines(lines, "\n");
-    if (!text.empty()) {
-        text.pop_back();  // no line break after the last line
-    }
-    script_->setPlainText(QString::fromStdString(text));
+    // Every line ends with a line break, the last one too.
+    script_->setPlainText(QString::fromStdString(joinLines(lines, "\n")));
 }
 
 QWidget* createScriptWindow(EditorApp& /*app*/) {
