@@ -65,7 +65,8 @@ MainWindow::MainWindow(EditorApp& app) : QMainWindow(nullptr, MainWindowFlags), 
     carsPage_->setCarCount(app.mission().carCount());
     showParameters();
 
-    setFixedSize(ClientWidth, ClientHeight);
+    // The client area lies below the menu bar, which the system draws outside it.
+    setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     centreOnScreen();
 }
 
