@@ -21,11 +21,11 @@ CarDialog::CarDialog(EditorApp& app, const Variant& variant)
       componentLimit_(variant.componentLimit) {
     auto* area = new QWidget(this);
     model_ = makeModelField("Edit1", area);
-    // The panel's switch: nothing in the program shows it.
+    // The switch of the tuning panel, beside the model: without it a car's components could
+    // not be edited at all.
     auto* panelSwitch = new QToolButton(area);
     nameControl(*panelSwitch, "SpeedButton2", QStringLiteral("Тюнинг транспорта"));
     panelSwitch->setText(QStringLiteral("»"));
-    panelSwitch->setVisible(false);
     auto* modelRow = new QHBoxLayout;
     modelRow->addWidget(makeLabel(QStringLiteral("Модель"), area));
     modelRow->addWidget(makeModelLabel(QStringLiteral("#"), area));
