@@ -33,6 +33,13 @@ class StepFailure : public Error {
     std::string detail_;
 };
 
+// `where` is empty for this copy of the program.
+std::string alreadyRunningMessage(const std::string& where) {
+    return "Проверка скрипта миссии уже идёт" + where +
+           ": скрипт построен, но не проверяется. Закройте GTA: San Andreas, чтобы закончить "
+           "прошлую проверку, и постройте миссию снова.";
+}
+
 std::string quoted(const std::string& path) {
     return "\"" + path + "\"";
 }
@@ -74,6 +81,7 @@ struct TestRun::Paths {
     std::string compilerParameters;
     std::string compileLog;
     std::string journal;
+    std::string lock;
 
     static Paths of(const TestRunFolders& folders) {
         Paths paths;
@@ -92,6 +100,7 @@ struct TestRun::Paths {
             "\\compile " + quoted(onCommandLine) + " " + quoted(paths.gameScript);
         paths.compileLog = joinPath(folders.compiler, "compile.log");
         paths.journal = TestRunJournal::pathIn(folders.working);
+        paths.lock = TestRunJournal::lockPathIn(folders.working);
         return paths;
     }
 
@@ -107,14 +116,19 @@ TestRun::TestRun(FileSystem& files, ProcessLauncher& launcher, const GameProcess
 void TestRun::run(const TestRunFolders& folders, const std::vector<std::string>& missionLines,
                   const std::string& labelPrefix) {
     if (inProgress_) {
-        throw Error(
-            "Проверка скрипта миссии уже идёт: скрипт построен, но не проверяется. Закройте "
-            "GTA: San Andreas, чтобы закончить прошлую проверку, и постройте миссию снова.");
+        throw Error(alreadyRunningMessage(""));
     }
     if (!isGameFolder(files_, folders.game) || !isCompilerFolder(files_, folders.compiler)) {
         throw Error("Ошибка");
     }
     const Paths paths = Paths::of(folders);
+    const LockOutcome lock = files_.lockFile(paths.lock);
+    if (lock.heldElsewhere) {
+        throw Error(alreadyRunningMessage(" в другой копии программы"));
+    }
+    if (!lock.lock) {
+        throw Error(cannotCreateFileMessage(paths.lock, lock.failure));
+    }
     const InProgressGuard inProgress(inProgress_);
     closing_ = false;
     const StatusGuard status(host_);
@@ -158,7 +172,10 @@ void TestRun::prepare(const Paths& paths, const std::vector<std::string>& missio
         throw Error(cannotCreateFileMessage(paths.journal, recorded.reason));
     }
     files_.moveFile(paths.gameScript, paths.backup);
-    if (!files_.fileExists(paths.backup)) {
+    // Moved means under the backup name alone. A move that stopped half-way with the script under
+    // both names (a hard link whose source could not be removed) is no move: through the shared
+    // file, the compiler's output would overwrite the backup too.
+    if (!files_.fileExists(paths.backup) || files_.fileExists(paths.gameScript)) {
         journal.clear();
         throw Error("Ошибка");
     }

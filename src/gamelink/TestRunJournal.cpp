@@ -33,6 +33,10 @@ std::string TestRunJournal::pathIn(const std::string& workingFolder) {
     return joinPath(workingFolder, "testrun.journal");
 }
 
+std::string TestRunJournal::lockPathIn(const std::string& workingFolder) {
+    return joinPath(workingFolder, "testrun.lock");
+}
+
 bool TestRunJournal::exists() const {
     return files_.fileExists(path_);
 }
@@ -90,6 +94,12 @@ std::optional<std::string> recoverInterruptedTestRun(FileSystem& files,
                                                      const std::string& workingFolder) {
     TestRunJournal journal(files, TestRunJournal::pathIn(workingFolder));
     if (!journal.exists()) {
+        return std::nullopt;
+    }
+    // Undoing a run that is still going on would put the user's script back only for the
+    // compiler to write over it.
+    const LockOutcome lock = files.lockFile(TestRunJournal::lockPathIn(workingFolder));
+    if (lock.heldElsewhere) {
         return std::nullopt;
     }
     const std::optional<TestRunRecord> record = journal.read();

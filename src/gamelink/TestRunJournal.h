@@ -31,6 +31,9 @@ class TestRunJournal {
     TestRunJournal(FileSystem& files, std::string path);
 
     static std::string pathIn(const std::string& workingFolder);
+    // The lock file that a run holds from before it touches any file until it is over, so that
+    // another copy of the program neither runs beside it nor undoes it as interrupted.
+    static std::string lockPathIn(const std::string& workingFolder);
 
     const std::string& path() const { return path_; }
     bool exists() const;
@@ -54,7 +57,7 @@ RestoreOutcome restoreGameScript(FileSystem& files, const TestRunRecord& record)
 
 // At start-up: finishes a test run that the program did not live to finish, and returns what
 // to tell the user, if anything. When the main script cannot be put back, the journal stays so
-// the next start tries again.
+// the next start tries again; a run that another copy of the program still holds is left to it.
 std::optional<std::string> recoverInterruptedTestRun(FileSystem& files,
                                                      const std::string& workingFolder);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,21 @@ struct IoStatus {
     static IoStatus success() { return {}; }
     static IoStatus failure(std::string reason) { return {false, std::move(reason)}; }
     explicit operator bool() const { return ok; }
+};
+
+// A hold on a lock file that no other holder can take while it lasts. The system lets go of it
+// when the process ends, however it ends; the file goes with the last hold.
+class FileLock {
+  public:
+    virtual ~FileLock() = default;
+};
+
+// The outcome of taking a lock: the lock, or nothing and why: `heldElsewhere` when another
+// holder has it, otherwise the system's reason in `failure`.
+struct LockOutcome {
+    std::unique_ptr<FileLock> lock;
+    bool heldElsewhere = false;
+    std::string failure;
 };
 
 // The program's files as the operating system keeps them. Paths are UTF-8.
@@ -30,6 +46,9 @@ class FileSystem {
     // Renames `from` to `to`; fails when `to` exists.
     virtual IoStatus moveFile(const std::string& from, const std::string& to) = 0;
     virtual IoStatus removeFile(const std::string& path) = 0;
+    // Creates the lock file `path` and holds it, unless another process (or another hold in this
+    // one) does.
+    virtual LockOutcome lockFile(const std::string& path) = 0;
     virtual std::string currentFolder() const = 0;
 };
 

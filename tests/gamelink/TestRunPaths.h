@@ -17,6 +17,7 @@ inline const std::string Compiler = native("/sb/sanny.exe");
 inline const std::string CompileLog = native("/sb/compile.log");
 inline const std::string TestScript = native("/races/Tempscript");
 inline const std::string Journal = native("/races/testrun.journal");
+inline const std::string Lock = native("/races/testrun.lock");
 inline const std::string UserScript = "the user's own main.scm";
 
 }  // namespace qv::test

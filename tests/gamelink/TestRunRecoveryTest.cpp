@@ -99,6 +99,21 @@ TEST_F(RecoveryTest, ScriptThatCannotBePutBackKeepsTheJournalForTheNextStart) {
     expectCleanedUp();
 }
 
+TEST_F(RecoveryTest, RunThatAnotherCopyOfTheProgramStillHoldsIsLeftToIt) {
+    diedAt(TestRunStage::Moved);
+    files.files[Backup] = UserScript;
+    files.locks.insert(Lock);
+    EXPECT_EQ(recover(), std::nullopt);
+    EXPECT_EQ(files.files[Backup], UserScript);
+    EXPECT_FALSE(files.fileExists(GameScript));
+    EXPECT_TRUE(files.fileExists(Journal));
+
+    files.locks.clear();  // that copy died
+    EXPECT_TRUE(recover());
+    expectCleanedUp();
+    EXPECT_TRUE(files.locks.empty());
+}
+
 TEST_F(RecoveryTest, DamagedJournalIsReportedAndRemoved) {
     files.files[GameScript] = UserScript;
     files.files[Journal] = "Quorvane test run\nstage=sideways\n";

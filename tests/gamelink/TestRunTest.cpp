@@ -22,7 +22,7 @@ using namespace test;  // the paths
 
 // Windows compares file names without case; the compiler has always been given this spelling.
 #ifdef _WIN32
-const std::string CommandLineScript = "\\work\\TempScript";
+const std::string CommandLineScript = "\\races\\TempScript";
 #else
 const std::string CommandLineScript = "/races/Tempscript";
 #endif
@@ -48,6 +48,7 @@ class TestRunTest : public ::testing::Test {
             if (game.gameWindowExists()) {
                 if (whilePlaying.empty()) {
                     whilePlaying = files.files;
+                    lockedWhilePlaying = files.locks.contains(Lock);
                 }
                 if (--playPolls == 0) {
                     game.setRunning(false);
@@ -77,6 +78,7 @@ class TestRunTest : public ::testing::Test {
     TestRun testRun{files, launcher, game, pump, host};
     int playPolls = 5;
     std::map<std::string, std::string> whilePlaying;
+    bool lockedWhilePlaying = false;
 };
 
 TEST_F(TestRunTest, CompilesStartsTheGameWaitsAndPutsTheUsersScriptBack) {
@@ -99,6 +101,8 @@ TEST_F(TestRunTest, CompilesStartsTheGameWaitsAndPutsTheUsersScriptBack) {
     EXPECT_EQ(whilePlaying[Backup], UserScript);
     EXPECT_THAT(whilePlaying[Journal], HasSubstr("stage=moved"));
     EXPECT_TRUE(host.informations.empty());
+    EXPECT_TRUE(lockedWhilePlaying);
+    EXPECT_TRUE(files.locks.empty());
 
     expectUntouched();
     EXPECT_FALSE(files.fileExists(TestScript));
@@ -188,6 +192,16 @@ TEST_F(TestRunTest, FailedMoveIsTheGeneralError) {
     EXPECT_TRUE(launcher.starts.empty());
 }
 
+TEST_F(TestRunTest, MoveThatLeavesTheScriptUnderBothNamesIsTheGeneralError) {
+    files.movesHalfway = true;
+    EXPECT_EQ(errorOf([this] { run(); }), "Ошибка");
+    EXPECT_TRUE(launcher.starts.empty());  // no compiler writes through a shared file
+    EXPECT_EQ(files.files[GameScript], UserScript);
+    EXPECT_FALSE(files.fileExists(Journal));
+    // The leftover backup is the user's to look at: the next run refuses to use its name.
+    EXPECT_THAT(errorOf([this] { run(); }), HasSubstr(Backup));
+}
+
 TEST_F(TestRunTest, FailedCompilationShowsTheLogAndPutsTheScriptBackWithoutStartingTheGame) {
     files.files[CompileLog] = "old log";
     compiler().onStart = [this](const ProgramStart&) {
@@ -267,6 +281,38 @@ TEST_F(TestRunTest, SecondRunWhileTheFirstWaitsIsRefusedAndChangesNothing) {
     EXPECT_THAT(secondRun, HasSubstr("уже идёт"));
     expectUntouched();
     EXPECT_EQ(launcher.starts.size(), 2u);
+}
+
+TEST_F(TestRunTest, RunOfAnotherCopyOfTheProgramIsNeitherJoinedNorUndone) {
+    files.locks.insert(Lock);
+    EXPECT_THAT(errorOf([this] { run(); }), HasSubstr("уже идёт в другой копии программы"));
+    EXPECT_TRUE(launcher.starts.empty());
+    EXPECT_FALSE(files.fileExists(TestScript));
+    files.locks.clear();
+
+    // Another copy starts while this one's compiler works: it must not take the run for an
+    // interrupted one and put main.scm back just before the compiler writes over it.
+    compiler().onStart = nullptr;
+    std::optional<std::string> otherStart = "not started";
+    pump.onPump = [&](int number) {
+        if (number == 1) {
+            otherStart = recoverInterruptedTestRun(files, Working);
+        } else if (number == 2) {
+            files.files[GameScript] = "compiled";
+        }
+    };
+    launcher.programs[GameProgram].onStart = nullptr;
+    run();
+    EXPECT_EQ(otherStart, std::nullopt);
+    expectUntouched();
+    EXPECT_TRUE(files.locks.empty());
+}
+
+TEST_F(TestRunTest, UnwritableLockFileStopsBeforeAnythingIsWritten) {
+    files.readOnly.insert(Lock);
+    EXPECT_EQ(errorOf([this] { run(); }), "Cannot create file \"" + Lock + "\". Permission denied");
+    EXPECT_FALSE(files.fileExists(TestScript));
+    expectUntouched();
 }
 
 TEST_F(TestRunTest, UnfinishedJournalOfAnotherRunIsRefused) {

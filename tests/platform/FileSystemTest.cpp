@@ -6,6 +6,12 @@
 
 #include "TempFolder.h"
 
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 // The same tests run against the POSIX implementation on Linux and the Win32 one under Wine.
 namespace qv {
 namespace {
@@ -121,6 +127,52 @@ TEST_F(FileSystemTest, FailedAtomicWriteRemovesTheTemporaryFile) {
     EXPECT_TRUE(files.isDirectory(path));
     EXPECT_FALSE(files.fileExists(path + ".tmp"));
 }
+
+TEST_F(FileSystemTest, LockKeepsEveryOtherHoldOutUntilItIsLetGo) {
+    const std::string path = folder.file("testrun.lock");
+    LockOutcome first = files.lockFile(path);
+    ASSERT_TRUE(first.lock) << first.failure;
+    const LockOutcome second = files.lockFile(path);
+    EXPECT_FALSE(second.lock);
+    EXPECT_TRUE(second.heldElsewhere);
+    first.lock.reset();
+    EXPECT_FALSE(files.fileExists(path));
+    EXPECT_TRUE(files.lockFile(path).lock);
+
+    const LockOutcome nowhere = files.lockFile(folder.file("no such folder/testrun.lock"));
+    EXPECT_FALSE(nowhere.lock);
+    EXPECT_FALSE(nowhere.heldElsewhere);
+    EXPECT_FALSE(nowhere.failure.empty());
+}
+
+#ifndef _WIN32
+TEST_F(FileSystemTest, LockOfAKilledProcessIsLetGo) {
+    const std::string path = folder.file("testrun.lock");
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        const LockOutcome held = files.lockFile(path);
+        const char taken = held.lock ? 'y' : 'n';
+        (void)!::write(ready[1], &taken, 1);
+        for (;;) {
+            ::pause();
+        }
+    }
+    char taken = 0;
+    ASSERT_EQ(::read(ready[0], &taken, 1), 1);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_EQ(taken, 'y');
+    EXPECT_TRUE(files.lockFile(path).heldElsewhere);
+
+    ::kill(holder, SIGKILL);
+    int status = 0;
+    ::waitpid(holder, &status, 0);
+    EXPECT_TRUE(files.lockFile(path).lock);
+}
+#endif
 
 }  // namespace
 }  // namespace qv

@@ -1,6 +1,22 @@
 #include "FakeFileSystem.h"
 
 namespace qv::test {
+namespace {
+
+class FakeLock final : public FileLock {
+  public:
+    FakeLock(std::set<std::string>& locks, std::string path)
+        : locks_(locks), path_(std::move(path)) {
+        locks_.insert(path_);
+    }
+    ~FakeLock() override { locks_.erase(path_); }
+
+  private:
+    std::set<std::string>& locks_;
+    std::string path_;
+};
+
+}  // namespace
 
 void FakeFileSystem::failWrite(int n, std::string reason) {
     failingWrite_ = writes_ + n;
@@ -67,7 +83,21 @@ IoStatus FakeFileSystem::moveFile(const std::string& from, const std::string& to
     if (files.contains(to)) {
         return IoStatus::failure("File exists");
     }
+    if (movesHalfway && files.contains(from)) {
+        files[to] = files[from];
+        return IoStatus::failure("Operation not permitted");
+    }
     return replaceFile(from, to);
+}
+
+LockOutcome FakeFileSystem::lockFile(const std::string& path) {
+    if (locks.contains(path)) {
+        return {nullptr, true, {}};
+    }
+    if (readOnly.contains(path)) {
+        return {nullptr, false, "Permission denied"};
+    }
+    return {std::make_unique<FakeLock>(locks, path), false, {}};
 }
 
 IoStatus FakeFileSystem::removeFile(const std::string& path) {

@@ -17,6 +17,10 @@ class FakeFileSystem final : public FileSystem {
     std::set<std::string> folders;
     std::set<std::string> readOnly;    // writes to these paths fail
     std::set<std::string> unreadable;  // reads of these paths fail
+    // moveFile() makes `to` and then fails without removing `from`, as a move through a hard
+    // link whose source cannot be unlinked does.
+    bool movesHalfway = false;
+    std::set<std::string> locks;  // lock files held, here or by another process
 
     // The `n`-th writeFile (or replaceFile) call from now fails with `reason`; 1 is the next.
     void failWrite(int n, std::string reason = "No space left on device");
@@ -32,6 +36,7 @@ class FakeFileSystem final : public FileSystem {
     IoStatus replaceFile(const std::string& from, const std::string& to) override;
     IoStatus moveFile(const std::string& from, const std::string& to) override;
     IoStatus removeFile(const std::string& path) override;
+    LockOutcome lockFile(const std::string& path) override;
     std::string currentFolder() const override { return "/races"; }
 
   private:

@@ -1,10 +1,12 @@
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "platform/FileSystem.h"
@@ -29,6 +31,7 @@ class Descriptor {
     }
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
+    int release() { return std::exchange(fd_, -1); }
     // Closes now, reporting what close() reports: a delayed write error shows up here.
     bool close() {
         const int fd = fd_;
@@ -58,6 +61,27 @@ void syncFolderOf(const std::string& path) {
 
 bool statPath(const std::string& path, struct stat& info) {
     return ::stat(path.c_str(), &info) == 0;
+}
+
+// Holds the lock of an open lock file, and removes the file before it lets go, so that the next
+// holder makes a new one.
+class PosixFileLock final : public FileLock {
+  public:
+    PosixFileLock(std::string path, int fd) : path_(std::move(path)), file_(fd) {}
+    ~PosixFileLock() override { ::unlink(path_.c_str()); }
+
+  private:
+    std::string path_;
+    Descriptor file_;  // closing it releases the lock
+};
+
+// Whether `file` is still the file named `path`: a holder may have removed it between our open
+// and our lock, and a lock on a removed file keeps no one out.
+bool stillNamed(const Descriptor& file, const std::string& path) {
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(file.get(), &opened) == 0 && statPath(path, named) &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
 class PosixFileSystem final : public FileSystem {
@@ -150,6 +174,25 @@ class PosixFileSystem final : public FileSystem {
 
     IoStatus removeFile(const std::string& path) override {
         return ::unlink(path.c_str()) == 0 ? IoStatus::success() : lastError();
+    }
+
+    LockOutcome lockFile(const std::string& path) override {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            Descriptor file(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+            if (!file.valid()) {
+                return {nullptr, false, lastError().reason};
+            }
+            if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0) {
+                if (errno == EWOULDBLOCK) {
+                    return {nullptr, true, {}};
+                }
+                return {nullptr, false, lastError().reason};
+            }
+            if (stillNamed(file, path)) {
+                return {std::make_unique<PosixFileLock>(path, file.release()), false, {}};
+            }
+        }
+        return {nullptr, true, {}};  // others keep taking and removing it
     }
 
     std::string currentFolder() const override {

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/FileSystem.h"
 #include "platform/win32/UniqueHandle.h"
@@ -21,6 +22,16 @@ DWORD attributesOf(const std::string& path) {
     const std::optional<std::wstring> wide = toWide(path);
     return wide ? GetFileAttributesW(wide->c_str()) : INVALID_FILE_ATTRIBUTES;
 }
+
+// Holds a lock file open with no sharing at all, so that no other open of it succeeds; the
+// system deletes the file when the handle closes, also when the process is killed.
+class Win32FileLock final : public FileLock {
+  public:
+    explicit Win32FileLock(HANDLE file) : file_(file) {}
+
+  private:
+    UniqueHandle file_;
+};
 
 // Paths are UTF-8 inside the program; the W functions take them as UTF-16, so any name works,
 // Cyrillic ones included, whatever the system's code page.
@@ -100,6 +111,24 @@ class Win32FileSystem final : public FileSystem {
             return invalidPath();
         }
         return DeleteFileW(wide->c_str()) ? IoStatus::success() : lastError();
+    }
+
+    LockOutcome lockFile(const std::string& path) override {
+        const std::optional<std::wstring> wide = toWide(path);
+        if (!wide) {
+            return {nullptr, false, invalidPath().reason};
+        }
+        const HANDLE file =
+            CreateFileW(wide->c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr,
+                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            if (error == ERROR_SHARING_VIOLATION) {
+                return {nullptr, true, {}};
+            }
+            return {nullptr, false, systemErrorText(error)};
+        }
+        return {std::make_unique<Win32FileLock>(file), false, {}};
     }
 
     std::string currentFolder() const override {
