@@ -122,12 +122,11 @@ void TestRun::run(const TestRunFolders& folders, const std::vector<std::string>&
         throw Error("Ошибка");
     }
     const Paths paths = Paths::of(folders);
+    // A working folder that cannot take the lock file cannot take the test script either, and
+    // the test script's error says why.
     const LockOutcome lock = files_.lockFile(paths.lock);
     if (lock.heldElsewhere) {
         throw Error(alreadyRunningMessage(" в другой копии программы"));
-    }
-    if (!lock.lock) {
-        throw Error(cannotCreateFileMessage(paths.lock, lock.failure));
     }
     const InProgressGuard inProgress(inProgress_);
     closing_ = false;
