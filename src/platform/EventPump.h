@@ -16,10 +16,4 @@ class EventPump {
     virtual bool pumpFor(std::chrono::milliseconds interval) = 0;
 };
 
-// The pump of a program without a user interface: it only sleeps.
-class SleepingPump final : public EventPump {
-  public:
-    bool pumpFor(std::chrono::milliseconds interval) override;
-};
-
 }  // namespace qv
