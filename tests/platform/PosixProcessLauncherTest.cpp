@@ -4,24 +4,14 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <thread>
 
-#include "TempFolder.h"
+#include "LaunchedProgram.h"
 
 namespace qv {
 namespace {
 
-std::string readAll(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-void waitForEnd(StartedProcess& process) {
-    for (int i = 0; i < 3000 && !process.hasExited(); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-}
+using test::ends;
+using test::readAll;
 
 // The compiler's stand-in plays Wine here: it writes down the arguments it was given.
 class WineRoutingTest : public testing::Test {
@@ -41,7 +31,7 @@ TEST_F(WineRoutingTest, WindowsProgramsRunThroughWineWithTheirPathsOnDriveZ) {
     StartOutcome started = launcher.start(
         {windowsProgram, "\\compile \"/home/u/My Work/Tempscript\" c", folder.file("")});
     ASSERT_TRUE(started.process) << started.failure;
-    waitForEnd(*started.process);
+    ASSERT_TRUE(ends(*started.process));
     EXPECT_EQ(readAll(folder.file("fakesanny.args")),
               windowsProgram + "\n\\compile\nZ:\\home\\u\\My Work\\Tempscript\nc\n");
 }
@@ -52,7 +42,7 @@ TEST_F(WineRoutingTest, NativeProgramsRunAsTheyAreWhateverTheirName) {
     PosixProcessLauncher launcher(folder.file("no-wine-here"));
     StartOutcome started = launcher.start({native, "x", folder.file("")});
     ASSERT_TRUE(started.process) << started.failure;
-    waitForEnd(*started.process);
+    ASSERT_TRUE(ends(*started.process));
     EXPECT_EQ(readAll(folder.file("fakesanny.args")), "x\n");
 }
 

@@ -6,27 +6,15 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <thread>
 
+#include "LaunchedProgram.h"
 #include "NativePath.h"
-#include "TempFolder.h"
 
 namespace qv {
 namespace {
 
-std::string readAll(const std::string& path) {
-    std::ifstream file(test::TempFolder::native(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-// Waits for the end of a program that ends by itself; gives up after a minute.
-bool ends(StartedProcess& process) {
-    for (int i = 0; i < 3000 && !process.hasExited(); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return process.hasExited();
-}
+using test::ends;
+using test::readAll;
 
 class ProcessLauncherTest : public testing::Test {
   protected:
