@@ -40,33 +40,29 @@ std::string alreadyRunningMessage(const std::string& where) {
            "прошлую проверку, и постройте миссию снова.";
 }
 
+// A test run that lacks a folder or a program: "Ошибка." and what is missing, and where the
+// user sets it.
+void checkFolders(const FileSystem& files, const TestRunFolders& folders) {
+    const auto missing = [](const std::string& what) {
+        throw Error("Ошибка.\n" + what + ": «Файл» → «Настройки программы...» (F10)");
+    };
+    if (folders.game.empty()) {
+        missing("Не задана папка игры");
+    }
+    if (folders.compiler.empty()) {
+        missing("Не задана папка Sanny Builder");
+    }
+    for (const std::string& file : {gameProgramPath(folders.game), gameScriptPath(folders.game),
+                                    compilerPath(folders.compiler)}) {
+        if (!files.fileExists(file)) {
+            missing("Нет файла " + file);
+        }
+    }
+}
+
 std::string quoted(const std::string& path) {
     return "\"" + path + "\"";
 }
-
-// Clears the status text however the run ends.
-class StatusGuard {
-  public:
-    explicit StatusGuard(TestRunHost& host) : host_(host) {}
-    StatusGuard(const StatusGuard&) = delete;
-    StatusGuard& operator=(const StatusGuard&) = delete;
-    ~StatusGuard() { host_.showStatus({}); }
-
-  private:
-    TestRunHost& host_;
-};
-
-// Marks the run as in progress for as long as it lasts.
-class InProgressGuard {
-  public:
-    explicit InProgressGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    InProgressGuard(const InProgressGuard&) = delete;
-    InProgressGuard& operator=(const InProgressGuard&) = delete;
-    ~InProgressGuard() { flag_ = false; }
-
-  private:
-    bool& flag_;
-};
 
 }  // namespace
 
@@ -105,46 +101,119 @@ struct TestRun::Paths {
     }
 
     TestRunRecord record(TestRunStage stage) const {
-        return {stage, gameScript, backup, testScript};
+        return {stage, gameScript, backup, testScript, {}, {}};
     }
 };
 
-TestRun::TestRun(FileSystem& files, ProcessLauncher& launcher, const GameProcess& game,
-                 EventPump& pump, TestRunHost& host, TestRunTiming timing)
-    : files_(files), launcher_(launcher), game_(game), pump_(pump), host_(host), timing_(timing) {}
+struct TestRun::Active {
+    enum class Stage { Compiling, Playing };
 
-void TestRun::run(const TestRunFolders& folders, const std::vector<std::string>& missionLines,
-                  const std::string& labelPrefix) {
-    if (inProgress_) {
+    Paths paths;
+    std::unique_ptr<FileLock> lock;
+    Stage stage = Stage::Compiling;
+    std::chrono::milliseconds waited{0};  // in this stage
+    std::unique_ptr<StartedProcess> compiler;
+    std::unique_ptr<StartedProcess> game;
+};
+
+TestRun::TestRun(FileSystem& files, ProcessLauncher& launcher, const GameProcess& game,
+                 TestRunHost& host, TestRunTiming timing)
+    : files_(files), launcher_(launcher), game_(game), host_(host), timing_(std::move(timing)) {}
+
+TestRun::~TestRun() = default;
+
+void TestRun::start(const TestRunFolders& folders, const std::vector<std::string>& missionLines,
+                    const std::string& labelPrefix) {
+    if (active_) {
         throw Error(alreadyRunningMessage(""));
     }
-    if (!isGameFolder(files_, folders.game) || !isCompilerFolder(files_, folders.compiler)) {
-        throw Error("Ошибка");
-    }
-    const Paths paths = Paths::of(folders);
+    checkFolders(files_, folders);
+    Paths paths = Paths::of(folders);
     // A working folder that cannot take the lock file cannot take the test script either, and
     // the test script's error says why.
-    const LockOutcome lock = files_.lockFile(paths.lock);
+    LockOutcome lock = files_.lockFile(paths.lock);
     if (lock.heldElsewhere) {
         throw Error(alreadyRunningMessage(" в другой копии программы"));
     }
-    const InProgressGuard inProgress(inProgress_);
-    closing_ = false;
-    const StatusGuard status(host_);
     prepare(paths, missionLines, labelPrefix);
+    active_ =
+        std::make_unique<Active>(Active{std::move(paths), std::move(lock.lock), {}, {}, {}, {}});
+    guarded([this] {
+        startCompiler();
+        advance();
+    });
+}
+
+void TestRun::step() {
+    if (!active_) {
+        return;
+    }
+    active_->waited += timing_.poll;
+    guarded([this] { advance(); });
+}
+
+void TestRun::finishNow() {
+    if (!active_) {
+        return;
+    }
+    guarded([this] {
+        // The compiler's output must be in place before the user's script goes back.
+        if (active_->stage == Active::Stage::Compiling) {
+            while (!compilerDone()) {
+                timing_.sleep(timing_.poll);
+                active_->waited += timing_.poll;
+            }
+            checkCompiled();
+        }
+        // The game has loaded its script by now; the user's goes back on the program's way out.
+        finish({}, {});
+    });
+}
+
+template <typename Action>
+void TestRun::guarded(Action action) {
     try {
-        compile(paths);
-        playGame(paths);
+        action();
     } catch (const StepFailure& failure) {
-        finish(paths, failure.message(), failure.detail());
+        finish(failure.message(), failure.detail());
     } catch (...) {
         try {
-            finish(paths, {}, {});
+            finish({}, {});
         } catch (...) {  // the first failure is the one to report
         }
         throw;
     }
-    finish(paths, {}, {});
+}
+
+void TestRun::advance() {
+    while (active_) {
+        if (active_->stage == Active::Stage::Compiling) {
+            if (!compilerDone()) {
+                return;
+            }
+            checkCompiled();
+            startGame();
+        } else {
+            if (!gameDone()) {
+                return;
+            }
+            finish({}, {});
+        }
+    }
+}
+
+void TestRun::record(TestRunStage stage) {
+    TestRunRecord record = active_->paths.record(stage);
+    if (active_->compiler) {
+        record.compiler = active_->compiler->identity();
+    }
+    if (active_->game) {
+        record.game = active_->game->identity();
+    }
+    if (const IoStatus recorded = TestRunJournal(files_, active_->paths.journal).record(record);
+        !recorded) {
+        throw StepFailure(cannotCreateFileMessage(active_->paths.journal, recorded.reason));
+    }
 }
 
 void TestRun::prepare(const Paths& paths, const std::vector<std::string>& missionLines,
@@ -187,28 +256,43 @@ void TestRun::prepare(const Paths& paths, const std::vector<std::string>& missio
     }
 }
 
-void TestRun::compile(const Paths& paths) {
+void TestRun::startCompiler() {
+    const Paths& paths = active_->paths;
     // A log left by an earlier compilation would be taken for this one's.
     files_.removeFile(paths.compileLog);
     host_.showStatus(std::string(CompilingStatus));
-    const StartOutcome compiler = launcher_.start(
+    StartOutcome compiler = launcher_.start(
         {paths.compiler, paths.compilerParameters, paths.compilerFolder, WindowShow::Minimized});
     if (!compiler.process) {
         throw StepFailure("Не удалось запустить Sanny Builder (" + paths.compiler +
                           "): " + compiler.failure + ".");
     }
-    for (std::chrono::milliseconds waited{0}; !compiler.process->hasExited();
-         waited += timing_.poll) {
-        if (waited >= timing_.compilerTimeout) {
-            compiler.process->terminate();
-            throw StepFailure("Sanny Builder не закончил компиляцию за " +
-                              std::to_string(timing_.compilerTimeout.count() / 1000) +
-                              " с и был остановлен; игра не запущена.");
-        }
-        // Closing the program does not stop this wait: the compiler's output must be in place
-        // before the user's script goes back.
-        closing_ = !pump_.pumpFor(timing_.poll) || closing_;
+    active_->compiler = std::move(compiler.process);
+    // Should the program die now, the next start waits for this compiler before it puts main.scm
+    // back: the compiler would write over it.
+    try {
+        record(TestRunStage::Moved);
+    } catch (const StepFailure&) {
+        active_->compiler->terminate();
+        throw;
     }
+}
+
+bool TestRun::compilerDone() {
+    if (active_->compiler->hasExited()) {
+        return true;
+    }
+    if (active_->waited >= timing_.compilerTimeout) {
+        active_->compiler->terminate();
+        throw StepFailure("Sanny Builder не закончил компиляцию за " +
+                          std::to_string(timing_.compilerTimeout.count() / 1000) +
+                          " с и был остановлен; игра не запущена.");
+    }
+    return false;
+}
+
+void TestRun::checkCompiled() {
+    const Paths& paths = active_->paths;
     if (files_.fileExists(paths.gameScript)) {
         return;
     }
@@ -224,11 +308,8 @@ void TestRun::compile(const Paths& paths) {
                     : "Сообщение Sanny Builder (" + paths.compileLog + "):\n" + log);
 }
 
-void TestRun::playGame(const Paths& paths) {
-    if (closing_) {
-        return;
-    }
-    std::unique_ptr<StartedProcess> started;
+void TestRun::startGame() {
+    const Paths& paths = active_->paths;
     if (game_.gameWindowExists()) {
         host_.showInformation(std::string(GameRunningMessage));
     } else {
@@ -238,28 +319,34 @@ void TestRun::playGame(const Paths& paths) {
             throw StepFailure("Не удалось запустить GTA: San Andreas (" + paths.gameProgram +
                               "): " + game.failure + ".");
         }
-        started = std::move(game.process);
+        active_->game = std::move(game.process);
+        // The game reads main.scm as it starts a new game: the next start after a crash waits
+        // for it too.
+        record(TestRunStage::Moved);
     }
     host_.showStatus(std::string(WaitingStatus));
-    // The game counts as running while its window exists or the process started for it lives;
-    // a game that shows no window within the grace time and has ended is not waited for.
-    for (std::chrono::milliseconds waited{0};; waited += timing_.poll) {
-        // Asking the started process first also reaps it once it has ended, so that it no
-        // longer counts as a running game.
-        const bool processRuns = started != nullptr && !started->hasExited();
-        const bool running = processRuns || game_.gameWindowExists();
-        if (!running && waited >= timing_.gameStartGrace) {
-            return;
-        }
-        // A program that closes while the game runs puts the user's script back on its way
-        // out; the game has loaded its script by then.
-        if (!pump_.pumpFor(timing_.poll)) {
-            return;
-        }
-    }
+    active_->stage = Active::Stage::Playing;
+    active_->waited = {};
 }
 
-void TestRun::finish(const Paths& paths, const std::string& problem, const std::string& detail) {
+bool TestRun::gameDone() {
+    // The game counts as running while its window exists or the process started for it lives;
+    // a game that shows no window within the grace time and has ended is not waited for.
+    // Asking the started process first also reaps it once it has ended, so that it no longer
+    // counts as a running game.
+    const bool processRuns = active_->game != nullptr && !active_->game->hasExited();
+    const bool running = processRuns || game_.gameWindowExists();
+    return !running && active_->waited >= timing_.gameStartGrace;
+}
+
+void TestRun::finish(const std::string& problem, const std::string& detail) {
+    if (!active_) {
+        return;
+    }
+    // The run is over whatever happens below; the lock goes after the journal.
+    const std::unique_ptr<Active> ending = std::move(active_);
+    const Paths& paths = ending->paths;
+    host_.showStatus({});
     const RestoreOutcome restore = restoreGameScript(files_, paths.record(TestRunStage::Moved));
     std::string message = problem;
     if (restore.status) {

@@ -24,6 +24,19 @@ std::optional<TestRunStage> stageNamed(const std::string& name) {
     return std::nullopt;
 }
 
+std::string identityText(const ProcessIdentity& identity) {
+    return std::to_string(identity.id) + " " + std::to_string(identity.started);
+}
+
+ProcessIdentity identityOf(const std::string& text) {
+    ProcessIdentity identity;
+    std::istringstream fields(text);
+    if (!(fields >> identity.id >> identity.started)) {
+        return {};
+    }
+    return identity;
+}
+
 }  // namespace
 
 TestRunJournal::TestRunJournal(FileSystem& files, std::string path)
@@ -47,6 +60,12 @@ IoStatus TestRunJournal::record(const TestRunRecord& record) {
     text += "\nscript=" + record.gameScript;
     text += "\nbackup=" + record.backup;
     text += "\ntest=" + record.testScript + "\n";
+    for (const auto& [key, process] :
+         {std::pair{"compiler", record.compiler}, {"game", record.game}}) {
+        if (process) {
+            text += std::string(key) + "=" + identityText(process) + "\n";
+        }
+    }
     return writeFileAtomically(files_, path_, text);
 }
 
@@ -68,8 +87,12 @@ std::optional<TestRunRecord> TestRunJournal::read() const {
         }
     }
     const std::optional<TestRunStage> stage = stageNamed(values["stage"]);
-    TestRunRecord record{stage.value_or(TestRunStage::Prepared), values["script"], values["backup"],
-                         values["test"]};
+    TestRunRecord record{stage.value_or(TestRunStage::Prepared),
+                         values["script"],
+                         values["backup"],
+                         values["test"],
+                         identityOf(values["compiler"]),
+                         identityOf(values["game"])};
     if (!stage || record.gameScript.empty() || record.backup.empty()) {
         return std::nullopt;
     }
@@ -90,41 +113,53 @@ RestoreOutcome restoreGameScript(FileSystem& files, const TestRunRecord& record)
     return {true, files.replaceFile(record.backup, record.gameScript)};
 }
 
-std::optional<std::string> recoverInterruptedTestRun(FileSystem& files,
-                                                     const std::string& workingFolder) {
+RecoveryOutcome recoverInterruptedTestRun(FileSystem& files, const ProcessLauncher& processes,
+                                          const std::string& workingFolder) {
     TestRunJournal journal(files, TestRunJournal::pathIn(workingFolder));
     if (!journal.exists()) {
-        return std::nullopt;
+        return {};
     }
     // Undoing a run that is still going on would put the user's script back only for the
     // compiler to write over it.
     const LockOutcome lock = files.lockFile(TestRunJournal::lockPathIn(workingFolder));
     if (lock.heldElsewhere) {
-        return std::nullopt;
+        return {};
     }
     const std::optional<TestRunRecord> record = journal.read();
     if (!record) {
         journal.clear();
-        return "Найден повреждённый журнал прерванной проверки скрипта миссии (" + journal.path() +
-               "). Проверьте, что в папке игры на месте ваш main.scm: он мог остаться "
-               "под именем main.BAK.";
+        return {"Найден повреждённый журнал прерванной проверки скрипта миссии (" + journal.path() +
+                    "). Проверьте, что в папке игры на месте ваш main.scm: он мог остаться "
+                    "под именем main.BAK.",
+                {}};
+    }
+    // The program that died left these running: a compiler still writes the game's main.scm,
+    // a game still reads it.
+    if (processes.isRunning(record->compiler)) {
+        return {{}, "Sanny Builder"};
+    }
+    if (processes.isRunning(record->game)) {
+        return {{}, "GTA: San Andreas"};
     }
     const RestoreOutcome outcome = restoreGameScript(files, *record);
     if (!outcome.status) {
-        return "Прошлая проверка скрипта миссии была прервана, и вернуть ваш main.scm на "
-               "место не удалось: " +
-               outcome.status.reason + ". Ваш скрипт сохранён как " + record->backup +
-               "; программа попробует вернуть его при следующем запуске.";
+        return {
+            "Прошлая проверка скрипта миссии была прервана, и вернуть ваш main.scm на "
+            "место не удалось: " +
+                outcome.status.reason + ". Ваш скрипт сохранён как " + record->backup +
+                "; программа попробует вернуть его при следующем запуске.",
+            {}};
     }
     if (!record->testScript.empty()) {
         files.removeFile(record->testScript);
     }
     journal.clear();
     if (!outcome.restored) {
-        return std::nullopt;
+        return {};
     }
-    return "Прошлая проверка скрипта миссии была прервана. Ваш main.scm возвращён на место: " +
-           record->gameScript;
+    return {"Прошлая проверка скрипта миссии была прервана. Ваш main.scm возвращён на место: " +
+                record->gameScript,
+            {}};
 }
 
 }  // namespace qv

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "platform/ProcessLauncher.h"
 
 namespace qv {
 
@@ -19,6 +20,9 @@ struct TestRunRecord {
     std::string gameScript;
     std::string backup;
     std::string testScript;
+    // The programs the run started, while they may still write or read the game's files.
+    ProcessIdentity compiler;
+    ProcessIdentity game;
 
     bool operator==(const TestRunRecord&) const = default;
 };
@@ -55,10 +59,20 @@ struct RestoreOutcome {
 };
 RestoreOutcome restoreGameScript(FileSystem& files, const TestRunRecord& record);
 
-// At start-up: finishes a test run that the program did not live to finish, and returns what
-// to tell the user, if anything. When the main script cannot be put back, the journal stays so
-// the next start tries again; a run that another copy of the program still holds is left to it.
-std::optional<std::string> recoverInterruptedTestRun(FileSystem& files,
-                                                     const std::string& workingFolder);
+// What became of a test run that the program did not live to finish.
+struct RecoveryOutcome {
+    // What to tell the user, if anything.
+    std::optional<std::string> message;
+    // Not empty: a program that the run started still runs, and nothing was touched. The
+    // compiler may still write main.scm, and the game still reads it; it names the program.
+    std::string waitingFor;
+};
+
+// At start-up: finishes a test run that the program did not live to finish. While a program the
+// run started still runs, it leaves every file as it is and says so: ask again later. When the
+// main script cannot be put back, the journal stays so the next start tries again; a run that
+// another copy of the program still holds is left to it.
+RecoveryOutcome recoverInterruptedTestRun(FileSystem& files, const ProcessLauncher& processes,
+                                          const std::string& workingFolder);
 
 }  // namespace qv

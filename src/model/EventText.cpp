@@ -30,9 +30,7 @@ std::vector<std::string> textLines(std::string_view text) {
 }
 
 void checkEventText(std::string_view conditions, std::string_view actions) {
-    if (static_cast<int>(textLines(conditions).size()) > Mission::MaxConditions) {
-        throw Error("Допускается не более 6 подусловий");
-    }
+    Mission::checkConditionCount(textLines(conditions).size());
     if (conditions.empty()) {
         throw Error("Введите условия!");
     }

@@ -7,9 +7,9 @@
 
 namespace qv {
 
-// Files that are saved together, each replacing any older file of its name. Every file is
-// first written in full to a temporary file beside it (its name + ".tmp"); only when all of
-// them are on the disk are they renamed into place, one after the other. A full disk or a
+// Files that are saved together, each replacing any older file of its name by way of its
+// temporary file (writeTemporaryFile); only when all of them are on the disk are they renamed
+// into place, one after the other. A full disk or a
 // read-only folder therefore changes none of the files, and a failed rename leaves each file
 // old or new, never cut short. Temporary files are removed when anything fails.
 class FileBatch {

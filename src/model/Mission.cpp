@@ -293,6 +293,12 @@ bool Mission::removeLastObject() {
     return true;
 }
 
+void Mission::checkConditionCount(std::size_t count) {
+    if (count > std::size_t{MaxConditions}) {
+        throw Error("Допускается не более " + std::to_string(MaxConditions) + " подусловий");
+    }
+}
+
 void Mission::appendEventNodes(TextTree& tree, TreeNode& node, const EventEntry& event) {
     TreeNode& condition = tree.append(&node, tree_text::condition(event.ConditionKind));
     appendLines(tree, condition, event.Conditions);
@@ -301,9 +307,7 @@ void Mission::appendEventNodes(TextTree& tree, TreeNode& node, const EventEntry&
 }
 
 int Mission::appendEvent(const EventEntry& event) {
-    if (static_cast<int>(event.Conditions.size()) > MaxConditions) {
-        throw Error("Допускается не более 6 подусловий");
-    }
+    checkConditionCount(event.Conditions.size());
     const int row = ++data_.eventCount;
     TreeNode& node = eventsTree_.append(&rootOf(eventsTree_), tree_text::eventNode(row));
     appendEventNodes(eventsTree_, node, event);
@@ -315,9 +319,7 @@ void Mission::changeEvent(int row, const EventEntry& event) {
     if (row < 1 || row > eventCount()) {
         throw Error("События №" + std::to_string(row) + " нет в миссии");
     }
-    if (static_cast<int>(event.Conditions.size()) > MaxConditions) {
-        throw Error("Допускается не более 6 подусловий");
-    }
+    checkConditionCount(event.Conditions.size());
     TreeNode& root = rootOf(eventsTree_);
     TreeNode* node = root.child(row - 1);
     if (node == nullptr) {

@@ -48,6 +48,8 @@ class Mission {
     static constexpr int MaxRows = 100;
     static constexpr int MaxComponents = 10;
     static constexpr int MaxConditions = 6;
+    // Throws Error when an event has more condition lines than MaxConditions.
+    static void checkConditionCount(std::size_t count);
 
     Mission();
     Mission(const Mission&) = delete;

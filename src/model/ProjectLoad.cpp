@@ -52,16 +52,23 @@ IniDocument readIni(const std::string& path, const FileSystem& files) {
     return IniDocument(decodeCp1251(readBytes(path, files)));
 }
 
-int readCount(const IniDocument& ini, const char* key, int most, const std::string& path) {
-    const int count = ini.readInteger(k::Integers, key, 0);
-    if (count < 0 || count > most) {
-        throw Error("Неверное значение " + std::string(key) + " (" + std::to_string(count) +
-                    ") в файле \"" + path + "\": допускается от 0 до " + std::to_string(most));
+// A whole number of section Integers that the script cannot be built with outside its range.
+int readInRange(const IniDocument& ini, const char* key, int least, int most,
+                const std::string& path) {
+    const int value = ini.readInteger(k::Integers, key, least);
+    if (value < least || value > most) {
+        throw Error("Неверное значение " + std::string(key) + " (" + std::to_string(value) +
+                    ") в файле \"" + path + "\": допускается от " + std::to_string(least) + " до " +
+                    std::to_string(most));
     }
-    return count;
+    return value;
 }
 
-MissionParameters readParameters(const IniDocument& ini, int currentLaps) {
+int readCount(const IniDocument& ini, const char* key, int most, const std::string& path) {
+    return readInRange(ini, key, 0, most, path);
+}
+
+MissionParameters readParameters(const IniDocument& ini, int currentLaps, const std::string& path) {
     const auto text = [&ini](std::string_view section, std::string_view key) {
         return ini.readString(section, key, "");
     };
@@ -91,7 +98,8 @@ MissionParameters readParameters(const IniDocument& ini, int currentLaps) {
     p.TrafficOn = ini.readBool(k::Others, "Traffic", false);
     p.TrafficOff = ini.readBool(k::Others, "Traffic2", false);
     p.AWeather = ini.readInteger(k::Others, "Weather", -1);
-    p.ARaceType = ini.readInteger(k::Integers, "RaceType", 0);
+    // Another race type would build a script whose checkpoint arrays are never filled.
+    p.ARaceType = readInRange(ini, "RaceType", Sprint, Circuit, path);
     // Projects written before the laps were saved keep the laps in effect.
     p.ALapsCount = ini.readInteger(k::Integers, "LapsCount", currentLaps);
     return p;
@@ -110,7 +118,7 @@ void readPlacement(const IniDocument& ini, std::string_view section, std::string
 
 MissionData readData(const IniDocument& ini, const std::string& path, int currentLaps) {
     MissionData data;
-    data.parameters = readParameters(ini, currentLaps);
+    data.parameters = readParameters(ini, currentLaps, path);
     const auto text = [&ini](std::string_view section, const std::string& key) {
         return ini.readString(section, key, "");
     };

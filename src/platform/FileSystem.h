@@ -55,9 +55,15 @@ class FileSystem {
 // The file system of the machine the program runs on.
 FileSystem& systemFileSystem();
 
-// Writes `bytes` to a temporary file beside `path` and renames it into place, so that `path`
-// holds either its old or its new content, never a part. The temporary file is removed when
-// anything fails.
+// The one way files are replaced whole: `bytes` go in full to a temporary file beside `path` (its
+// name + ".tmp", on the same volume), which is then renamed over `path` in one step; whatever
+// fails, the temporary file is removed. Files saved together write all their temporary files
+// before the first rename.
+IoStatus writeTemporaryFile(FileSystem& files, const std::string& path, std::string_view bytes);
+IoStatus renameTemporaryFile(FileSystem& files, const std::string& path);
+void removeTemporaryFile(FileSystem& files, const std::string& path);
+
+// Replaces `path` as above, so that it holds either its old or its new content, never a part.
 IoStatus writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes);
 
 }  // namespace qv

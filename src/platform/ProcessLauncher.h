@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,16 @@ struct ProgramStart {
     WindowShow show = WindowShow::Normal;
 };
 
+// What tells one process from every other, also from a later one that was given the same id:
+// its id and the moment the system started it, in the system's own units. Zero: no process.
+struct ProcessIdentity {
+    std::uint64_t id = 0;
+    std::uint64_t started = 0;
+
+    explicit operator bool() const { return id != 0; }
+    bool operator==(const ProcessIdentity&) const = default;
+};
+
 // A program started by the launcher. It is not owned: dropping this object leaves it running.
 class StartedProcess {
   public:
@@ -26,6 +37,8 @@ class StartedProcess {
     virtual bool hasExited() = 0;
     // Ends the process at once; for a program that no longer responds.
     virtual void terminate() = 0;
+    // The process's identity; zero when the system gave none.
+    virtual ProcessIdentity identity() const = 0;
 };
 
 // The outcome of a start: the process, or nothing and the system's reason.
@@ -40,6 +53,10 @@ class ProcessLauncher {
     virtual ~ProcessLauncher() = default;
 
     virtual StartOutcome start(const ProgramStart& program) = 0;
+    // Whether the process `identity` names still runs, started by this program or by an earlier
+    // one that has died since. A process that has ended and one with the same id but started
+    // at another moment do not count.
+    virtual bool isRunning(const ProcessIdentity& identity) const = 0;
 };
 
 // The launcher of the machine the program runs on.

@@ -1,8 +1,9 @@
 // A stand-in for Sanny Builder: "sanny.exe \compile <source> <output>" compiles by copying the
 // source behind a marker line. What it does is set by the file fakesanny.mode in its working
 // folder: "ok" (the default), "fail" (writes compile.log and no output), "tab" (ends at once
-// without output, as a second copy of the compiler that hands the file to the open one does)
-// or "hang" (never ends). It lists its arguments, one a line, in fakesanny.args.
+// without output, as a second copy of the compiler that hands the file to the open one does),
+// "slow" (compiles as "ok" does, but only after two seconds) or "hang" (never ends). It lists its
+// arguments, one a line, in fakesanny.args.
 #include <chrono>
 #include <fstream>
 #include <iterator>
@@ -32,6 +33,9 @@ int main(int argc, char** argv) {
         for (;;) {
             std::this_thread::sleep_for(std::chrono::seconds(1));
         }
+    }
+    if (mode == "slow") {
+        std::this_thread::sleep_for(std::chrono::seconds(2));
     }
     if (mode == "tab") {
         return 0;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeFileSystem.h"
+#include "FakeLauncher.h"
 #include "TestRunPaths.h"
 #include "gamelink/TestRunJournal.h"
 
@@ -14,13 +15,15 @@ using namespace test;  // the paths
 // The files as a run that died at some point left them.
 class RecoveryTest : public ::testing::Test {
   protected:
-    void diedAt(TestRunStage stage) {
+    void diedAt(TestRunStage stage, ProcessIdentity compiler = {}, ProcessIdentity game = {}) {
         TestRunJournal journal(files, Journal);
-        ASSERT_TRUE(journal.record({stage, GameScript, Backup, TestScript}));
+        ASSERT_TRUE(journal.record({stage, GameScript, Backup, TestScript, compiler, game}));
         files.files[TestScript] = "test script";
     }
 
-    std::optional<std::string> recover() { return recoverInterruptedTestRun(files, Working); }
+    std::optional<std::string> recover() {
+        return recoverInterruptedTestRun(files, processes, Working).message;
+    }
 
     void expectCleanedUp() {
         EXPECT_EQ(files.files[GameScript], UserScript);
@@ -30,6 +33,7 @@ class RecoveryTest : public ::testing::Test {
     }
 
     test::FakeFileSystem files;
+    test::FakeLauncher processes;
 };
 
 TEST_F(RecoveryTest, NothingToDoWithoutAJournal) {
@@ -47,6 +51,26 @@ TEST_F(RecoveryTest, KilledWhileTheGameRanPutsTheUsersScriptBackAndSaysSo) {
     ASSERT_TRUE(message);
     EXPECT_THAT(*message, HasSubstr("прервана"));
     EXPECT_THAT(*message, HasSubstr(GameScript));
+    expectCleanedUp();
+}
+
+TEST_F(RecoveryTest, CompilerOrGameTheRunStartedIsWaitedForWithEveryFileLeftAsItIs) {
+    const ProcessIdentity compiler{40, 1000};
+    const ProcessIdentity game{41, 1001};
+    diedAt(TestRunStage::Moved, compiler, game);
+    files.files[Backup] = UserScript;
+    const auto before = files.files;
+    for (const auto& [running, program] :
+         {std::pair{compiler, "Sanny Builder"}, std::pair{game, "GTA: San Andreas"}}) {
+        processes.running = {running};
+        const RecoveryOutcome outcome = recoverInterruptedTestRun(files, processes, Working);
+        EXPECT_EQ(outcome.waitingFor, program);
+        EXPECT_EQ(outcome.message, std::nullopt);
+        EXPECT_EQ(files.files, before);
+    }
+
+    processes.running = {{compiler.id, 2000}};  // its id, since given to another process
+    EXPECT_TRUE(recover());
     expectCleanedUp();
 }
 
@@ -127,8 +151,8 @@ TEST_F(RecoveryTest, DamagedJournalIsReportedAndRemoved) {
 TEST(TestRunJournal, RecordReadsBackAsWritten) {
     test::FakeFileSystem files;
     TestRunJournal journal(files, Journal);
-    const TestRunRecord record{TestRunStage::Moved, "/игры/SA/main.scm", "/игры/SA/main.BAK",
-                               TestScript};
+    const TestRunRecord record{TestRunStage::Moved, "/игры/SA/main.scm",   "/игры/SA/main.BAK",
+                               TestScript,          {12345, 987654321987}, {1, 2}};
     ASSERT_TRUE(journal.record(record));
     EXPECT_EQ(journal.read(), record);
     journal.clear();

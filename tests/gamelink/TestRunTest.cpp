@@ -44,7 +44,7 @@ class TestRunTest : public ::testing::Test {
             game.setRunning(true);
         };
         // The player plays for five polls, then closes the game.
-        pump.onPump = [this](int) {
+        driver.onTick = [this](int) {
             if (game.gameWindowExists()) {
                 if (whilePlaying.empty()) {
                     whilePlaying = files.files;
@@ -59,8 +59,15 @@ class TestRunTest : public ::testing::Test {
 
     test::FakeProgram& compiler() { return launcher.programs[Compiler]; }
 
+    TestRunTiming countingSleeps() {
+        TestRunTiming timing;
+        timing.sleep = [this](std::chrono::milliseconds) { ++sleeps; };
+        return timing;
+    }
+
     void run(const std::vector<std::string>& missionLines = {"// mission", "start_mission 7"}) {
-        testRun.run({Working, GameFolder, CompilerFolder}, missionLines, "RaceMission1");
+        testRun.start({Working, GameFolder, CompilerFolder}, missionLines, "RaceMission1");
+        driver.drive(testRun);
     }
 
     // The game folder and the working folder are as before the run.
@@ -73,9 +80,10 @@ class TestRunTest : public ::testing::Test {
     test::FakeFileSystem files;
     test::FakeLauncher launcher;
     test::FakeGame game;
-    test::CountingPump pump;
+    test::TickDriver driver;
     test::RecordingTestRunHost host;
-    TestRun testRun{files, launcher, game, pump, host};
+    TestRun testRun{files, launcher, game, host, countingSleeps()};
+    int sleeps = 0;
     int playPolls = 5;
     std::map<std::string, std::string> whilePlaying;
     bool lockedWhilePlaying = false;
@@ -99,7 +107,14 @@ TEST_F(TestRunTest, CompilesStartsTheGameWaitsAndPutsTheUsersScriptBack) {
     // While the game ran it had the compiled test, and the user's script waited under main.BAK.
     EXPECT_THAT(whilePlaying[GameScript], StartsWith("compiled: DEFINE OBJECTS 1\r\n"));
     EXPECT_EQ(whilePlaying[Backup], UserScript);
-    EXPECT_THAT(whilePlaying[Journal], HasSubstr("stage=moved"));
+    test::FakeFileSystem journalFiles;
+    journalFiles.files[Journal] = whilePlaying[Journal];
+    const std::optional<TestRunRecord> journal = TestRunJournal(journalFiles, Journal).read();
+    ASSERT_TRUE(journal);
+    EXPECT_EQ(journal->stage, TestRunStage::Moved);
+    // What the next start must wait for, should the program die now.
+    EXPECT_EQ(journal->compiler, launcher.identities[0]);
+    EXPECT_EQ(journal->game, launcher.identities[1]);
     EXPECT_TRUE(host.informations.empty());
     EXPECT_TRUE(lockedWhilePlaying);
     EXPECT_TRUE(files.locks.empty());
@@ -141,15 +156,23 @@ TEST_F(TestRunTest, GameAlreadyRunningIsAskedForANewGameAndWaitedFor) {
     expectUntouched();
 }
 
-TEST_F(TestRunTest, EmptyOrWrongFoldersFailWithErrorBeforeAnythingIsTouched) {
+TEST_F(TestRunTest, MissingFolderOrProgramIsAnErrorNamingItAndWhereToSetIt) {
     const auto attempt = [this](const TestRunFolders& folders) {
-        return errorOf([&] { testRun.run(folders, {"x"}, "P"); });
+        return errorOf([&] { testRun.start(folders, {"x"}, "P"); });
     };
-    EXPECT_EQ(attempt({Working, "", CompilerFolder}), "Ошибка");
-    EXPECT_EQ(attempt({Working, GameFolder, ""}), "Ошибка");
+    const std::string settings = ": «Файл» → «Настройки программы...» (F10)";
+    const TestRunFolders chosen{Working, GameFolder, CompilerFolder};
+    EXPECT_EQ(attempt({Working, "", CompilerFolder}), "Ошибка.\nНе задана папка игры" + settings);
+    EXPECT_EQ(attempt({Working, GameFolder, ""}),
+              "Ошибка.\nНе задана папка Sanny Builder" + settings);
+    files.files.erase(Compiler);
+    EXPECT_EQ(attempt(chosen), "Ошибка.\nНет файла " + Compiler + settings);
+    files.files.erase(GameProgram);
+    EXPECT_EQ(attempt(chosen), "Ошибка.\nНет файла " + GameProgram + settings);
+    files.files[GameProgram] = "MZ game";
     files.files.erase(GameScript);
     files.files[Backup] = UserScript;
-    EXPECT_EQ(attempt({Working, GameFolder, CompilerFolder}), "Ошибка");
+    EXPECT_EQ(attempt(chosen), "Ошибка.\nНет файла " + GameScript + settings);
 
     EXPECT_TRUE(launcher.starts.empty());
     EXPECT_FALSE(files.fileExists(TestScript));
@@ -181,7 +204,7 @@ TEST_F(TestRunTest, JournalThatCannotRecordTheMoveUndoesItOrLeavesItToTheNextSta
     files.failRename(3);  // the journal's first record, the move, then the move back
     EXPECT_THAT(errorOf([this] { run(); }), StartsWith("Cannot create file \"" + Journal));
     EXPECT_EQ(files.files[Backup], UserScript);
-    ASSERT_TRUE(recoverInterruptedTestRun(files, Working));
+    ASSERT_TRUE(recoverInterruptedTestRun(files, launcher, Working).message);
     expectUntouched();
 }
 
@@ -236,7 +259,7 @@ TEST_F(TestRunTest, CompilerThatCannotStartOrNeverEndsLeavesTheUsersScript) {
     compiler().neverEnds = true;
     EXPECT_THAT(errorOf([this] { run(); }), HasSubstr("не закончил компиляцию за 120 с"));
     EXPECT_EQ(launcher.terminations, 1);
-    EXPECT_EQ(pump.pumps, 1200);  // two minutes at 100 ms
+    EXPECT_EQ(driver.ticks, 1200);  // two minutes at 100 ms
     expectUntouched();
     EXPECT_EQ(launcher.starts.size(), 2u);  // two compilers, no game
 }
@@ -245,7 +268,7 @@ TEST_F(TestRunTest, GameThatNeverShowsItsWindowIsNotWaitedForBeyondTheGraceTime)
     launcher.programs[GameProgram].onStart = nullptr;
     run();
     EXPECT_EQ(launcher.starts.size(), 2u);
-    EXPECT_EQ(pump.pumps, 3 + 20);  // the compiler's three polls, then two seconds
+    EXPECT_EQ(driver.ticks, 3 + 20);  // the compiler's three polls, then two seconds
     expectUntouched();
 }
 
@@ -267,7 +290,7 @@ TEST_F(TestRunTest, BackupNameTakenIsRefusedAndBothFilesStay) {
 TEST_F(TestRunTest, SecondRunWhileTheFirstWaitsIsRefusedAndChangesNothing) {
     std::string secondRun;
     std::map<std::string, std::string> beforeSecond;
-    pump.onPump = [&](int) {
+    driver.onTick = [&](int) {
         if (game.gameWindowExists() && secondRun.empty()) {
             beforeSecond = files.files;
             secondRun = errorOf([this] { run(); });
@@ -294,9 +317,9 @@ TEST_F(TestRunTest, RunOfAnotherCopyOfTheProgramIsNeitherJoinedNorUndone) {
     // interrupted one and put main.scm back just before the compiler writes over it.
     compiler().onStart = nullptr;
     std::optional<std::string> otherStart = "not started";
-    pump.onPump = [&](int number) {
+    driver.onTick = [&](int number) {
         if (number == 1) {
-            otherStart = recoverInterruptedTestRun(files, Working);
+            otherStart = recoverInterruptedTestRun(files, launcher, Working).message;
         } else if (number == 2) {
             files.files[GameScript] = "compiled";
         }
@@ -316,7 +339,7 @@ TEST_F(TestRunTest, UnfinishedJournalOfAnotherRunIsRefused) {
 }
 
 TEST_F(TestRunTest, ScriptThatCannotBePutBackStaysAsBackupForTheNextStart) {
-    pump.onPump = [this](int) {
+    driver.onTick = [this](int) {
         if (game.gameWindowExists() && --playPolls == 0) {
             game.setRunning(false);
             files.failRename(1);
@@ -327,7 +350,8 @@ TEST_F(TestRunTest, ScriptThatCannotBePutBackStaysAsBackupForTheNextStart) {
     EXPECT_EQ(files.files[Backup], UserScript);
     EXPECT_TRUE(files.fileExists(Journal));
 
-    const std::optional<std::string> recovered = recoverInterruptedTestRun(files, Working);
+    const std::optional<std::string> recovered =
+        recoverInterruptedTestRun(files, launcher, Working).message;
     ASSERT_TRUE(recovered);
     EXPECT_THAT(*recovered, HasSubstr("возвращён на место"));
     expectUntouched();
@@ -336,17 +360,18 @@ TEST_F(TestRunTest, ScriptThatCannotBePutBackStaysAsBackupForTheNextStart) {
 
 TEST_F(TestRunTest, ProgramClosingWhileTheGameRunsPutsTheScriptBackAtOnce) {
     playPolls = 1000;
-    pump.closingAt = 3 + 3;  // the compiler's three polls, then three while the game runs
+    driver.closingAt = 3 + 3;  // the compiler's three polls, then three while the game runs
     run();
-    EXPECT_EQ(pump.pumps, 6);
+    EXPECT_EQ(driver.ticks, 6);
     EXPECT_TRUE(game.gameWindowExists());
     expectUntouched();
 }
 
 TEST_F(TestRunTest, ProgramClosingWhileTheCompilerRunsNeverStartsTheGame) {
-    pump.closingAt = 1;
+    driver.closingAt = 1;
     run();
-    EXPECT_EQ(pump.pumps, 3);  // the compiler's output is waited for all the same
+    EXPECT_EQ(driver.ticks, 1);
+    EXPECT_EQ(sleeps, 2);  // the compiler's output is waited for all the same
     EXPECT_EQ(launcher.starts.size(), 1u);
     expectUntouched();
 }
@@ -360,10 +385,9 @@ TEST(TestRunCommandLine, IsTheSwitchAndTheTwoQuotedPaths) {
     test::FakeLauncher launcher;
     launcher.programs["C:\\SB\\sanny.exe"];
     test::FakeGame game;
-    test::CountingPump pump;
     test::RecordingTestRunHost host;
-    TestRun testRun(files, launcher, game, pump, host);
-    errorOf([&] { testRun.run({"C:\\Work", "C:\\Games\\SA\\", "C:\\SB\\"}, {}, "P"); });
+    TestRun testRun(files, launcher, game, host);
+    errorOf([&] { testRun.start({"C:\\Work", "C:\\Games\\SA\\", "C:\\SB\\"}, {}, "P"); });
 
     ASSERT_FALSE(launcher.starts.empty());
     EXPECT_EQ(launcher.starts[0].parameters,

@@ -17,13 +17,6 @@
 #include "gamelink/TestRunJournal.h"
 #include "platform/Paths.h"
 
-#ifndef _WIN32
-#include <signal.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
-
 namespace qv {
 namespace {
 
@@ -47,19 +40,17 @@ void writeAll(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// Sleeps as the editor's pump does, then lets the test act as the player would.
-class PlayerPump final : public EventPump {
-  public:
-    std::function<void()> player;
-
-    bool pumpFor(std::chrono::milliseconds interval) override {
-        std::this_thread::sleep_for(interval);
-        if (player) {
-            player();
+// Waits until `condition` holds; false after half a minute.
+bool waitUntil(const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
         }
-        return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-};
+    return true;
+}
 
 class TestRunWithProgramsTest : public ::testing::Test {
   protected:
@@ -71,7 +62,7 @@ class TestRunWithProgramsTest : public ::testing::Test {
         fs::copy_file(fs::path(QV_FAKE_GAME).make_preferred(), game_ / "gta_sa.exe");
         writeAll(gameScript_, UserScript);
         // The player closes the game once it has loaded its script.
-        pump_.player = [this] {
+        player_ = [this] {
             if (fs::exists(game_ / "fakegame.loaded")) {
                 writeAll(game_ / "fakegame.quit", "");
             }
@@ -87,7 +78,40 @@ class TestRunWithProgramsTest : public ::testing::Test {
         return {asFolder(utf8(work_)), asFolder(utf8(game_)), asFolder(utf8(compiler_))};
     }
 
-    void run() { testRun_.run(folders(), {"// mission", "start_mission 4"}, "RaceMission1"); }
+    // Runs the test, stepping it as the editor's timer does; between the steps the test acts
+    // as the player would.
+    void run() {
+        testRun_.start(folders(), {"// mission", "start_mission 4"}, "RaceMission1");
+        while (testRun_.inProgress()) {
+            std::this_thread::sleep_for(testRun_.timing().poll);
+            if (player_) {
+                player_();
+            }
+            testRun_.step();
+        }
+    }
+
+    // Starts the test run as a program of its own, to be killed half-way.
+    std::unique_ptr<StartedProcess> startRunProgram() {
+        const auto quoted = [](const fs::path& folder) { return "\"" + utf8(folder) + "\""; };
+        StartOutcome started = systemProcessLauncher().start(
+            {utf8(fs::path(QV_TESTRUN_DRIVER).make_preferred()),
+             quoted(work_) + " " + quoted(game_) + " " + quoted(compiler_), utf8(work_)});
+        EXPECT_TRUE(started.process) << started.failure;
+        return std::move(started.process);
+    }
+
+    // Starts the program anew once the killed run has left its files, as the editor does: while
+    // a program of the killed run still runs, asks again.
+    RecoveryOutcome recoverWhenAllowed() {
+        RecoveryOutcome outcome;
+        EXPECT_TRUE(waitUntil([&] {
+            outcome = recoverInterruptedTestRun(systemFileSystem(), systemProcessLauncher(),
+                                                folders().working);
+            return outcome.waitingFor.empty();
+        }));
+        return outcome;
+    }
 
     void expectUserScriptBack() {
         EXPECT_EQ(readAll(gameScript_), UserScript);
@@ -106,10 +130,9 @@ class TestRunWithProgramsTest : public ::testing::Test {
     fs::path game_ = root_ / "game";
     fs::path compiler_ = root_ / "sanny";
     fs::path gameScript_ = game_ / "data" / "script" / "main.scm";
-    PlayerPump pump_;
+    std::function<void()> player_;
     test::RecordingTestRunHost host_;
-    TestRun testRun_{systemFileSystem(), systemProcessLauncher(), systemGameProcess(), pump_,
-                     host_};
+    TestRun testRun_{systemFileSystem(), systemProcessLauncher(), systemGameProcess(), host_};
 };
 
 TEST_F(TestRunWithProgramsTest, GameRunsTheCompiledTestAndTheUsersScriptComesBack) {
@@ -135,7 +158,7 @@ TEST_F(TestRunWithProgramsTest, FailedCompilationShowsTheLogAndNeverStartsTheGam
 
 TEST_F(TestRunWithProgramsTest, GameThatEndsWithoutAWindowIsNotWaitedFor) {
     writeAll(game_ / "fakegame.mode", "vanish");
-    pump_.player = nullptr;
+    player_ = nullptr;
     run();
     EXPECT_THAT(readAll(game_ / "fakegame.loaded"), StartsWith("COMPILED\n"));
     expectUserScriptBack();
@@ -145,11 +168,10 @@ TEST_F(TestRunWithProgramsTest, RunningGameIsAskedForANewGameAndWaitedFor) {
     StartOutcome running =
         systemProcessLauncher().start({utf8(game_ / "gta_sa.exe"), {}, utf8(game_)});
     ASSERT_TRUE(running.process) << running.failure;
-    while (!systemGameProcess().gameWindowExists() && !running.process->hasExited()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    ASSERT_TRUE(waitUntil(
+        [&] { return systemGameProcess().gameWindowExists() || running.process->hasExited(); }));
     ASSERT_TRUE(systemGameProcess().gameWindowExists());
-    pump_.player = [&] {
+    player_ = [&] {
         // Once told, the player starts a new game, which loads the compiled test, and closes
         // the game after that.
         if (!host_.informations.empty()) {
@@ -176,52 +198,61 @@ TEST_F(TestRunWithProgramsTest, NextStartPutsBackWhatARunKilledWhileWaitingLeft)
     writeAll(gameScript_, "COMPILED\n");
     writeAll(work_ / "Tempscript", "test script");
     TestRunJournal journal(systemFileSystem(), TestRunJournal::pathIn(folders().working));
-    ASSERT_TRUE(journal.record(
-        {TestRunStage::Moved, utf8(gameScript_), utf8(backup), utf8(work_ / "Tempscript")}));
+    ASSERT_TRUE(journal.record({TestRunStage::Moved,
+                                utf8(gameScript_),
+                                utf8(backup),
+                                utf8(work_ / "Tempscript"),
+                                {},
+                                {}}));
 
     const std::optional<std::string> message =
-        recoverInterruptedTestRun(systemFileSystem(), folders().working);
+        recoverInterruptedTestRun(systemFileSystem(), systemProcessLauncher(), folders().working)
+            .message;
     ASSERT_TRUE(message);
     EXPECT_THAT(*message, HasSubstr(utf8(gameScript_)));
     expectUserScriptBack();
 }
 
-#ifndef _WIN32
-TEST_F(TestRunWithProgramsTest, NextStartPutsBackWhatTheKilledProgramLeft) {
-    // The programs the killed run started become this process's children, to be reaped here.
-    ::prctl(PR_SET_CHILD_SUBREAPER, 1);
-    const pid_t program = ::fork();
-    ASSERT_GE(program, 0);
-    if (program == 0) {
-        PlayerPump idle;
-        test::RecordingTestRunHost host;
-        TestRun testRun(systemFileSystem(), systemProcessLauncher(), systemGameProcess(), idle,
-                        host);
-        try {
-            testRun.run(folders(), {"// mission"}, "RaceMission1");
-        } catch (...) {
-        }
-        ::_exit(0);
-    }
-    // Killed while it waits for the game.
-    while (!fs::exists(game_ / "fakegame.loaded")) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    ::kill(program, SIGKILL);
-    writeAll(game_ / "fakegame.quit", "");
-    int status = 0;
-    while (::waitpid(-1, &status, 0) > 0) {
-    }
-    EXPECT_THAT(readAll(gameScript_), StartsWith("COMPILED\n"));
+TEST_F(TestRunWithProgramsTest, RestartWhileTheKilledRunsCompilerWorksWaitsForItsOutput) {
+    writeAll(compiler_ / "fakesanny.mode", "slow");
+    const std::unique_ptr<StartedProcess> program = startRunProgram();
+    ASSERT_TRUE(program);
+    ASSERT_TRUE(waitUntil([this] { return fs::exists(compiler_ / "fakesanny.args"); }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    program->terminate();
+
+    // The next start comes at once, while the compiler still works: it touches nothing.
+    const RecoveryOutcome atStart =
+        recoverInterruptedTestRun(systemFileSystem(), systemProcessLauncher(), folders().working);
+    EXPECT_EQ(atStart.waitingFor, "Sanny Builder");
+    EXPECT_FALSE(fs::exists(gameScript_));
     EXPECT_EQ(readAll(gameScript_.parent_path() / "main.BAK"), UserScript);
 
-    const std::optional<std::string> message =
-        recoverInterruptedTestRun(systemFileSystem(), folders().working);
-    ASSERT_TRUE(message);
-    EXPECT_THAT(*message, HasSubstr("прервана"));
+    const RecoveryOutcome recovered = recoverWhenAllowed();
+    ASSERT_TRUE(recovered.message);
+    EXPECT_THAT(*recovered.message, HasSubstr("прервана"));
+    expectUserScriptBack();
+    EXPECT_FALSE(fs::exists(game_ / "fakegame.loaded"));
+}
+
+TEST_F(TestRunWithProgramsTest, RestartWhileTheKilledRunsGameRunsWaitsForTheGame) {
+    const std::unique_ptr<StartedProcess> program = startRunProgram();
+    ASSERT_TRUE(program);
+    ASSERT_TRUE(waitUntil([this] { return fs::exists(game_ / "fakegame.loaded"); }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    program->terminate();
+    EXPECT_THAT(readAll(gameScript_), StartsWith("COMPILED\n"));
+
+    const RecoveryOutcome atStart =
+        recoverInterruptedTestRun(systemFileSystem(), systemProcessLauncher(), folders().working);
+    EXPECT_EQ(atStart.waitingFor, "GTA: San Andreas");
+    EXPECT_THAT(readAll(gameScript_), StartsWith("COMPILED\n"));
+
+    writeAll(game_ / "fakegame.quit", "");
+    const RecoveryOutcome recovered = recoverWhenAllowed();
+    ASSERT_TRUE(recovered.message);
     expectUserScriptBack();
 }
-#endif
 
 }  // namespace
 }  // namespace qv

@@ -62,7 +62,8 @@ void CarEditorTest::bothDialogsLookAsTheyShould() {
     for (const WindowId id : {Add, Modify}) {
         QWidget& dialog = editor.window(id);
         QVERIFY(dialog.windowFlags().testFlag(Qt::Tool));
-        QVERIFY(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // Above the program's own windows, not above other programs.
+        QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(dialog.parentWidget(), &editor.mainWindow());
         QVERIFY(!dialog.isModal());
         QCOMPARE(dialog.size(), QSize(217, dialog.height()));
@@ -71,6 +72,8 @@ void CarEditorTest::bothDialogsLookAsTheyShould() {
         QVERIFY(!panel.isEnabled());
         QVERIFY(panel.geometry().left() >= dialog.width());
         QVERIFY(!control(dialog, "SpeedButton2").isHidden());
+        // Flat, as the object dialog's "»" is.
+        QVERIFY(control<QToolButton>(dialog, "SpeedButton2").autoRaise());
         QCOMPARE(control(dialog, "SpeedButton1").statusTip(),
                  QStringLiteral("Автоматическое определение координат игрока из игры"));
         for (const char* name : {"Edit2", "Edit3", "Edit4", "Edit5"}) {
@@ -145,6 +148,8 @@ void CarEditorTest::coordinateFieldsAreTidiedWhenLeftAndCapturedFromTheGame() {
     clickOn(editor, Add, "SpeedButton1");
     QCOMPARE(editor.dialogs.lastMessage().text,
              QStringLiteral("Невозможно определить координаты, так как игра не запущена!"));
+    // The warning shows above the dialog it came from, not behind it.
+    QCOMPARE(editor.dialogs.lastMessage().owner.data(), &editor.window(Add));
     QCOMPARE(text("Edit3"), QStringLiteral("-12.5"));
 
     editor.game.setRunning(true);

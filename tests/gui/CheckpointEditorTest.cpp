@@ -58,7 +58,9 @@ void CheckpointEditorTest::bothDialogsLookAsTheyShould() {
     for (const WindowId id : {Add, Modify}) {
         QWidget& dialog = editor.window(id);
         QVERIFY(dialog.windowFlags().testFlag(Qt::Tool));
-        QVERIFY(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // Above the program's own windows, not above other programs.
+        QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(dialog.parentWidget(), &editor.mainWindow());
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
         const auto& slider = control<QSlider>(dialog, "TrackBar1");
         const auto& number = control<QSpinBox>(dialog, "SpinEdit1");

@@ -91,7 +91,9 @@ void EventEditorTest::theWindowAndItsDialogsLookAsTheyShould() {
 
     for (const WindowId id : {Add, Modify}) {
         QWidget& dialog = editor.window(id);
-        QVERIFY(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // Above the program's own windows, not above other programs.
+        QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(dialog.parentWidget(), &editor.mainWindow());
         const auto& kind = control<QComboBox>(dialog, "ComboBox1");
         QCOMPARE(kind.currentIndex(), -1);
         QCOMPARE(QStringList({kind.itemText(0), kind.itemText(1), kind.itemText(2)}),

@@ -28,7 +28,7 @@ void expectWarning(const EditorFixture& editor, const char* text) {
     QCOMPARE(warning.text, QString::fromUtf8(text));
     QCOMPARE(warning.icon, MessageIcon::Warning);
     QCOMPARE(warning.buttons, MessageButtons(MessageButton::Ok));
-    QVERIFY(warning.ownerless);
+    QCOMPARE(warning.owner.data(), &editor.mainWindow());
 }
 
 }  // namespace

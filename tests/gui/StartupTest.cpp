@@ -114,6 +114,19 @@ void StartupTest::menuItemsAreDrawnTwentyTwoPixelsHigh() {
     QCOMPARE(file->actionGeometry(file->actions().constFirst()).height(), 22);
     QCOMPARE(MenuStyle::SelectionBar, QColor(0xC5, 0xD8, 0xFC));
     QCOMPARE(MenuStyle::SelectionFrame, QColor(0x4B, 0x87, 0xF5));
+
+    // The pop-up has a dark border, so that it does not merge into a white form behind it.
+    file->popup(QPoint(0, 0));
+    const QImage shown = file->grab().toImage();
+    file->hide();
+    const QRect first = file->actionGeometry(file->actions().constFirst());
+    const int textArea = qGray(shown.pixel(first.right() - 2, first.center().y()));
+    for (const QPoint border :
+         {QPoint(0, first.center().y()), QPoint(shown.width() - 1, 4), QPoint(shown.width() / 2, 0),
+          QPoint(shown.width() / 2, shown.height() - 1)}) {
+        QVERIFY2(qGray(shown.pixel(border)) < textArea - 60,
+                 qPrintable(QStringLiteral("%1,%2").arg(border.x()).arg(border.y())));
+    }
 }
 
 void StartupTest::numbersUseADotUnderARussianLocale() {

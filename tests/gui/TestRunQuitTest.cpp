@@ -1,55 +1,59 @@
-// Quitting the editor while a test run waits for the game. The application's exit stops every
-// event loop of this test program for good, so this is a program of its own.
-#include <QAction>
-#include <QTest>
-#include <QTimer>
+// Quitting the editor while a test run waits: once the event loop has ended, the program's end
+// finishes the run on the spot.
+#include "TestRunEditor.h"
 
-#include "EditorFixture.h"
-#include "ExampleMissions.h"
-#include "NativePath.h"
-#include "ui/options/QtEventPump.h"
-
-using qv::test::EditorFixture;
-using qv::test::native;
+using namespace qv::test;  // the fixture and the paths
 using namespace qv::ui;
+
+namespace {
+
+// The editor of a test run; the game already runs.
+struct QuittingEditor : TestRunEditor {
+    QuittingEditor() { game.setRunning(true); }
+
+    // The user closes the editor and confirms; the program ends.
+    void quit() {
+        mainWindow().close();
+        QCOMPARE(dialogs.lastMessage().title, QStringLiteral("Выход"));
+        endProgram();
+    }
+
+    void expectNothingLeft() {
+        QCOMPARE(files.files[GameScript], UserScript);
+        QVERIFY(!files.fileExists(Backup));
+        QVERIFY(!files.fileExists(TestScript));
+        QVERIFY(!files.fileExists(native("/races/testrun.journal")));
+    }
+};
+
+}  // namespace
 
 class TestRunQuitTest : public QObject {
     Q_OBJECT
 
   private slots:
     void quittingWhileTheGameRunsPutsTheUsersScriptBack();
+    void quittingWhileTheCompilerWorksWaitsForItsOutputAndStartsNoGame();
 };
 
 void TestRunQuitTest::quittingWhileTheGameRunsPutsTheUsersScriptBack() {
-    EditorFixture editor;
-    const std::string gameScript = native("/games/SA/data/script/main.scm");
-    const std::string compiler = native("/sb/sanny.exe");
-    editor.files.files[gameScript] = "the user's own main.scm";
-    editor.files.files[native("/games/SA/gta_sa.exe")] = "MZ";
-    editor.files.files[compiler] = "MZ";
-    editor.launcher.programs[compiler].onStart = [&](const qv::ProgramStart&) {
-        editor.files.files[gameScript] = "compiled";
-    };
-    editor.game.setRunning(true);
-    qv::test::fillLosSantosSprint(editor.mission());
-    editor.action(QStringLiteral("AMissionTestCheck")).setChecked(true);
-    editor.dialogs.answerFolder(QString::fromStdString(native("/games/SA")));
-    editor.click(QStringLiteral("BrowseGameBtn"));
-    editor.dialogs.answerFolder(QString::fromStdString(native("/sb")));
-    editor.click(QStringLiteral("BrowseSBBtn"));
-
-    // The user closes the editor and confirms while the game still runs.
-    QTimer::singleShot(300, [&editor] { editor.mainWindow().close(); });
+    QuittingEditor editor;
     editor.press(QKeySequence(Qt::Key_F5));
-
+    QTRY_COMPARE(editor.dialogs.messages().size(), size_t{1});
+    QVERIFY(editor.dialogs.lastMessage().text.startsWith(QStringLiteral("Чтобы проверить")));
+    editor.quit();
     QVERIFY(editor.game.gameWindowExists());
-    QCOMPARE(editor.files.files[gameScript], std::string("the user's own main.scm"));
-    QVERIFY(!editor.files.fileExists(native("/games/SA/data/script/main.BAK")));
-    QCOMPARE(editor.dialogs.lastMessage().title, QStringLiteral("Выход"));
+    editor.expectNothingLeft();
+}
 
-    // From now on the pump only sleeps.
-    QtEventPump pump;
-    QVERIFY(!pump.pumpFor(std::chrono::milliseconds(10)));
+void TestRunQuitTest::quittingWhileTheCompilerWorksWaitsForItsOutputAndStartsNoGame() {
+    QuittingEditor editor;
+    editor.game.setRunning(false);
+    editor.launcher.programs[Compiler].runsFor = 3;
+    editor.press(QKeySequence(Qt::Key_F5));
+    editor.quit();
+    QCOMPARE(editor.launcher.starts.size(), size_t{1});
+    editor.expectNothingLeft();
 }
 
 QTEST_MAIN(TestRunQuitTest)

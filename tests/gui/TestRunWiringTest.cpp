@@ -1,86 +1,15 @@
 #include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
-#include "EditorFixture.h"
-#include "ExampleMissions.h"
-#include "NativePath.h"
+#include "TestRunEditor.h"
 #include "gamelink/TestRunJournal.h"
 #include "ui/main/ScriptWindow.h"
 
-using qv::test::EditorFixture;
-using qv::test::native;
+using namespace qv::test;  // the fixtures and the paths
 using namespace qv::ui;
-
-namespace {
-
-const std::string GameScript = native("/games/SA/data/script/main.scm");
-const std::string Backup = native("/games/SA/data/script/main.BAK");
-const std::string GameProgram = native("/games/SA/gta_sa.exe");
-const std::string Compiler = native("/sb/sanny.exe");
-const std::string TestScript = native("/races/Tempscript");
-const std::string UserScript = "the user's own main.scm";
-
-// What the editor showed and the game folder held while the game ran.
-struct DuringTheGame {
-    bool statusShown = false;
-    QString status;
-    std::string gameScript;
-};
-
-// An editor with the test option on, both folders chosen, a buildable mission, and stand-ins
-// for the compiler (it writes the compiled test) and the game (the player closes it after a
-// while, unless `playing` says otherwise).
-class TestRunEditor : public EditorFixture {
-  public:
-    TestRunEditor() {
-        game.setRunning(false);
-        files.files[GameScript] = UserScript;
-        files.files[GameProgram] = "MZ";
-        files.files[Compiler] = "MZ";
-        qv::test::fillLosSantosSprint(mission());
-        action(QStringLiteral("AMissionTestCheck")).setChecked(true);
-        dialogs.answerFolder(QString::fromStdString(native("/games/SA")));
-        click(QStringLiteral("BrowseGameBtn"));
-        dialogs.answerFolder(QString::fromStdString(native("/sb")));
-        click(QStringLiteral("BrowseSBBtn"));
-        window(WindowId::Options).hide();
-        dialogs.clearRecords();
-
-        launcher.programs[Compiler].runsFor = 2;
-        launcher.programs[Compiler].onStart = [this](const qv::ProgramStart&) {
-            files.files[GameScript] = "compiled: " + files.files[TestScript];
-        };
-        launcher.programs[GameProgram].onStart = [this](const qv::ProgramStart&) {
-            game.setRunning(true);
-            closeGameSoon();
-        };
-    }
-
-    // The player closes the game in a moment; what the editor shows meanwhile is kept.
-    void closeGameSoon() {
-        QTimer::singleShot(400, [this] {
-            auto& status = get<QLabel>(QStringLiteral("TestRunStatus"));
-            during.statusShown = status.isVisible();
-            during.status = status.text();
-            during.gameScript = files.files[GameScript];
-            game.setRunning(false);
-        });
-    }
-
-    void expectUserScriptBack() {
-        QCOMPARE(files.files[GameScript], UserScript);
-        QVERIFY(!files.fileExists(Backup));
-        QVERIFY(!files.fileExists(TestScript));
-        QVERIFY(!get<QLabel>(QStringLiteral("TestRunStatus")).isVisible());
-    }
-
-    DuringTheGame during;
-};
-
-}  // namespace
 
 class TestRunWiringTest : public QObject {
     Q_OBJECT
@@ -89,9 +18,12 @@ class TestRunWiringTest : public QObject {
     void withTheOptionOffABuildStartsNothing();
     void f5BuildsTestsAndPutsTheUsersScriptBack();
     void aRunningGameIsAskedForANewGameByTheScriptWindow();
-    void emptyFoldersAreTheGeneralError();
+    void aMissingProgramIsTheGeneralErrorSayingWhereToSetIt();
     void aBuildWhileTheGameRunsShowsItsScriptButIsNotTested();
+    void theBuildReturnsAtOnceAndTheRunGoesOnBeneathOtherCommands();
     void anInterruptedRunIsUndoneAndReportedAtStart();
+    void anInterruptedRunWhoseCompilerStillWorksIsWaitedFor();
+    void theWaitForAnInterruptedRunCanBeCancelled();
 };
 
 void TestRunWiringTest::withTheOptionOffABuildStartsNothing() {
@@ -107,6 +39,7 @@ void TestRunWiringTest::withTheOptionOffABuildStartsNothing() {
 void TestRunWiringTest::f5BuildsTestsAndPutsTheUsersScriptBack() {
     TestRunEditor editor;
     editor.press(QKeySequence(Qt::Key_F5));
+    editor.playTheGame();
 
     QVERIFY(editor.dialogs.messages().empty());
     QCOMPARE(editor.launcher.starts.size(), size_t{2});
@@ -127,8 +60,8 @@ void TestRunWiringTest::f5BuildsTestsAndPutsTheUsersScriptBack() {
 void TestRunWiringTest::aRunningGameIsAskedForANewGameByTheScriptWindow() {
     TestRunEditor editor;
     editor.game.setRunning(true);
-    editor.closeGameSoon();
     editor.press(QKeySequence(Qt::Key_F5));
+    editor.playTheGame();
 
     QCOMPARE(editor.launcher.starts.size(), size_t{1});
     QCOMPARE(editor.dialogs.messages().size(), size_t{1});
@@ -143,13 +76,17 @@ void TestRunWiringTest::aRunningGameIsAskedForANewGameByTheScriptWindow() {
     editor.expectUserScriptBack();
 }
 
-void TestRunWiringTest::emptyFoldersAreTheGeneralError() {
+void TestRunWiringTest::aMissingProgramIsTheGeneralErrorSayingWhereToSetIt() {
     TestRunEditor editor;
     editor.files.files.erase(GameProgram);
     editor.press(QKeySequence(Qt::Key_F5));
     const auto& shown = editor.dialogs.lastMessage();
-    QCOMPARE(shown.text, QStringLiteral("Ошибка."));
+    QCOMPARE(shown.text, QStringLiteral("Ошибка.\nНет файла %1: «Файл» → «Настройки программы...» "
+                                        "(F10)")
+                             .arg(QString::fromStdString(GameProgram)));
     QCOMPARE(shown.icon, MessageIcon::Error);
+    // Owned by the script window, so that it stays in front of the main window.
+    QCOMPARE(shown.owner.data(), &editor.window(WindowId::Script));
     QVERIFY(editor.window(WindowId::Script).isVisible());
     QVERIFY(editor.launcher.starts.empty());
     QCOMPARE(editor.files.files[GameScript], UserScript);
@@ -157,11 +94,10 @@ void TestRunWiringTest::emptyFoldersAreTheGeneralError() {
 
 void TestRunWiringTest::aBuildWhileTheGameRunsShowsItsScriptButIsNotTested() {
     TestRunEditor editor;
+    editor.press(QKeySequence(Qt::Key_F5));
+    editor.waitForTheGame();
     editor.mission().appendCar({"BANSHEE", "1.0", "2.0", "3.0", "0.0", {}});
-    QTimer::singleShot(250, [&editor] {
-        editor.get<QPlainTextEdit>(QStringLiteral("Script")).setPlainText({});
-        editor.press(QKeySequence(Qt::Key_F5));
-    });
+    editor.get<QPlainTextEdit>(QStringLiteral("Script")).setPlainText({});
     editor.press(QKeySequence(Qt::Key_F5));
 
     QCOMPARE(editor.dialogs.messages().size(), size_t{1});
@@ -169,6 +105,20 @@ void TestRunWiringTest::aBuildWhileTheGameRunsShowsItsScriptButIsNotTested() {
     QVERIFY(editor.get<QPlainTextEdit>(QStringLiteral("Script"))
                 .toPlainText()
                 .contains(QStringLiteral("BANSHEE")));
+    editor.closeTheGame();
+    QCOMPARE(editor.launcher.starts.size(), size_t{2});
+    editor.expectUserScriptBack();
+}
+
+void TestRunWiringTest::theBuildReturnsAtOnceAndTheRunGoesOnBeneathOtherCommands() {
+    TestRunEditor editor;
+    editor.launcher.programs[Compiler].runsFor = 5;
+    editor.press(QKeySequence(Qt::Key_F5));
+    // The build command is over while the compiler works; the user goes on working.
+    QVERIFY(editor.status().text().contains(QStringLiteral("компилирует")));
+    editor.action(QStringLiteral("CheckAction")).trigger();
+    QVERIFY(editor.dialogs.messages().empty());
+    editor.playTheGame();
     QCOMPARE(editor.launcher.starts.size(), size_t{2});
     editor.expectUserScriptBack();
 }
@@ -180,7 +130,7 @@ void TestRunWiringTest::anInterruptedRunIsUndoneAndReportedAtStart() {
     editor.files.files[GameScript] = "compiled";
     editor.files.files[TestScript] = "test script";
     qv::TestRunJournal journal(editor.files, qv::TestRunJournal::pathIn(native("/races")));
-    QVERIFY(journal.record({qv::TestRunStage::Moved, GameScript, Backup, TestScript}));
+    QVERIFY(journal.record({qv::TestRunStage::Moved, GameScript, Backup, TestScript, {}, {}}));
 
     // The next start of the program.
     EditorApp restarted(
@@ -192,6 +142,89 @@ void TestRunWiringTest::anInterruptedRunIsUndoneAndReportedAtStart() {
     QCOMPARE(shown.title, QStringLiteral("Quorvane"));
     QVERIFY(shown.text.contains(QStringLiteral("прервана")));
     QCOMPARE(shown.icon, MessageIcon::Warning);
+}
+
+namespace {
+
+// The files as a run killed while its compiler worked leaves them, the compiler still working.
+struct KilledWhileCompiling : TestRunEditor {
+    KilledWhileCompiling() {
+        files.files[Backup] = UserScript;
+        files.files.erase(GameScript);
+        files.files[TestScript] = "test script";
+        QVERIFY(journal.record(
+            {qv::TestRunStage::Moved, GameScript, Backup, TestScript, compiler, {}}));
+        launcher.running = {compiler};
+    }
+
+    // The next start of the program.
+    std::unique_ptr<EditorApp> restart() {
+        auto restarted = std::make_unique<EditorApp>(
+            qv::ui::EditorServices{files, dialogs, game, EditorFixture::fixedTime, &launcher});
+        restarted->mainWindow().show();
+        return restarted;
+    }
+
+    void expectUntouched() {
+        QVERIFY(!files.fileExists(GameScript));
+        QCOMPARE(files.files[Backup], UserScript);
+        QVERIFY(journal.exists());
+    }
+
+    const qv::ProcessIdentity compiler{7, 77};
+    qv::TestRunJournal journal{files, qv::TestRunJournal::pathIn(native("/races"))};
+};
+
+template <typename Widget>
+Widget& in(const EditorApp& app, const char* name) {
+    auto* found = app.mainWindow().findChild<Widget*>(QString::fromLatin1(name));
+    if (found == nullptr) {
+        qFatal("no %s", name);
+    }
+    return *found;
+}
+
+}  // namespace
+
+void TestRunWiringTest::anInterruptedRunWhoseCompilerStillWorksIsWaitedFor() {
+    KilledWhileCompiling editor;
+    const std::unique_ptr<EditorApp> restarted = editor.restart();
+    auto& status = in<QLabel>(*restarted, "TestRunStatus");
+    QVERIFY(status.isVisible());
+    QVERIFY(status.text().contains(QStringLiteral("Sanny Builder ещё работает")));
+    QVERIFY(in<QPushButton>(*restarted, "TestRunRecoveryCancel").isVisible());
+    QTest::qWait(300);
+    editor.expectUntouched();
+
+    // The compiler writes its output and ends; then the user's script goes back.
+    editor.files.files[GameScript] = "compiled";
+    editor.launcher.running.clear();
+    QTRY_COMPARE(editor.files.files[GameScript], UserScript);
+    QVERIFY(!editor.journal.exists());
+    QVERIFY(!status.isVisible());
+    QVERIFY(!in<QPushButton>(*restarted, "TestRunRecoveryCancel").isVisible());
+    QTRY_COMPARE(editor.dialogs.messages().size(), size_t{1});
+    QVERIFY(editor.dialogs.lastMessage().text.contains(QStringLiteral("прервана")));
+}
+
+void TestRunWiringTest::theWaitForAnInterruptedRunCanBeCancelled() {
+    KilledWhileCompiling editor;
+    {
+        const std::unique_ptr<EditorApp> restarted = editor.restart();
+        auto& cancel = in<QPushButton>(*restarted, "TestRunRecoveryCancel");
+        QTest::mouseClick(&cancel, Qt::LeftButton);
+        QVERIFY(!cancel.isVisible());
+        QVERIFY(!in<QLabel>(*restarted, "TestRunStatus").isVisible());
+        editor.launcher.running.clear();
+        QTest::qWait(300);
+        editor.expectUntouched();
+        QVERIFY(editor.dialogs.messages().empty());
+    }
+    // The next start finishes the recovery.
+    const std::unique_ptr<EditorApp> again = editor.restart();
+    QCOMPARE(editor.files.files[GameScript], UserScript);
+    QVERIFY(!editor.files.fileExists(Backup));
+    QVERIFY(!editor.journal.exists());
 }
 
 QTEST_MAIN(TestRunWiringTest)

@@ -93,7 +93,7 @@ TEST_F(ProjectFailures, AnIndentationJumpNamesTheLevelAndTheLine) {
     expectMissionUnchanged();
 }
 
-TEST_F(ProjectFailures, CountsOutOfRangeAreRefusedBeforeAnythingIsBuilt) {
+TEST_F(ProjectFailures, CountsAndRaceTypesOutOfRangeAreRefusedBeforeAnythingIsBuilt) {
     const auto withCount = [this](const std::string& from, const std::string& to) {
         std::string ini = decodeCp1251(saved.at(Project));
         ini.replace(ini.find(from), from.size(), to);
@@ -108,6 +108,10 @@ TEST_F(ProjectFailures, CountsOutOfRangeAreRefusedBeforeAnythingIsBuilt) {
                     .starts_with("Неверное значение ObjectNum (2147483647)"));
     EXPECT_TRUE(
         withCount("EventNum=2", "EventNum=-5").starts_with("Неверное значение EventNum (-5)"));
+    const std::string raceType = "RaceType=0";  // a sprint
+    EXPECT_EQ(withCount(raceType, "RaceType=2"),
+              "Неверное значение RaceType (2) в файле \"" + Project + "\": допускается от 0 до 1");
+    EXPECT_TRUE(withCount(raceType, "RaceType=-1").starts_with("Неверное значение RaceType (-1)"));
     expectMissionUnchanged();
     EXPECT_EQ(withCount("EventNum=2", "EventNum=10000"), "(no error)");
 }

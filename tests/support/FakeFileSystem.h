@@ -22,7 +22,8 @@ class FakeFileSystem final : public FileSystem {
     bool movesHalfway = false;
     std::set<std::string> locks;  // lock files held, here or by another process
 
-    // The `n`-th writeFile (or replaceFile) call from now fails with `reason`; 1 is the next.
+    // The `n`-th writeFile call from now fails with `reason`; 1 is the next. replaceFile and
+    // moveFile count as renames.
     void failWrite(int n, std::string reason = "No space left on device");
     void failRename(int n, std::string reason = "Permission denied");
 

@@ -1,12 +1,17 @@
 #include "FakeLauncher.h"
 
+#include <algorithm>
+
 namespace qv::test {
 namespace {
 
 class FakeProcess final : public StartedProcess {
   public:
-    FakeProcess(int runsFor, bool neverEnds, int& terminations)
-        : remaining_(runsFor), neverEnds_(neverEnds), terminations_(terminations) {}
+    FakeProcess(ProcessIdentity identity, int runsFor, bool neverEnds, int& terminations)
+        : identity_(identity),
+          remaining_(runsFor),
+          neverEnds_(neverEnds),
+          terminations_(terminations) {}
 
     bool hasExited() override {
         if (neverEnds_) {
@@ -25,7 +30,10 @@ class FakeProcess final : public StartedProcess {
         remaining_ = 0;
     }
 
+    ProcessIdentity identity() const override { return identity_; }
+
   private:
+    ProcessIdentity identity_;
     int remaining_;
     bool neverEnds_;
     int& terminations_;
@@ -46,15 +54,15 @@ StartOutcome FakeLauncher::start(const ProgramStart& program) {
     if (fake.onStart) {
         fake.onStart(program);
     }
-    return {std::make_unique<FakeProcess>(fake.runsFor, fake.neverEnds, terminations), {}};
+    // Ids are reused as a system reuses them; the start time tells the processes apart.
+    const ProcessIdentity identity{40 + identities.size() % 2, 1000 + identities.size()};
+    identities.push_back(identity);
+    return {std::make_unique<FakeProcess>(identity, fake.runsFor, fake.neverEnds, terminations),
+            {}};
 }
 
-bool CountingPump::pumpFor(std::chrono::milliseconds) {
-    ++pumps;
-    if (onPump) {
-        onPump(pumps);
-    }
-    return closingAt == 0 || pumps < closingAt;
+bool FakeLauncher::isRunning(const ProcessIdentity& identity) const {
+    return identity && std::ranges::find(running, identity) != running.end();
 }
 
 }  // namespace qv::test

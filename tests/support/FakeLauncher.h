@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/EventPump.h"
 #include "platform/ProcessLauncher.h"
 
 namespace qv::test {
@@ -26,19 +25,13 @@ class FakeLauncher final : public ProcessLauncher {
     std::map<std::string, FakeProgram> programs;
     std::vector<ProgramStart> starts;
     int terminations = 0;
+    // The identity of each process started, in order, and those that count as running for
+    // isRunning() (a program that outlived the run that started it).
+    std::vector<ProcessIdentity> identities;
+    std::vector<ProcessIdentity> running;
 
     StartOutcome start(const ProgramStart& program) override;
-};
-
-// A pump that takes no time; `onPump`, when set, is told the number of each pump. From the pump
-// numbered `closingAt` on (0: never), the program is closing.
-class CountingPump final : public EventPump {
-  public:
-    int pumps = 0;
-    int closingAt = 0;
-    std::function<void(int)> onPump;
-
-    bool pumpFor(std::chrono::milliseconds interval) override;
+    bool isRunning(const ProcessIdentity& identity) const override;
 };
 
 }  // namespace qv::test

@@ -10,6 +10,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
 #include <system_error>
 #include <vector>
 
@@ -20,9 +23,41 @@ extern char** environ;
 namespace qv {
 namespace {
 
+// What /proc/PID/stat says of a process: its state letter and its start time (field 22, in
+// clock ticks since the boot).
+struct ProcessStat {
+    char state = 0;
+    std::uint64_t started = 0;
+};
+
+std::optional<ProcessStat> processStat(std::uint64_t pid) {
+    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
+    const std::string text(std::istreambuf_iterator<char>(file), {});
+    // The program's name in parentheses (field 2) may hold blanks and parentheses itself.
+    const std::size_t nameEnd = text.rfind(')');
+    if (nameEnd == std::string::npos) {
+        return std::nullopt;
+    }
+    std::istringstream fields(text.substr(nameEnd + 1));
+    ProcessStat stat;
+    fields >> stat.state;
+    std::string skipped;
+    for (int field = 4; field < 22 && fields >> skipped; ++field) {
+    }
+    if (!(fields >> stat.started)) {
+        return std::nullopt;
+    }
+    return stat;
+}
+
 class PosixProcess final : public StartedProcess {
   public:
-    explicit PosixProcess(pid_t pid) : pid_(pid) {}
+    explicit PosixProcess(pid_t pid) : pid_(pid) {
+        // Read at once: the child cannot have been reaped yet, so the id is still its own.
+        if (const std::optional<ProcessStat> stat = processStat(std::uint64_t(pid))) {
+            identity_ = {std::uint64_t(pid), stat->started};
+        }
+    }
 
     ~PosixProcess() override {
         // Not owned: a program still running is left to run; one that has ended is reaped.
@@ -47,8 +82,11 @@ class PosixProcess final : public StartedProcess {
         }
     }
 
+    ProcessIdentity identity() const override { return identity_; }
+
   private:
     pid_t pid_;
+    ProcessIdentity identity_;
     bool exited_ = false;
 };
 
@@ -166,6 +204,15 @@ StartOutcome PosixProcessLauncher::start(const ProgramStart& program) {
         return {nullptr, std::generic_category().message(error)};
     }
     return {std::make_unique<PosixProcess>(pid), {}};
+}
+
+bool PosixProcessLauncher::isRunning(const ProcessIdentity& identity) const {
+    if (!identity) {
+        return false;
+    }
+    const std::optional<ProcessStat> stat = processStat(identity.id);
+    // A zombie has ended and only waits for its parent to collect it.
+    return stat && stat->started == identity.started && stat->state != 'Z' && stat->state != 'X';
 }
 
 ProcessLauncher& systemProcessLauncher() {

@@ -18,6 +18,7 @@ class PosixProcessLauncher final : public ProcessLauncher {
     explicit PosixProcessLauncher(std::optional<std::string> wine);
 
     StartOutcome start(const ProgramStart& program) override;
+    bool isRunning(const ProcessIdentity& identity) const override;
 
     // The first of "wine" and "wine64" on the search path, or Debian's Wine, if any.
     static std::optional<std::string> findWine();

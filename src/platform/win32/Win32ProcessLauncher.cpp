@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -13,11 +14,27 @@
 namespace qv {
 namespace {
 
+// The moment the system created `process`, in 100 ns units since 1601; 0 when it cannot say.
+std::uint64_t creationTime(HANDLE process) {
+    FILETIME created{};
+    FILETIME exited{};
+    FILETIME kernel{};
+    FILETIME user{};
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) {
+        return 0;
+    }
+    return (std::uint64_t(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
 class Win32Process final : public StartedProcess {
   public:
     // A start that went through the shell without creating a process gives no handle; such a
     // program counts as ended at once.
-    explicit Win32Process(HANDLE process) : process_(process) {}
+    explicit Win32Process(HANDLE process) : process_(process) {
+        if (process_.valid()) {
+            identity_ = {GetProcessId(process_.get()), creationTime(process_.get())};
+        }
+    }
 
     bool hasExited() override {
         return !process_.valid() || WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0;
@@ -30,8 +47,11 @@ class Win32Process final : public StartedProcess {
         }
     }
 
+    ProcessIdentity identity() const override { return identity_; }
+
   private:
     UniqueHandle process_;
+    ProcessIdentity identity_;
 };
 
 // The shell starts the program as a double click would, with no owner window and the default
@@ -66,6 +86,16 @@ class Win32ProcessLauncher final : public ProcessLauncher {
             return {nullptr, systemErrorText(GetLastError())};
         }
         return {std::make_unique<Win32Process>(info.hProcess), {}};
+    }
+
+    bool isRunning(const ProcessIdentity& identity) const override {
+        if (!identity || identity.id > MAXDWORD) {
+            return false;
+        }
+        const UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION,
+                                               FALSE, DWORD(identity.id)));
+        return process.valid() && creationTime(process.get()) == identity.started &&
+               WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
     }
 };
 

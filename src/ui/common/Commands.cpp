@@ -1,6 +1,7 @@
 #include "ui/common/Commands.h"
 
 #include <QApplication>
+#include <QWidget>
 #include <exception>
 
 #include "model/Error.h"
@@ -14,21 +15,26 @@ QString errorBoxText(const QString& message) {
     return message;
 }
 
-void showError(Dialogs& dialogs, const QString& message) {
+void showError(Dialogs& dialogs, const QString& message, QWidget* owner) {
     dialogs.message({QString::fromUtf8(ApplicationTitle), errorBoxText(message), MessageIcon::Error,
-                     MessageButton::Ok, QApplication::activeWindow()});
+                     MessageButton::Ok, owner != nullptr ? owner : QApplication::activeWindow()});
 }
 
-void runCommand(Dialogs& dialogs, const std::function<void()>& command) {
+void runCommand(Dialogs& dialogs, const std::function<void()>& command, QWidget* owner) {
     try {
         command();
     } catch (const Error& error) {
-        showError(dialogs, QString::fromStdString(error.message()));
+        showError(dialogs, QString::fromStdString(error.message()), owner);
     } catch (const std::exception& error) {
-        showError(dialogs, QString::fromLocal8Bit(error.what()));
+        showError(dialogs, QString::fromLocal8Bit(error.what()), owner);
     } catch (...) {
-        showError(dialogs, QStringLiteral("Неизвестная ошибка"));
+        showError(dialogs, QStringLiteral("Неизвестная ошибка"), owner);
     }
+}
+
+QWidget* windowOf(const QObject* context) {
+    const auto* widget = qobject_cast<const QWidget*>(context);
+    return widget != nullptr ? widget->window() : nullptr;
 }
 
 }  // namespace qv::ui

@@ -65,4 +65,12 @@ QToolButton* makeCaptureButton(const char* objectName, QWidget* parent) {
     return button;
 }
 
+QToolButton* makePanelSwitch(const char* objectName, const QString& hint, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    nameControl(*button, objectName, hint);
+    button->setAutoRaise(true);
+    button->setText(QStringLiteral("»"));
+    return button;
+}
+
 }  // namespace qv::ui

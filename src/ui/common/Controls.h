@@ -30,4 +30,7 @@ void makeArrowsOnly(QSpinBox& spinBox);
 inline constexpr const char* CaptureHint = "Автоматическое определение координат игрока из игры";
 QToolButton* makeCaptureButton(const char* objectName, QWidget* parent);
 
+// The flat "»" button beside a model field that opens and closes a dialog's side panel.
+QToolButton* makePanelSwitch(const char* objectName, const QString& hint, QWidget* parent);
+
 }  // namespace qv::ui

@@ -130,6 +130,27 @@ void MenuStyle::drawMenuBarItem(const QStyleOption* option, QPainter* painter,
                           item->palette, enabled, item->text, QPalette::ButtonText);
 }
 
+void MenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                              QPainter* painter, const QWidget* widget) const {
+    if (element != PE_FrameMenu) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    painter->save();
+    painter->setPen(option->palette.color(QPalette::Dark));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
+int MenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                           const QWidget* widget) const {
+    if (metric == PM_MenuPanelWidth) {
+        return 1;
+    }
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
 QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                                   const QWidget* widget) const {
     QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);

@@ -7,7 +7,8 @@ class QMenuBar;
 namespace qv::ui {
 
 // The look of the main menu: an icon column in the button-face colour beside a lighter text
-// area, a light-blue selection bar in a blue frame, and items 22 pixels high.
+// area, a light-blue selection bar in a blue frame, items 22 pixels high, and a one-pixel dark
+// border around each pop-up so that it stands out from a light window behind it.
 class MenuStyle final : public QProxyStyle {
     Q_OBJECT
 
@@ -27,6 +28,10 @@ class MenuStyle final : public QProxyStyle {
                      const QWidget* widget = nullptr) const override;
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
 
   private:
     void drawMenuItem(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;

@@ -23,11 +23,8 @@ class AddObjectWindow final : public ObjectDialog {
     explicit AddObjectWindow(EditorApp& app)
         : ObjectDialog(app, {"AddObject", QStringLiteral("Добавить объект"),
                              QStringLiteral("Добавить"), AngleField::Captured, true}) {
-        auto* panelSwitch = new QToolButton(&area());
-        nameControl(*panelSwitch, "SpeedButton2",
-                    QStringLiteral("Пользовательский список моделей"));
-        panelSwitch->setAutoRaise(true);
-        panelSwitch->setText(QStringLiteral("»"));
+        auto* panelSwitch = makePanelSwitch(
+            "SpeedButton2", QStringLiteral("Пользовательский список моделей"), &area());
         modelRow().addWidget(panelSwitch);
 
         auto* list = new UserModelList(this);

@@ -23,9 +23,7 @@ CarDialog::CarDialog(EditorApp& app, const Variant& variant)
     model_ = makeModelField("Edit1", area);
     // The switch of the tuning panel, beside the model: without it a car's components could
     // not be edited at all.
-    auto* panelSwitch = new QToolButton(area);
-    nameControl(*panelSwitch, "SpeedButton2", QStringLiteral("Тюнинг транспорта"));
-    panelSwitch->setText(QStringLiteral("»"));
+    auto* panelSwitch = makePanelSwitch("SpeedButton2", QStringLiteral("Тюнинг транспорта"), area);
     auto* modelRow = new QHBoxLayout;
     modelRow->addWidget(makeLabel(QStringLiteral("Модель"), area));
     modelRow->addWidget(makeModelLabel(QStringLiteral("#"), area));

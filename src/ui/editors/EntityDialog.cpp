@@ -11,9 +11,9 @@ namespace qv::ui {
 
 namespace {
 
-constexpr Qt::WindowFlags ToolWindowFlags = Qt::Tool | Qt::WindowStaysOnTopHint |
-                                            Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                            Qt::WindowCloseButtonHint;
+// A tool window of the main window: above the program's own windows, not above other programs.
+constexpr Qt::WindowFlags ToolWindowFlags =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 }  // namespace
 

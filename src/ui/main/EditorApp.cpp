@@ -87,8 +87,8 @@ void EditorApp::hideOtherWindows() {
     }
 }
 
-void EditorApp::runCommand(const std::function<void()>& command) const {
-    qv::ui::runCommand(dialogs(), command);
+void EditorApp::runCommand(const std::function<void()>& command, QWidget* owner) const {
+    qv::ui::runCommand(dialogs(), command, owner);
 }
 
 }  // namespace qv::ui

@@ -71,8 +71,9 @@ class EditorApp {
     // Hides every window but the main one.
     void hideOtherWindows();
 
-    // Runs a command through the general error handler.
-    void runCommand(const std::function<void()>& command) const;
+    // Runs a command through the general error handler; its box is owned by `owner` (nullptr:
+    // the active window).
+    void runCommand(const std::function<void()>& command, QWidget* owner = nullptr) const;
     // Connects a signal to a command that runs through the general error handler.
     template <typename Sender, typename Signal, typename Command>
     QMetaObject::Connection connectCommand(const Sender* sender, Signal signal,

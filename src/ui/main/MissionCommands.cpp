@@ -52,7 +52,8 @@ void buildScript(EditorApp& app) {
         generateScriptLines(app.mission(), timestampText(app.now()));
     app.scriptWindow().showScript(lines);
     if (app.buildFollowUp()) {
-        app.buildFollowUp()(lines);
+        // Its errors belong to the script window, which stays in front of the main window.
+        app.runCommand([&] { app.buildFollowUp()(lines); }, &app.scriptWindow());
     }
 }
 

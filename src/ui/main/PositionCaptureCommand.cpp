@@ -20,14 +20,16 @@ std::function<void(const std::string&)> writerFor(QLineEdit* field) {
 
 void capturePosition(EditorApp& app, const CaptureFields& fields) {
     Dialogs& dialogs = app.dialogs();
+    // The warning belongs to the window of the fields, a dialog's above that dialog.
+    QWidget* owner = fields.x != nullptr ? fields.x->window() : nullptr;
     getCoordinates(
         app.game(),
         {writerFor(fields.x), writerFor(fields.y), writerFor(fields.z), writerFor(fields.angle)},
-        [&dialogs](std::string_view warning) {
+        [&dialogs, owner](std::string_view warning) {
             dialogs.message(
                 {QString::fromUtf8(ApplicationTitle),
                  QString::fromUtf8(warning.data(), static_cast<qsizetype>(warning.size())),
-                 MessageIcon::Warning, MessageButton::Ok, nullptr});
+                 MessageIcon::Warning, MessageButton::Ok, owner});
         });
 }
 

@@ -45,9 +45,10 @@ void useDotDecimalSeparator() {
 }
 
 int runEditor(int argc, char** argv) {
+    // The dialog layer outlives the application, which reports errors through it to its end.
+    QtDialogs dialogs;
     EditorApplication application(argc, argv);
     prepareApplication(application);
-    QtDialogs dialogs;
     application.reportErrorsTo(dialogs);
     EditorApp editor({systemFileSystem(), dialogs, systemGameProcess()});
     editor.mainWindow().show();

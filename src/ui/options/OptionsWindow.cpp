@@ -122,7 +122,7 @@ void OptionsWindow::missionTestSwitched(bool checked) {
             {QStringLiteral("Внимание!"),
              QStringLiteral("Для проверки скрипта миссии требуется Sanny Builder не ниже "
                             "версии 3.00!"),
-             MessageIcon::Warning, MessageButton::Ok, nullptr});
+             MessageIcon::Warning, MessageButton::Ok, this});
     }
 }
 

@@ -1,9 +1,8 @@
 #include "ui/options/TestRunLink.h"
 
 #include <QLabel>
-#include <QPointer>
+#include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
 
 #include "gamelink/TestRunJournal.h"
 #include "ui/common/Commands.h"
@@ -14,24 +13,81 @@
 
 namespace qv::ui {
 
-TestRunLink::TestRunLink(EditorApp& app, const OptionsWindow& options)
-    : QObject(&app.mainWindow()),
+TestRunLink::TestRunLink(EditorApp& app, OptionsWindow& options)
+    : QObject(&options),
       app_(app),
       options_(options),
       status_(new QLabel(app.mainWindow().statusBar())),
-      testRun_(app.files(), app.launcher(), app.game(), pump_, *this) {
+      cancelRecovery_(new QPushButton(QStringLiteral("Отмена"), app.mainWindow().statusBar())),
+      testRun_(app.files(), app.launcher(), app.game(), *this) {
     // A permanent part of the status bar, so that the hints shown there do not cover it.
     status_->setObjectName(QStringLiteral("TestRunStatus"));
     status_->hide();
     app.mainWindow().statusBar()->addPermanentWidget(status_, 1);
+    cancelRecovery_->setObjectName(QStringLiteral("TestRunRecoveryCancel"));
+    cancelRecovery_->hide();
+    app.mainWindow().statusBar()->addPermanentWidget(cancelRecovery_);
+    connect(cancelRecovery_, &QPushButton::clicked, this, [this] { cancelRecovery(); });
+
+    // Each tick is armed anew after the step before it, so that a message box a step shows
+    // never sees the next step start beneath it.
+    for (QTimer* timer : {&runTimer_, &recoveryTimer_}) {
+        timer->setSingleShot(true);
+        timer->setInterval(testRun_.timing().poll);
+    }
+    connect(&runTimer_, &QTimer::timeout, this, [this] { stepRun(); });
+    connect(&recoveryTimer_, &QTimer::timeout, this, [this] { recoverInterruptedRun(); });
+}
+
+TestRunLink::~TestRunLink() {
+    // The program ends: the user's main.scm goes back now, the compiler's output waited for.
+    app_.runCommand([this] { testRun_.finishNow(); });
 }
 
 void TestRunLink::testBuiltMission(const std::vector<std::string>& lines) {
     if (!options_.missionTest()) {
         return;
     }
-    testRun_.run({app_.workingFolder(), options_.gameFolder(), options_.compilerFolder()}, lines,
-                 app_.mission().parameters().AMissionPrefix);
+    testRun_.start({app_.workingFolder(), options_.gameFolder(), options_.compilerFolder()}, lines,
+                   app_.mission().parameters().AMissionPrefix);
+    if (testRun_.inProgress()) {
+        runTimer_.start();
+    }
+}
+
+void TestRunLink::stepRun() {
+    app_.runCommand([this] { testRun_.step(); });
+    if (testRun_.inProgress()) {
+        runTimer_.start();
+    }
+}
+
+void TestRunLink::recoverInterruptedRun() {
+    const RecoveryOutcome outcome =
+        recoverInterruptedTestRun(app_.files(), app_.launcher(), app_.workingFolder());
+    const bool waiting = !outcome.waitingFor.empty();
+    if (waiting) {
+        showStatus("Прошлая проверка скрипта миссии была прервана, а " + outcome.waitingFor +
+                   " ещё работает: ваш main.scm вернётся на место, когда " + outcome.waitingFor +
+                   " закончит работу.");
+        recoveryTimer_.start();
+    } else if (!cancelRecovery_->isHidden()) {  // the wait is over
+        showStatus({});
+    }
+    cancelRecovery_->setVisible(waiting);
+    if (outcome.message) {
+        // Told once the editor is up.
+        QTimer::singleShot(0, this, [this, message = QString::fromStdString(*outcome.message)] {
+            app_.dialogs().message({QString::fromUtf8(ApplicationTitle), message,
+                                    MessageIcon::Warning, MessageButton::Ok, nullptr});
+        });
+    }
+}
+
+void TestRunLink::cancelRecovery() {
+    recoveryTimer_.stop();
+    cancelRecovery_->hide();
+    showStatus({});
 }
 
 void TestRunLink::showInformation(const std::string& message) {
@@ -40,8 +96,10 @@ void TestRunLink::showInformation(const std::string& message) {
 }
 
 void TestRunLink::showStatus(const std::string& text) {
-    status_->setText(QString::fromStdString(text));
-    status_->setVisible(!text.empty());
+    if (status_) {
+        status_->setText(QString::fromStdString(text));
+        status_->setVisible(!text.empty());
+    }
 }
 
 void installTestRun(EditorApp& app, OptionsWindow& options) {
@@ -51,13 +109,7 @@ void installTestRun(EditorApp& app, OptionsWindow& options) {
             link->testBuiltMission(lines);
         }
     });
-    if (const std::optional<std::string> recovered =
-            recoverInterruptedTestRun(app.files(), app.workingFolder())) {
-        QTimer::singleShot(0, link, [&app, message = QString::fromStdString(*recovered)] {
-            app.dialogs().message({QString::fromUtf8(ApplicationTitle), message,
-                                   MessageIcon::Warning, MessageButton::Ok, nullptr});
-        });
-    }
+    link->recoverInterruptedRun();
 }
 
 }  // namespace qv::ui

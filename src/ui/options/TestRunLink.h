@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
 #include <string>
 #include <vector>
 
 #include "gamelink/TestRun.h"
-#include "ui/options/QtEventPump.h"
 
 class QLabel;
+class QPushButton;
 
 namespace qv::ui {
 
@@ -15,26 +17,40 @@ class EditorApp;
 class OptionsWindow;
 
 // Test-runs every built mission while the options window's check box is ticked: the last
-// step of the build command, so that its errors reach the general error handler. While the
-// run waits, the main window's status bar says so and every window stays usable.
+// step of the build command starts the run, and a timer steps it on while it waits, so that
+// every window stays usable and no event loop runs inside a command; the main window's status
+// bar says what the run waits for. Owned by the options window, whose settings it reads; when
+// the program ends, the run is finished on the spot.
+//
+// At start-up it also finishes a test run that an earlier start of the program did not live to
+// finish, once the compiler or game that run started has ended; the status bar says so meanwhile,
+// and its "Отмена" leaves the files as they are until the next start.
 class TestRunLink final : public QObject, private TestRunHost {
     Q_OBJECT
 
   public:
-    TestRunLink(EditorApp& app, const OptionsWindow& options);
+    TestRunLink(EditorApp& app, OptionsWindow& options);
+    ~TestRunLink() override;
 
-    // The build's follow-up: runs the test of the mission whose script is `lines`.
+    // The build's follow-up: starts the test of the mission whose script is `lines`.
     void testBuiltMission(const std::vector<std::string>& lines);
     bool inProgress() const { return testRun_.inProgress(); }
+
+    // Undoes an interrupted run, or waits for its programs and tries again on every tick.
+    void recoverInterruptedRun();
 
   private:
     void showInformation(const std::string& message) override;
     void showStatus(const std::string& text) override;
+    void stepRun();
+    void cancelRecovery();
 
     EditorApp& app_;
     const OptionsWindow& options_;
-    QtEventPump pump_;
-    QLabel* status_;
+    QPointer<QLabel> status_;
+    QPointer<QPushButton> cancelRecovery_;
+    QTimer runTimer_;
+    QTimer recoveryTimer_;
     TestRun testRun_;
 };
 

@@ -33,6 +33,9 @@ class EditorFixture {
     FakeLauncher launcher;  // the compiler and the game of a test run
 
     ui::EditorApp& app() const { return *app_; }
+    // Destroys the editor as the program does once its event loop has ended; the fakes stay
+    // for the test to look at.
+    void endProgram() { app_.reset(); }
     Mission& mission() const { return app_->mission(); }
     ui::MainWindow& mainWindow() const { return app_->mainWindow(); }
     QWidget& window(ui::WindowId id) const { return app_->window(id); }
