@@ -101,6 +101,11 @@ class TestRunWithProgramsTest : public ::testing::Test {
         return std::move(started.process);
     }
 
+    // What the journal of the run records now, if anything.
+    std::optional<TestRunRecord> journal() const {
+        return TestRunJournal(systemFileSystem(), TestRunJournal::pathIn(folders().working)).read();
+    }
+
     // Starts the program anew once the killed run has left its files, as the editor does: while
     // a program of the killed run still runs, asks again.
     RecoveryOutcome recoverWhenAllowed() {
@@ -217,7 +222,7 @@ TEST_F(TestRunWithProgramsTest, RestartWhileTheKilledRunsCompilerWorksWaitsForIt
     writeAll(compiler_ / "fakesanny.mode", "slow");
     const std::unique_ptr<StartedProcess> program = startRunProgram();
     ASSERT_TRUE(program);
-    ASSERT_TRUE(waitUntil([this] { return fs::exists(compiler_ / "fakesanny.args"); }));
+    ASSERT_TRUE(waitUntil([this] { return journal() && journal()->compiler; }));
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     program->terminate();
 
@@ -238,7 +243,8 @@ TEST_F(TestRunWithProgramsTest, RestartWhileTheKilledRunsCompilerWorksWaitsForIt
 TEST_F(TestRunWithProgramsTest, RestartWhileTheKilledRunsGameRunsWaitsForTheGame) {
     const std::unique_ptr<StartedProcess> program = startRunProgram();
     ASSERT_TRUE(program);
-    ASSERT_TRUE(waitUntil([this] { return fs::exists(game_ / "fakegame.loaded"); }));
+    ASSERT_TRUE(waitUntil(
+        [this] { return journal() && journal()->game && fs::exists(game_ / "fakegame.loaded"); }));
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     program->terminate();
     EXPECT_THAT(readAll(gameScript_), StartsWith("COMPILED\n"));

@@ -136,7 +136,7 @@ void OptionsTest::tickingTheBoxInTheOpenWindowWarnsAndEnablesThePaths() {
     QCOMPARE(shown.text, Warning);
     QCOMPARE(shown.icon, MessageIcon::Warning);
     QCOMPARE(shown.buttons, MessageButtons(MessageButton::Ok));
-    QVERIFY(shown.ownerless);
+    QCOMPARE(shown.owner.data(), &editor.window(WindowId::Options));  // shown above it
     QVERIFY(!editor.files.fileExists(settingsFile()));  // in effect, not yet kept
 
     click(editor, "AMissionTest");

@@ -6,16 +6,9 @@
 
 #include "EditorFixture.h"
 #include "ExampleMissions.h"
-#include "NativePath.h"
+#include "TestRunPaths.h"
 
 namespace qv::test {
-
-inline const std::string GameScript = native("/games/SA/data/script/main.scm");
-inline const std::string Backup = native("/games/SA/data/script/main.BAK");
-inline const std::string GameProgram = native("/games/SA/gta_sa.exe");
-inline const std::string Compiler = native("/sb/sanny.exe");
-inline const std::string TestScript = native("/races/Tempscript");
-inline const std::string UserScript = "the user's own main.scm";
 
 // What the editor showed and the game folder held while the game ran.
 struct DuringTheGame {

@@ -22,7 +22,7 @@ struct QuittingEditor : TestRunEditor {
         QCOMPARE(files.files[GameScript], UserScript);
         QVERIFY(!files.fileExists(Backup));
         QVERIFY(!files.fileExists(TestScript));
-        QVERIFY(!files.fileExists(native("/races/testrun.journal")));
+        QVERIFY(!files.fileExists(Journal));
     }
 };
 

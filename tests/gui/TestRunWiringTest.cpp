@@ -129,7 +129,7 @@ void TestRunWiringTest::anInterruptedRunIsUndoneAndReportedAtStart() {
     editor.files.files[Backup] = UserScript;
     editor.files.files[GameScript] = "compiled";
     editor.files.files[TestScript] = "test script";
-    qv::TestRunJournal journal(editor.files, qv::TestRunJournal::pathIn(native("/races")));
+    qv::TestRunJournal journal(editor.files, qv::TestRunJournal::pathIn(Working));
     QVERIFY(journal.record({qv::TestRunStage::Moved, GameScript, Backup, TestScript, {}, {}}));
 
     // The next start of the program.
@@ -172,7 +172,7 @@ struct KilledWhileCompiling : TestRunEditor {
     }
 
     const qv::ProcessIdentity compiler{7, 77};
-    qv::TestRunJournal journal{files, qv::TestRunJournal::pathIn(native("/races"))};
+    qv::TestRunJournal journal{files, qv::TestRunJournal::pathIn(Working)};
 };
 
 template <typename Widget>
