@@ -191,7 +191,7 @@ void TestRunWiringTest::anInterruptedRunWhoseCompilerStillWorksIsWaitedFor() {
     const std::unique_ptr<EditorApp> restarted = editor.restart();
     auto& status = in<QLabel>(*restarted, "TestRunStatus");
     QVERIFY(status.isVisible());
-    QVERIFY(status.text().contains(QStringLiteral("Sanny Builder ещё работает")));
+    QVERIFY(status.text().contains(QStringLiteral("закроется Sanny Builder")));
     QVERIFY(in<QPushButton>(*restarted, "TestRunRecoveryCancel").isVisible());
     QTest::qWait(300);
     editor.expectUntouched();

@@ -27,7 +27,7 @@ TestRunLink::TestRunLink(EditorApp& app, OptionsWindow& options)
     cancelRecovery_->setObjectName(QStringLiteral("TestRunRecoveryCancel"));
     cancelRecovery_->hide();
     app.mainWindow().statusBar()->addPermanentWidget(cancelRecovery_);
-    connect(cancelRecovery_, &QPushButton::clicked, this, [this] { cancelRecovery(); });
+    connect(cancelRecovery_, &QPushButton::clicked, this, [this] { endRecoveryWait(); });
 
     // Each tick is armed anew after the step before it, so that a message box a step shows
     // never sees the next step start beneath it.
@@ -67,12 +67,16 @@ void TestRunLink::recoverInterruptedRun() {
         recoverInterruptedTestRun(app_.files(), app_.launcher(), app_.workingFolder());
     const bool waiting = !outcome.waitingFor.empty();
     if (waiting) {
-        showStatus("Прошлая проверка скрипта миссии была прервана, а " + outcome.waitingFor +
-                   " ещё работает: ваш main.scm вернётся на место, когда " + outcome.waitingFor +
-                   " закончит работу.");
+        // Short enough for the status bar; the hint tells the rest.
+        showStatus("Проверка была прервана: main.scm вернётся, когда закроется " +
+                   outcome.waitingFor);
+        status_->setToolTip(QString::fromStdString(
+            "Прошлая проверка скрипта миссии была прервана, а " + outcome.waitingFor +
+            " ещё работает. Ваш main.scm вернётся на место, когда " + outcome.waitingFor +
+            " закроется. «Отмена» оставляет файлы как есть до следующего запуска программы."));
         recoveryTimer_.start();
     } else if (!cancelRecovery_->isHidden()) {  // the wait is over
-        showStatus({});
+        endRecoveryWait();
     }
     cancelRecovery_->setVisible(waiting);
     if (outcome.message) {
@@ -84,9 +88,10 @@ void TestRunLink::recoverInterruptedRun() {
     }
 }
 
-void TestRunLink::cancelRecovery() {
+void TestRunLink::endRecoveryWait() {
     recoveryTimer_.stop();
     cancelRecovery_->hide();
+    status_->setToolTip({});
     showStatus({});
 }
 

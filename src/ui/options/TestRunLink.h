@@ -43,7 +43,7 @@ class TestRunLink final : public QObject, private TestRunHost {
     void showInformation(const std::string& message) override;
     void showStatus(const std::string& text) override;
     void stepRun();
-    void cancelRecovery();
+    void endRecoveryWait();
 
     EditorApp& app_;
     const OptionsWindow& options_;
