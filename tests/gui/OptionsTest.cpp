@@ -137,7 +137,7 @@ void OptionsTest::tickingTheBoxInTheOpenWindowWarnsAndEnablesThePaths() {
     QCOMPARE(shown.icon, MessageIcon::Warning);
     QCOMPARE(shown.buttons, MessageButtons(MessageButton::Ok));
     QCOMPARE(shown.owner.data(), &editor.window(WindowId::Options));  // shown above it
-    QVERIFY(!editor.files.fileExists(settingsFile()));  // in effect, not yet kept
+    QVERIFY(!editor.files.fileExists(settingsFile()));                // in effect, not yet kept
 
     click(editor, "AMissionTest");
     QVERIFY(pathControlsEnabled(editor, false));
