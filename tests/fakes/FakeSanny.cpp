@@ -2,9 +2,11 @@
 // source behind a marker line. What it does is set by the file fakesanny.mode in its working
 // folder: "ok" (the default), "fail" (writes compile.log and no output), "tab" (ends at once
 // without output, as a second copy of the compiler that hands the file to the open one does),
-// "slow" (compiles as "ok" does, but only after two seconds) or "hang" (never ends). It lists its
+// "held" (a slow compiler: compiles as "ok" does, but only once the file fakesanny.go appears in
+// that folder) or "hang" (never ends). It lists its
 // arguments, one a line, in fakesanny.args.
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -34,8 +36,8 @@ int main(int argc, char** argv) {
             std::this_thread::sleep_for(std::chrono::seconds(1));
         }
     }
-    if (mode == "slow") {
-        std::this_thread::sleep_for(std::chrono::seconds(2));
+    while (mode == "held" && !std::filesystem::exists("fakesanny.go")) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     if (mode == "tab") {
         return 0;

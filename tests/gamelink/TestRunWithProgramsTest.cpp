@@ -69,7 +69,9 @@ class TestRunWithProgramsTest : public ::testing::Test {
         };
     }
     ~TestRunWithProgramsTest() override {
-        writeAll(game_ / "fakegame.quit", "");  // no stand-in outlives its test
+        // No stand-in outlives its test.
+        writeAll(game_ / "fakegame.quit", "");
+        writeAll(compiler_ / "fakesanny.go", "");
         std::error_code ignored;
         fs::remove_all(root_, ignored);
     }
@@ -219,7 +221,7 @@ TEST_F(TestRunWithProgramsTest, NextStartPutsBackWhatARunKilledWhileWaitingLeft)
 }
 
 TEST_F(TestRunWithProgramsTest, RestartWhileTheKilledRunsCompilerWorksWaitsForItsOutput) {
-    writeAll(compiler_ / "fakesanny.mode", "slow");
+    writeAll(compiler_ / "fakesanny.mode", "held");
     const std::unique_ptr<StartedProcess> program = startRunProgram();
     ASSERT_TRUE(program);
     ASSERT_TRUE(waitUntil([this] { return journal() && journal()->compiler; }));
@@ -233,6 +235,7 @@ TEST_F(TestRunWithProgramsTest, RestartWhileTheKilledRunsCompilerWorksWaitsForIt
     EXPECT_FALSE(fs::exists(gameScript_));
     EXPECT_EQ(readAll(gameScript_.parent_path() / "main.BAK"), UserScript);
 
+    writeAll(compiler_ / "fakesanny.go", "");  // the compiler writes main.scm and ends
     const RecoveryOutcome recovered = recoverWhenAllowed();
     ASSERT_TRUE(recovered.message);
     EXPECT_THAT(*recovered.message, HasSubstr("прервана"));
