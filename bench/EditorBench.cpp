@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
 
 #include "EditorFixture.h"
 #include "LargestMission.h"
@@ -31,6 +33,30 @@ void BM_BuildLargestMission(benchmark::State& state) {
     state.counters["script_characters"] = static_cast<double>(characters);
 }
 BENCHMARK(BM_BuildLargestMission)->Unit(benchmark::kMillisecond);
+
+// The same, then the script scrolled to its last line and painted there: the colouring of the
+// whole text is done by then.
+void BM_BuildLargestMissionAndScrollToTheEnd(benchmark::State& state) {
+    qv::test::EditorFixture editor;
+    qv::test::fillLargestMission(editor.mission());
+    editor.showMainWindow();
+    QAction& build = editor.action(QStringLiteral("BuildAction"));
+    qv::ui::ScriptWindow& window = editor.app().scriptWindow();
+    QPlainTextEdit& script = window.script();
+    for (auto _ : state) {
+        build.trigger();
+        QCoreApplication::processEvents();
+        window.repaint();
+        script.verticalScrollBar()->setValue(script.verticalScrollBar()->maximum());
+        script.viewport()->repaint();
+    }
+    const QTextBlock last = script.document()->lastBlock().previous();
+    if (last.layout()->formats().isEmpty()) {
+        state.SkipWithError("the last line of the script is not coloured");
+    }
+    state.counters["script_lines"] = script.blockCount();
+}
+BENCHMARK(BM_BuildLargestMissionAndScrollToTheEnd)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
