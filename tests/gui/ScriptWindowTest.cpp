@@ -95,12 +95,12 @@ void ScriptWindowTest::eachKindOfTokenHasItsColour() {
         {QStringLiteral("$model[$a1] = #INFERNUS"), QStringLiteral("#INFERNUS"),
          ScriptToken::Model},
     };
-    QStringList lines;
+    std::vector<std::string> lines;
     for (const auto& c : cases) {
-        lines << c.line;
+        lines.push_back(c.line.toStdString());
     }
-    lines << QStringLiteral("036A: put_actor $PLAYER_ACTOR in_vehicle $car[$ak]");
-    window.script().setPlainText(lines.join(QLatin1Char('\n')));
+    lines.push_back("036A: put_actor $PLAYER_ACTOR in_vehicle $car[$ak]");
+    window.showScript(lines);
 
     for (int i = 0; i < static_cast<int>(std::size(cases)); ++i) {
         const auto& c = cases[i];
@@ -220,6 +220,7 @@ void ScriptWindowTest::aDoubleClickOnAWarningShowsItsRow() {
 
     const auto doubleClick = [&list](int row) {
         const QRect rect = list.visualItemRect(list.topLevelItem(row));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rect.center());
     };
     doubleClick(0);

@@ -22,8 +22,8 @@ namespace {
 constexpr int MarginPadding = 6;
 }  // namespace
 
-ScriptEditor::ScriptEditor(const QString& text, QWidget* parent)
-    : QPlainTextEdit(text, parent), margin_(new LineNumberMargin(*this)) {
+ScriptEditor::ScriptEditor(QWidget* parent)
+    : QPlainTextEdit(parent), margin_(new LineNumberMargin(*this)) {
     connect(this, &QPlainTextEdit::blockCountChanged, this, &ScriptEditor::fitMargin);
     connect(this, &QPlainTextEdit::updateRequest, this, &ScriptEditor::updateMargin);
     fitMargin();

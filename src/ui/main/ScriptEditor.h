@@ -9,7 +9,7 @@ class ScriptEditor final : public QPlainTextEdit {
     Q_OBJECT
 
   public:
-    explicit ScriptEditor(const QString& text, QWidget* parent = nullptr);
+    explicit ScriptEditor(QWidget* parent = nullptr);
 
     // The margin's width for the current number of lines.
     int marginWidth() const;

@@ -55,7 +55,7 @@ ScriptWindow::ScriptWindow(EditorApp& app) : app_(app) {
     setWindowTitle(QStringLiteral("Mission Script"));
     resize(RestoredWidth, RestoredHeight);
 
-    script_ = new ScriptEditor(QStringLiteral("Script"), this);
+    script_ = new ScriptEditor(this);
     script_->setObjectName(QStringLiteral("Script"));
     script_->setLineWrapMode(QPlainTextEdit::NoWrap);
     script_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -67,7 +67,10 @@ ScriptWindow::ScriptWindow(EditorApp& app) : app_(app) {
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Text, Qt::black);
     script_->setPalette(palette);
+    // Made before the document has any text: given a text, it would colour it only later, and
+    // not a text set before then.
     highlighter_ = new ScriptHighlighter(script_->document());
+    script_->setPlainText(QStringLiteral("Script"));
 
     warnings_ = new WarningsPanel(this);
     findBar_ = new ScriptFindBar(*script_, this);
