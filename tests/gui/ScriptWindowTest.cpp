@@ -8,9 +8,9 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
-#include <QTreeWidget>
 
 #include "EditorFixture.h"
 #include "generator/ScriptGenerator.h"
@@ -211,15 +211,15 @@ void ScriptWindowTest::aDoubleClickOnAWarningShowsItsRow() {
     editor.press(QKeySequence(Qt::Key_F5));
 
     auto& panel = editor.get<QGroupBox>(QStringLiteral("WarningsPanel"));
-    auto& list = editor.get<QTreeWidget>(QStringLiteral("WarningList"));
+    auto& list = editor.get<QTableWidget>(QStringLiteral("WarningList"));
     QVERIFY(panel.isVisible());
     QCOMPARE(panel.title(), QStringLiteral("Предупреждения (2)"));
-    QCOMPARE(list.topLevelItemCount(), 2);
-    QCOMPARE(list.topLevelItem(0)->text(0), QStringLiteral("Машина №3"));
-    QCOMPARE(list.topLevelItem(1)->text(0), QStringLiteral("Объект №1"));
+    QCOMPARE(list.rowCount(), 2);
+    QCOMPARE(list.item(0, 0)->text(), QStringLiteral("Машина №3"));
+    QCOMPARE(list.item(1, 0)->text(), QStringLiteral("Объект №1"));
 
     const auto doubleClick = [&list](int row) {
-        const QRect rect = list.visualItemRect(list.topLevelItem(row));
+        const QRect rect = list.visualItemRect(list.item(row, 1));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rect.center());
     };

@@ -26,7 +26,7 @@ namespace {
 
 constexpr int RestoredWidth = 760;
 constexpr int RestoredHeight = 560;
-constexpr int WarningsHeight = 130;
+constexpr int WarningsHeight = 170;
 
 QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);

@@ -1,7 +1,7 @@
 #include "ui/main/WarningsPanel.h"
 
 #include <QHeaderView>
-#include <QTreeWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace qv::ui {
@@ -16,18 +16,28 @@ QString heading(std::size_t count) {
 
 WarningsPanel::WarningsPanel(QWidget* parent) : QGroupBox(heading(0), parent) {
     setObjectName(QStringLiteral("WarningsPanel"));
-    list_ = new QTreeWidget(this);
+    list_ = new QTableWidget(0, 2, this);
     list_->setObjectName(QStringLiteral("WarningList"));
-    list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({QStringLiteral("Где"), QStringLiteral("Что случится в игре")});
+    list_->setHorizontalHeaderLabels(
+        {QStringLiteral("Где"), QStringLiteral("Что случится в игре")});
+    list_->verticalHeader()->hide();
+    list_->setShowGrid(false);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Each sentence is shown whole, wrapped to the width of its column.
     list_->setWordWrap(true);
-    list_->header()->setStretchLastSection(true);
+    list_->setTextElideMode(Qt::ElideNone);
+    list_->horizontalHeader()->setStretchLastSection(true);
+    list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft);
+    connect(list_->horizontalHeader(), &QHeaderView::sectionResized, list_,
+            &QTableWidget::resizeRowsToContents);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(list_);
 
-    connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        const auto index = static_cast<std::size_t>(list_->indexOfTopLevelItem(item));
+    connect(list_, &QTableWidget::cellActivated, this, [this](int row) {
+        const auto index = static_cast<std::size_t>(row);
         if (index < warnings_.size()) {
             emit placeRequested(warnings_[index].part, warnings_[index].row);
         }
@@ -37,16 +47,16 @@ WarningsPanel::WarningsPanel(QWidget* parent) : QGroupBox(heading(0), parent) {
 void WarningsPanel::showWarnings(const std::vector<ScriptWarning>& warnings) {
     warnings_ = warnings;
     setTitle(heading(warnings.size()));
-    list_->clear();
-    QList<QTreeWidgetItem*> rows;
+    list_->clearContents();
+    list_->setRowCount(static_cast<int>(warnings.size()));
+    int row = 0;
     for (const ScriptWarning& warning : warnings) {
-        auto* row = new QTreeWidgetItem(
-            {QString::fromStdString(warning.where), QString::fromStdString(warning.text)});
-        row->setToolTip(1, row->text(1));
-        rows.append(row);
+        list_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(warning.where)));
+        list_->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(warning.text)));
+        ++row;
     }
-    list_->addTopLevelItems(rows);
     list_->resizeColumnToContents(0);
+    list_->resizeRowsToContents();
 }
 
 }  // namespace qv::ui

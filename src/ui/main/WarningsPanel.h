@@ -5,7 +5,7 @@
 
 #include "generator/ScriptWarnings.h"
 
-class QTreeWidget;
+class QTableWidget;
 
 namespace qv::ui {
 
@@ -18,13 +18,13 @@ class WarningsPanel final : public QGroupBox {
     explicit WarningsPanel(QWidget* parent = nullptr);
 
     void showWarnings(const std::vector<ScriptWarning>& warnings);
-    QTreeWidget& list() const { return *list_; }
+    QTableWidget& list() const { return *list_; }
 
   signals:
     void placeRequested(qv::MissionPart part, int row);
 
   private:
-    QTreeWidget* list_;
+    QTableWidget* list_;
     std::vector<ScriptWarning> warnings_;
 };
 
