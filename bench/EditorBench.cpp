@@ -12,51 +12,36 @@
 
 namespace {
 
-// F5 on the largest mission: the input check, the script generated and set into the
-// "Mission Script" window, and the window painted with it.
+// F5 on the largest mission: the input check, the script generated, coloured and set into the
+// "Mission Script" window with its warnings, and the window painted with it. With the argument
+// 1, the script is then also scrolled to its last line and painted there.
 void BM_BuildLargestMission(benchmark::State& state) {
     qv::test::EditorFixture editor;
     qv::test::fillLargestMission(editor.mission());
     editor.showMainWindow();
     QAction& build = editor.action(QStringLiteral("BuildAction"));
     qv::ui::ScriptWindow& window = editor.app().scriptWindow();
-    qsizetype characters = 0;
+    QPlainTextEdit& script = window.script();
+    const bool scroll = state.range(0) != 0;
     for (auto _ : state) {
         build.trigger();
         QCoreApplication::processEvents();
         window.repaint();
-        characters = window.script().document()->characterCount();
+        if (scroll) {
+            script.verticalScrollBar()->setValue(script.verticalScrollBar()->maximum());
+            script.viewport()->repaint();
+        }
     }
     if (!editor.dialogs.messages().empty()) {
         state.SkipWithError("the build showed a message");
     }
-    state.counters["script_characters"] = static_cast<double>(characters);
-}
-BENCHMARK(BM_BuildLargestMission)->Unit(benchmark::kMillisecond);
-
-// The same, then the script scrolled to its last line and painted there: the colouring of the
-// whole text is done by then.
-void BM_BuildLargestMissionAndScrollToTheEnd(benchmark::State& state) {
-    qv::test::EditorFixture editor;
-    qv::test::fillLargestMission(editor.mission());
-    editor.showMainWindow();
-    QAction& build = editor.action(QStringLiteral("BuildAction"));
-    qv::ui::ScriptWindow& window = editor.app().scriptWindow();
-    QPlainTextEdit& script = window.script();
-    for (auto _ : state) {
-        build.trigger();
-        QCoreApplication::processEvents();
-        window.repaint();
-        script.verticalScrollBar()->setValue(script.verticalScrollBar()->maximum());
-        script.viewport()->repaint();
+    // The last line of text (the script ends with a line break) is coloured too.
+    if (script.document()->lastBlock().previous().layout()->formats().isEmpty()) {
+        state.SkipWithError("the end of the script is not coloured");
     }
-    const QTextBlock last = script.document()->lastBlock().previous();
-    if (last.layout()->formats().isEmpty()) {
-        state.SkipWithError("the last line of the script is not coloured");
-    }
-    state.counters["script_lines"] = script.blockCount();
+    state.counters["script_characters"] = static_cast<double>(script.document()->characterCount());
 }
-BENCHMARK(BM_BuildLargestMissionAndScrollToTheEnd)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildLargestMission)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -128,6 +128,8 @@ void checkOnMap(std::string_view x, std::string_view y, MissionPart part, int ro
     }
 }
 
+// Sanny Builder reads "#" followed by a model name of the game's .ide files; digits after it
+// name no model, so a model typed as its number is refused.
 void checkCarModel(const CarEntry& car, int row, Collector& out) {
     const std::string where = numbered("Машина", row);
     if (onlyDigits(car.Model)) {

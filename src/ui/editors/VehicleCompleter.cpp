@@ -1,9 +1,12 @@
 #include "ui/editors/VehicleCompleter.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStandardItemModel>
 
 #include "gamedata/VehicleModels.h"
+#include "ui/common/Look.h"
 
 namespace qv::ui {
 
@@ -48,6 +51,17 @@ void attachVehicleCompleter(QLineEdit& field) {
     auto* completer = new VehicleCompleter(&field);
     completer->setWidget(&field);
     field.setCompleter(completer);
+    // The suggestions line up in columns and are shown whole, wider than the field if need be.
+    QAbstractItemView& popup = *completer->popup();
+    popup.setFont(look::monoFont());
+    const QFontMetrics metrics(popup.font());
+    int widest = 0;
+    for (int row = 0; row < completer->model()->rowCount(); ++row) {
+        widest = qMax(
+            widest, metrics.horizontalAdvance(completer->model()->index(row, 0).data().toString()));
+    }
+    popup.setMinimumWidth(widest + popup.verticalScrollBar()->sizeHint().width() +
+                          4 * popup.frameWidth() + metrics.averageCharWidth() * 2);
 }
 
 }  // namespace qv::ui
