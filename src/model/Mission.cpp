@@ -175,11 +175,12 @@ void Mission::appendCarNodes(TextTree& tree, TreeNode& carNode, const CarEntry& 
 int Mission::appendCar(const CarEntry& car) {
     checkRoom(carCount(), "машин");
     checkComponents(car);
-    data_.cars.push_back(car);
+    // `car` may be a row of this table, which the push moves: the nodes take the stored copy.
+    const CarEntry& stored = data_.cars.emplace_back(car);
     const int row = carCount();
     TreeNode& root = rootOf(carTree_);
     TreeNode& node = carTree_.append(&root, tree_text::carNode(row));
-    appendCarNodes(carTree_, node, car);
+    appendCarNodes(carTree_, node, stored);
     carTree_.setText(root, tree_text::carsRoot(row));
     notify(MissionPart::Cars);
     return row;
@@ -224,11 +225,11 @@ void Mission::appendCheckpointNodes(TextTree& tree, TreeNode& node, const Checkp
 int Mission::appendCheckpoint(const CheckpointEntry& checkpoint,
                               const std::string& driveTypeCaption) {
     checkRoom(checkpointCount(), "чекпоинтов");
-    data_.checkpoints.push_back(checkpoint);
+    const CheckpointEntry& stored = data_.checkpoints.emplace_back(checkpoint);
     const int row = checkpointCount();
     TreeNode& root = rootOf(checkpointTree_);
     TreeNode& node = checkpointTree_.append(&root, tree_text::checkpointNode(row));
-    appendCheckpointNodes(checkpointTree_, node, checkpoint, driveTypeCaption);
+    appendCheckpointNodes(checkpointTree_, node, stored, driveTypeCaption);
     checkpointTree_.setText(root, tree_text::checkpointsRoot(row));
     notify(MissionPart::Checkpoints);
     return row;
@@ -261,12 +262,12 @@ bool Mission::removeLastCheckpoint() {
 
 int Mission::appendObject(const ObjectEntry& object) {
     checkRoom(objectCount(), "объектов");
-    data_.objects.push_back(object);
+    const ObjectEntry& stored = data_.objects.emplace_back(object);
     const int row = objectCount();
     TreeNode& node = objectTree_.append(&rootOf(objectTree_), tree_text::objectNode(row));
-    objectTree_.append(&node, tree_text::model(object.Model));
+    objectTree_.append(&node, tree_text::model(stored.Model));
     TreeNode& coordinates = objectTree_.append(&node, std::string(tree_text::Coordinates));
-    appendTexts(objectTree_, coordinates, positionTexts(object));
+    appendTexts(objectTree_, coordinates, positionTexts(stored));
     notify(MissionPart::Objects);
     return row;
 }

@@ -9,6 +9,7 @@
 #include "ExampleMissions.h"
 #include "gamelink/TestScript.h"
 #include "generator/ScriptGenerator.h"
+#include "generator/ScriptWarnings.h"
 #include "model/Cp1251.h"
 #include "model/InputCheck.h"
 #include "model/ProjectFile.h"
@@ -127,6 +128,26 @@ TEST_F(Cli, CheckIsSilentWhenThePassesAndInfoPrintsTheSummary) {
                             std::string(32, ' ') +
                             "\n Общее количество машин: 4\n Общее количество чекпоинтов: 5\n"
                             " Общее количество объектов: 4\n Общее количество событий: 3\n");
+}
+
+TEST_F(Cli, CheckPrintsEachWarningOnALineAndStillPasses) {
+    Mission mission;
+    loadProject(mission, Sprint, systemFileSystem());
+    CarEntry car = mission.car(2);
+    car.Model = "411";
+    mission.changeCar(2, car);
+    mission.appendCheckpoint(mission.checkpoint(mission.checkpointCount()), "Гоночный ");
+    const std::string project = (dir / "warned.qvnx").string();
+    saveProject(mission, project, systemFileSystem());
+
+    const Outcome check = cli({"check", project});
+    EXPECT_EQ(check.status, 0) << check.err;
+    EXPECT_EQ(check.err, "");
+    checkInput(mission);
+    const auto warnings = scriptWarnings(mission);
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(check.out, warningLine(warnings[0]) + "\n" + warningLine(warnings[1]) + "\n");
+    EXPECT_EQ(check.out.rfind("warning: Машина №2: ", 0), 0u) << check.out;
 }
 
 TEST_F(Cli, SaveAsCopiesEveryCompanionFileAndTheIdentifiersStayAsTyped) {

@@ -52,6 +52,28 @@ TEST(Mission, CarRowsAndTheirNodesStayInStep) {
     EXPECT_EQ(mission.car(2).Model, "INFERNUS");
 }
 
+TEST(Mission, AnyRowCanBeAppendedAgainAsACopyOfItself) {
+    Mission mission;
+    mission.appendCar(car("ELEGY", {"#NTO_B_L"}));
+    mission.appendCheckpoint({"1.0", "2.0", "3.0", 40, "3"}, "Гоночный ");
+    mission.appendObject({"BARREL4", "1.0", "2.0", "3.0", "0.0"});
+    // Each table grows past its capacity here, so that the row passed in moves on the way.
+    for (int i = 0; i < 20; ++i) {
+        mission.appendCar(mission.car(mission.carCount()));
+        mission.appendCheckpoint(mission.checkpoint(mission.checkpointCount()), "Гоночный ");
+        mission.appendObject(mission.object(mission.objectCount()));
+    }
+    EXPECT_EQ(mission.car(21), mission.car(1));
+    EXPECT_EQ(mission.checkpoint(21), mission.checkpoint(1));
+    EXPECT_EQ(mission.object(21), mission.object(1));
+    const std::string trees =
+        dump(mission.carTree()) + dump(mission.checkpointTree()) + dump(mission.objectTree());
+    EXPECT_NE(trees.find("\tМашина 21\n\t\tМодель: #ELEGY\n"), std::string::npos);
+    EXPECT_NE(trees.find("\t\t1: #NTO_B_L\n\tМашина 21"), std::string::npos);
+    EXPECT_NE(trees.find("\tЧекпоинт 21\n\t\tСкорость: 40.0\n"), std::string::npos);
+    EXPECT_NE(trees.find("\tОбъект 21\n\t\tМодель: #BARREL4\n"), std::string::npos);
+}
+
 TEST(Mission, RemovingTheLastCarRenumbersNothingAndAFollowingAddReusesTheNumber) {
     Mission mission;
     for (const char* model : {"A", "B", "C"}) {

@@ -3,10 +3,10 @@
 #include <chrono>
 
 #include "gamelink/TestScript.h"
+#include "generator/ScriptFile.h"
 #include "generator/ScriptGenerator.h"
-#include "model/Cp1251.h"
+#include "generator/ScriptWarnings.h"
 #include "model/Error.h"
-#include "model/FileMessages.h"
 #include "model/InputCheck.h"
 #include "model/ProjectFile.h"
 
@@ -40,11 +40,14 @@ void build(const Options& options, Mission& mission, FileSystem& files, std::ost
         out << joinLines(lines, "\n");
         return;
     }
-    const std::string& path = *options.output;
-    const std::string bytes = encodeCp1251File(joinLines(lines, "\r\n"), path);
-    const IoStatus status = writeFileAtomically(files, path, bytes);
-    if (!status) {
-        throw Error(cannotCreateFileMessage(path, status.reason));
+    saveScriptFile(files, *options.output, lines);
+}
+
+// The input check, then every warning, one a line.
+void check(Mission& mission, std::ostream& out) {
+    checkInput(mission);
+    for (const ScriptWarning& warning : scriptWarnings(mission)) {
+        out << warningLine(warning) << '\n';
     }
 }
 
@@ -65,7 +68,7 @@ void runCommand(const Options& options, FileSystem& files, std::ostream& out) {
             build(options, mission, files, out);
             break;
         case Command::Check:
-            checkInput(mission);
+            check(mission, out);
             break;
         case Command::Info:
             out << summary.title << '\n' << withLineFeeds(summary.text) << '\n';

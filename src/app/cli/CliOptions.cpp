@@ -122,7 +122,9 @@ Commands:
         --timestamp TEXT  the date and time line of the header (default: the local time
                           now); a fixed text makes outputs comparable byte for byte
   check PROJECT
-        Run the input check alone; print nothing when it passes.
+        Run the input check alone; when it passes, print each warning about what
+        Sanny Builder or the game would refuse or mishandle, one a line, as
+        "warning: WHERE: TEXT" (nothing when there is none).
   info PROJECT
         Print the summary shown after loading: the mission's name, race type and counts.
   save-as PROJECT NEWPATH

@@ -12,6 +12,7 @@
 #include "ui/common/Controls.h"
 #include "ui/common/Look.h"
 #include "ui/editors/EntityFields.h"
+#include "ui/editors/VehicleCompleter.h"
 #include "ui/main/EditorApp.h"
 
 namespace qv::ui {
@@ -21,6 +22,7 @@ CarDialog::CarDialog(EditorApp& app, const Variant& variant)
       componentLimit_(variant.componentLimit) {
     auto* area = new QWidget(this);
     model_ = makeModelField("Edit1", area);
+    attachVehicleCompleter(*model_);
     // The switch of the tuning panel, beside the model: without it a car's components could
     // not be edited at all.
     auto* panelSwitch = makePanelSwitch("SpeedButton2", QStringLiteral("Тюнинг транспорта"), area);

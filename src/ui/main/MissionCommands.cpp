@@ -1,6 +1,7 @@
 #include "ui/main/MissionCommands.h"
 
 #include "generator/ScriptGenerator.h"
+#include "generator/ScriptWarnings.h"
 #include "model/InputCheck.h"
 #include "model/ProjectFile.h"
 #include "ui/main/EditorApp.h"
@@ -51,6 +52,7 @@ void buildScript(EditorApp& app) {
     const std::vector<std::string> lines =
         generateScriptLines(app.mission(), timestampText(app.now()));
     app.scriptWindow().showScript(lines);
+    app.scriptWindow().showWarnings(scriptWarnings(app.mission()));
     if (app.buildFollowUp()) {
         // Its errors belong to the script window, which stays in front of the main window.
         app.runCommand([&] { app.buildFollowUp()(lines); }, &app.scriptWindow());

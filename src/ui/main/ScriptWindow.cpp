@@ -1,25 +1,61 @@
 #include "ui/main/ScriptWindow.h"
 
-#include <QPlainTextEdit>
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
 #include <QVBoxLayout>
 
+#include "generator/ScriptFile.h"
 #include "generator/ScriptGenerator.h"
 #include "ui/common/Look.h"
+#include "ui/main/EditorApp.h"
+#include "ui/main/GoToLineBar.h"
+#include "ui/main/RowReveal.h"
+#include "ui/main/ScriptEditor.h"
+#include "ui/main/ScriptFindBar.h"
+#include "ui/main/ScriptHighlighter.h"
+#include "ui/main/WarningsPanel.h"
 #include "ui/main/Windows.h"
 
 namespace qv::ui {
 
 namespace {
+
 constexpr int RestoredWidth = 760;
 constexpr int RestoredHeight = 560;
+constexpr int WarningsHeight = 170;
+
+QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+// The text's lines as the build gave them: every line ends with a line break, the last one too.
+std::vector<std::string> linesOf(const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.back().isEmpty()) {
+        lines.removeLast();
+    }
+    std::vector<std::string> result;
+    result.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString& line : lines) {
+        result.push_back(line.toStdString());
+    }
+    return result;
+}
+
 }  // namespace
 
-ScriptWindow::ScriptWindow() {
+ScriptWindow::ScriptWindow(EditorApp& app) : app_(app) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Mission Script"));
     resize(RestoredWidth, RestoredHeight);
 
-    script_ = new QPlainTextEdit(QStringLiteral("Script"), this);
+    script_ = new ScriptEditor(this);
     script_->setObjectName(QStringLiteral("Script"));
     script_->setLineWrapMode(QPlainTextEdit::NoWrap);
     script_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -31,10 +67,54 @@ ScriptWindow::ScriptWindow() {
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Text, Qt::black);
     script_->setPalette(palette);
+    // Made before the document has any text: given a text, it would colour it only later, and
+    // not a text set before then.
+    highlighter_ = new ScriptHighlighter(script_->document());
+    script_->setPlainText(QStringLiteral("Script"));
+
+    warnings_ = new WarningsPanel(this);
+    findBar_ = new ScriptFindBar(*script_, this);
+    goToLine_ = new GoToLineBar(*script_, this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(4, 4, 4, 0);
+    QPushButton* copy = makeButton("CopyAllBtn", QStringLiteral("Копировать всё"), this);
+    QPushButton* save = makeButton("SaveScriptBtn", QStringLiteral("Сохранить скрипт..."), this);
+    buttons->addWidget(copy);
+    buttons->addWidget(save);
+    buttons->addStretch(1);
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("ScriptSplitter"));
+    splitter->addWidget(script_);
+    splitter->addWidget(warnings_);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    splitter->setSizes({RestoredHeight - WarningsHeight, WarningsHeight});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(script_);
+    layout->setSpacing(2);
+    layout->addLayout(buttons);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(findBar_);
+    layout->addWidget(goToLine_);
+
+    connect(copy, &QPushButton::clicked, this, &ScriptWindow::copyAll);
+    app.connectCommand(save, &QPushButton::clicked, this, [this] { saveScript(); });
+    connect(warnings_, &WarningsPanel::placeRequested, this,
+            [this](MissionPart part, int row) { revealRow(app_.mainWindow(), part, row); });
+    const auto shortcut = [this](const QKeySequence& keys, auto slot) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_F), [this] { findBar_->open(); });
+    shortcut(QKeySequence(Qt::Key_F3), [this] { findBar_->findNext(); });
+    shortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { findBar_->findPrevious(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_G), [this] { goToLine_->open(); });
+}
+
+QPlainTextEdit& ScriptWindow::script() const {
+    return *script_;
 }
 
 void ScriptWindow::showScript(const std::vector<std::string>& lines) {
@@ -43,10 +123,30 @@ void ScriptWindow::showScript(const std::vector<std::string>& lines) {
     activateWindow();
     // Every line ends with a line break, the last one too.
     script_->setPlainText(QString::fromStdString(joinLines(lines, "\n")));
+    if (findBar_->isVisible()) {
+        findBar_->open();  // marks the matches in the new text
+    }
 }
 
-QWidget* createScriptWindow(EditorApp& /*app*/) {
-    return new ScriptWindow;
+void ScriptWindow::showWarnings(const std::vector<ScriptWarning>& warnings) {
+    warnings_->showWarnings(warnings);
+}
+
+void ScriptWindow::copyAll() {
+    QApplication::clipboard()->setText(script_->toPlainText());
+}
+
+void ScriptWindow::saveScript() {
+    const QString path = app_.dialogs().saveFile(
+        {this, QStringLiteral("Скрипт Sanny Builder (*.txt)"), QStringLiteral("txt"),
+         QString::fromStdString(app_.workingFolder())});
+    if (!path.isEmpty()) {
+        saveScriptFile(app_.files(), path.toStdString(), linesOf(script_->toPlainText()));
+    }
+}
+
+QWidget* createScriptWindow(EditorApp& app) {
+    return new ScriptWindow(app);
 }
 
 }  // namespace qv::ui

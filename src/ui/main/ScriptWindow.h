@@ -4,24 +4,48 @@
 #include <string>
 #include <vector>
 
+#include "generator/ScriptWarnings.h"
+
 class QPlainTextEdit;
 
 namespace qv::ui {
 
-// "Mission Script": the built script, in a plain text field named Script from which the user
-// copies it into the game's main script.
+class EditorApp;
+class ScriptEditor;
+class ScriptFindBar;
+class ScriptHighlighter;
+class GoToLineBar;
+class WarningsPanel;
+
+// "Mission Script": the built script, in a text field named Script from which the user copies
+// it into the game's main script, coloured as Sanny Builder source and numbered by line, with
+// the build's warnings below it. "Копировать всё" copies the whole text, "Сохранить скрипт..."
+// writes it as Sanny Builder reads it; Ctrl+F searches and Ctrl+G goes to a line.
 class ScriptWindow final : public QWidget {
     Q_OBJECT
 
   public:
-    ScriptWindow();
+    explicit ScriptWindow(EditorApp& app);
 
-    QPlainTextEdit& script() const { return *script_; }
+    QPlainTextEdit& script() const;
+    const ScriptHighlighter& highlighter() const { return *highlighter_; }
+    ScriptFindBar& findBar() const { return *findBar_; }
+    WarningsPanel& warnings() const { return *warnings_; }
     // Shows the window maximised with `lines` as its whole text, set in one step.
     void showScript(const std::vector<std::string>& lines);
+    // Lists the build's warnings below the text.
+    void showWarnings(const std::vector<ScriptWarning>& warnings);
 
   private:
-    QPlainTextEdit* script_;
+    void copyAll();
+    void saveScript();
+
+    EditorApp& app_;
+    ScriptEditor* script_;
+    ScriptHighlighter* highlighter_;
+    WarningsPanel* warnings_;
+    ScriptFindBar* findBar_;
+    GoToLineBar* goToLine_;
 };
 
 }  // namespace qv::ui

@@ -1,0 +1,298 @@
+#include "generator/ScriptWarnings.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string_view>
+
+#include "gamedata/VehicleModels.h"
+#include "model/IdentifierTidy.h"
+
+namespace qv {
+
+namespace {
+
+// The game's limits, as they meet what the generated script creates and keeps until the race
+// ends (see the race set-up, the countdown and the removal subroutine):
+// - every car it creates (all rows but the player's own car), every opponent's driver
+//   (create_random_driver_in_vehicle, all rows but the player's) and every object enters the
+//   mission's clean-up list, which holds 75 entries; what does not fit stays in the world;
+constexpr int CleanupListSize = 75;
+// - a radar blip above each opponent's car (Marker.CreateAboveCar), one for the checkpoint being
+//   driven to (create_checkpoint_at; the start marker is gone by then), and one for each marker
+//   an event's action creates; the game keeps 175;
+constexpr int RadarBlipLimit = 175;
+// - every car of the race, the player's own included, stays in the vehicle pool of 110 beside
+//   the traffic; with more than half of it the game cannot create traffic or the next car.
+constexpr int VehiclePoolSize = 110;
+
+// The map lies within -3000 ... 3000 in x and y.
+constexpr double MapEdge = 3000.0;
+// The race loop counts a checkpoint as reached within 12 units of it on each axis.
+constexpr double CheckpointReach = 12.0;
+// Closer than this, two checkpoints stand on the same spot.
+constexpr double SameSpot = 1.0;
+
+// The words in an event's action that create a radar blip.
+constexpr std::array<std::string_view, 5> BlipMakers = {
+    "marker.create", "create_marker", "create_icon_marker", "create_checkpoint_at", "add_blip"};
+
+std::optional<double> numberOf(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{}) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool onlyDigits(std::string_view text) {
+    return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string lowered(std::string_view text) {
+    std::string result(text);
+    std::ranges::transform(result, result.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    return result;
+}
+
+std::string quoted(std::string_view text) {
+    return "«" + std::string(text) + "»";
+}
+
+class Collector {
+  public:
+    void add(MissionPart part, int row, std::string where, std::string text) {
+        warnings.push_back({part, row, std::move(where), std::move(text)});
+    }
+    std::vector<ScriptWarning> warnings;
+};
+
+std::string numbered(const char* what, int row) {
+    return std::string(what) + " №" + std::to_string(row);
+}
+
+void checkIdentifiers(const MissionParameters& p, Collector& out) {
+    const std::array<std::pair<const std::string*, const char*>, 3> variables = {
+        std::pair{&p.AStartXvar, "Переменная X старта"},
+        std::pair{&p.AStartYvar, "Переменная Y старта"},
+        std::pair{&p.AStartZvar, "Переменная Z старта"}};
+    for (const auto& [field, where] : variables) {
+        const std::string name = tidyIdentifier(*field);
+        if (name.empty()) {
+            out.add(MissionPart::Parameters, 0, where,
+                    "Имя переменной пусто, и Sanny Builder не скомпилирует «$» без имени: "
+                    "впишите имя из латинских букв, своё в каждой миссии.");
+        } else if (onlyDigits(name)) {
+            out.add(MissionPart::Parameters, 0, where,
+                    "Имя переменной " + quoted("$" + name) +
+                        " состоит из одних цифр, и Sanny Builder его не примет: начните имя с "
+                        "латинской буквы.");
+        }
+    }
+    if (tidyIdentifier(p.AMissionName).empty()) {
+        out.add(MissionPart::Parameters, 0, "Имя миссии",
+                "Имя потока миссии пусто, и Sanny Builder не скомпилирует «thread ''»: впишите имя "
+                "миссии, которого ещё нет в вашем main.scm.");
+    }
+    if (tidyIdentifier(p.AMissionPrefix).empty()) {
+        out.add(MissionPart::Parameters, 0, "Префикс лейблов миссии",
+                "Префикс лейблов пуст, и лейблы этой гонки совпадут с лейблами другой гонки в "
+                "main.scm, так что Sanny Builder её не скомпилирует: впишите префикс, свой в "
+                "каждой миссии.");
+    }
+}
+
+// A coordinate pair beyond the map's edge.
+void checkOnMap(std::string_view x, std::string_view y, MissionPart part, int row,
+                const std::string& where, Collector& out) {
+    for (const auto& [axis, text] : {std::pair{"X", x}, std::pair{"Y", y}}) {
+        const auto value = numberOf(text);
+        if (value && std::fabs(*value) > MapEdge) {
+            out.add(part, row, where,
+                    std::string(axis) + " = " + std::string(text) +
+                        " лежит за краем карты (от -3000 до 3000), где в игре нет ни земли, ни "
+                        "дорог: проверьте координату.");
+            return;
+        }
+    }
+}
+
+// Sanny Builder reads "#" followed by a model name of the game's .ide files; digits after it
+// name no model, so a model typed as its number is refused.
+void checkCarModel(const CarEntry& car, int row, Collector& out) {
+    const std::string where = numbered("Машина", row);
+    if (onlyDigits(car.Model)) {
+        const auto models = vehicleModels();
+        const auto known = std::ranges::find_if(models, [&](const VehicleModel& model) {
+            return std::to_string(model.id) == car.Model;
+        });
+        const std::string name =
+            known != models.end() ? std::string(known->name) : std::string("INFERNUS");
+        out.add(MissionPart::Cars, row, where,
+                "Модель записана числом, а скрипт пишет перед ней «#», после которого Sanny "
+                "Builder понимает только имя модели, так что " +
+                    quoted("#" + car.Model) + " он не скомпилирует: впишите имя, например " + name +
+                    ".");
+        return;
+    }
+    const VehicleModel* model = findVehicleModel(car.Model);
+    if (model == nullptr) {
+        out.add(MissionPart::Cars, row, where,
+                quoted(car.Model) +
+                    " — не имя модели транспорта игры, и Sanny Builder не скомпилирует " +
+                    quoted("#" + car.Model) +
+                    ", если эта модель не добавлена в вашу игру: выберите модель из подсказок "
+                    "поля модели.");
+    } else if (!racesOnRoads(model->kind)) {
+        out.add(MissionPart::Cars, row, where,
+                quoted(model->name) + " — " + std::string(vehicleKindName(model->kind)) +
+                    ", и по дорогам маршрута гонщик на нём не поедет: выберите автомобиль или "
+                    "мотоцикл.");
+    }
+}
+
+void checkCars(const Mission& mission, Collector& out) {
+    const MissionParameters& p = mission.parameters();
+    for (int row = 1; row <= mission.carCount(); ++row) {
+        const CarEntry& car = mission.car(row);
+        // The player's own car keeps its own model; the script writes none for it.
+        if (!(p.PlayerCar && row == p.PlayerCarNumber)) {
+            checkCarModel(car, row, out);
+        }
+        checkOnMap(car.X, car.Y, MissionPart::Cars, row, numbered("Машина", row), out);
+    }
+}
+
+bool withinReach(const CheckpointEntry& a, const CheckpointEntry& b, double reach) {
+    for (const auto& [from, to] :
+         {std::pair{&a.X, &b.X}, std::pair{&a.Y, &b.Y}, std::pair{&a.Z, &b.Z}}) {
+        const auto u = numberOf(*from);
+        const auto v = numberOf(*to);
+        if (!u || !v || std::fabs(*u - *v) >= reach) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void checkCheckpoints(const Mission& mission, Collector& out) {
+    const int count = mission.checkpointCount();
+    for (int row = 1; row <= count; ++row) {
+        const CheckpointEntry& checkpoint = mission.checkpoint(row);
+        const std::string where = numbered("Чекпоинт", row);
+        checkOnMap(checkpoint.X, checkpoint.Y, MissionPart::Checkpoints, row, where, out);
+        if (row > 1 && withinReach(mission.checkpoint(row - 1), checkpoint, SameSpot)) {
+            out.add(MissionPart::Checkpoints, row, where,
+                    "Чекпоинт стоит там же, где предыдущий, и игра засчитает оба сразу: удалите "
+                    "его или передвиньте.");
+        }
+    }
+    if (mission.parameters().ARaceType == Circuit && count >= 2 &&
+        withinReach(mission.checkpoint(1), mission.checkpoint(count), CheckpointReach)) {
+        out.add(MissionPart::Checkpoints, count, numbered("Чекпоинт", count),
+                "Последний чекпоинт кольца ближе 12 метров к первому, и игра засчитает круг сразу "
+                "после него: отодвиньте последний чекпоинт от первого.");
+    }
+}
+
+void checkObjects(const Mission& mission, Collector& out) {
+    for (int row = 1; row <= mission.objectCount(); ++row) {
+        const ObjectEntry& object = mission.object(row);
+        if (onlyDigits(object.Model)) {
+            out.add(MissionPart::Objects, row, numbered("Объект", row),
+                    "Модель объекта записана числом, а скрипт пишет перед ней «#», после которого "
+                    "Sanny Builder понимает только имя модели, так что " +
+                        quoted("#" + object.Model) +
+                        " он не скомпилирует: впишите имя модели из файлов .ide игры.");
+        }
+    }
+}
+
+int blipsMadeBy(const EventEntry& event) {
+    return static_cast<int>(std::ranges::count_if(event.Actions, [](const std::string& action) {
+        const std::string text = lowered(action);
+        return std::ranges::any_of(BlipMakers, [&](std::string_view maker) {
+            return text.find(maker) != std::string::npos;
+        });
+    }));
+}
+
+int checkEvents(const Mission& mission, Collector& out) {
+    int blips = 0;
+    for (int row = 1; row <= mission.eventCount(); ++row) {
+        const EventEntry event = mission.event(row);
+        const auto conditions = event.Conditions.size();
+        const std::string where = numbered("Событие", row);
+        if (event.ConditionKind.empty() && conditions > 1) {
+            out.add(MissionPart::Events, row, where,
+                    "Условий несколько, а перед ними простое «if», и Sanny Builder такое условие "
+                    "не скомпилирует: выберите «and» или «or».");
+        } else if (!event.ConditionKind.empty() && conditions == 1) {
+            out.add(MissionPart::Events, row, where,
+                    quoted("if " + event.ConditionKind) +
+                        " стоит перед одним условием, а Sanny Builder ждёт после него от двух до "
+                        "восьми: выберите простое «if» или добавьте условие.");
+        }
+        blips += blipsMadeBy(event);
+    }
+    return blips;
+}
+
+void checkLimits(const Mission& mission, int eventBlips, Collector& out) {
+    const MissionParameters& p = mission.parameters();
+    const int cars = mission.carCount();
+    const int opponents = std::max(cars - 1, 0);
+    const int createdCars = p.PlayerCar ? opponents : cars;
+    const int cleanup = createdCars + opponents + mission.objectCount();
+    if (cleanup > CleanupListSize) {
+        out.add(MissionPart::Cars, 0, "Машины и объекты",
+                "Гонка создаёт " + std::to_string(cleanup) +
+                    " машин, водителей и объектов, а игра убирает после миссии не больше 75, так "
+                    "что остальные останутся в мире: уменьшите число машин или объектов.");
+    }
+    const int blips = opponents + 1 + eventBlips;
+    if (blips > RadarBlipLimit) {
+        out.add(MissionPart::Cars, 0, "Маркеры на радаре",
+                "Гонка держит на радаре " + std::to_string(blips) +
+                    " маркеров, а игра показывает не больше 175, так что лишние не появятся: "
+                    "уменьшите число соперников или маркеров в событиях.");
+    }
+    if (cars > VehiclePoolSize / 2) {
+        out.add(MissionPart::Cars, 0, "Машины",
+                "Машины гонки занимают " + std::to_string(cars) +
+                    " мест из 110, которые игра отводит всему транспорту, и на дорогах не хватит "
+                    "места для движения: оставьте не больше 55 машин.");
+    }
+}
+
+}  // namespace
+
+std::vector<ScriptWarning> scriptWarnings(const Mission& mission) {
+    Collector out;
+    const MissionParameters& p = mission.parameters();
+    checkIdentifiers(p, out);
+    checkOnMap(p.AStartX, p.AStartY, MissionPart::Parameters, 0, "Старт гонки", out);
+    checkCars(mission, out);
+    checkCheckpoints(mission, out);
+    checkObjects(mission, out);
+    const int eventBlips = checkEvents(mission, out);
+    checkLimits(mission, eventBlips, out);
+    return std::move(out.warnings);
+}
+
+std::string warningLine(const ScriptWarning& warning) {
+    return "warning: " + warning.where + ": " + warning.text;
+}
+
+}  // namespace qv
