@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <system_error>
@@ -105,6 +106,33 @@ class PosixFileSystem final : public FileSystem {
         char buffer[65536];
         for (;;) {
             const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
+            if (count < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return lastError();
+            }
+            if (count == 0) {
+                break;
+            }
+            content.append(buffer, static_cast<std::size_t>(count));
+        }
+        bytes = std::move(content);
+        return IoStatus::success();
+    }
+
+    IoStatus readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                          std::string& bytes) const override {
+        Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+        if (!file.valid()) {
+            return lastError();
+        }
+        std::string content;
+        char buffer[65536];
+        while (content.size() < size) {
+            const std::size_t wanted = std::min(sizeof buffer, size - content.size());
+            const ssize_t count =
+                ::pread(file.get(), buffer, wanted, static_cast<off_t>(offset + content.size()));
             if (count < 0) {
                 if (errno == EINTR) {
                     continue;

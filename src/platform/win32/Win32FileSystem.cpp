@@ -73,6 +73,39 @@ class Win32FileSystem final : public FileSystem {
         return IoStatus::success();
     }
 
+    IoStatus readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                          std::string& bytes) const override {
+        const std::optional<std::wstring> wide = toWide(path);
+        if (!wide) {
+            return invalidPath();
+        }
+        UniqueHandle file(CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid()) {
+            return lastError();
+        }
+        LARGE_INTEGER start;
+        start.QuadPart = static_cast<LONGLONG>(offset);
+        if (!SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN)) {
+            return lastError();
+        }
+        std::string content;
+        char buffer[65536];
+        while (content.size() < size) {
+            const auto wanted = static_cast<DWORD>(std::min(sizeof buffer, size - content.size()));
+            DWORD count = 0;
+            if (!ReadFile(file.get(), buffer, wanted, &count, nullptr)) {
+                return lastError();
+            }
+            if (count == 0) {
+                break;
+            }
+            content.append(buffer, count);
+        }
+        bytes = std::move(content);
+        return IoStatus::success();
+    }
+
     IoStatus writeFile(const std::string& path, std::string_view bytes) override {
         const std::optional<std::wstring> wide = toWide(path);
         if (!wide) {
