@@ -21,12 +21,12 @@ std::uint16_t rgb565(int r, int g, int b) {
     return static_cast<std::uint16_t>((r >> 3) << 11 | (g >> 2) << 5 | (b >> 3));
 }
 
-// A synthetic radar tile: land inside the square from tile column and row 2 to 9, sea around,
+// A synthetic radar tile: land inside the square from tile column and row 1 to 10, sea around,
 // roads every 500 units along the tile edges and one diagonal.
 std::string syntheticTile(int index) {
     const int column = index % 12;
     const int row = index / 12;
-    const bool land = column >= 2 && column <= 9 && row >= 2 && row <= 9;
+    const bool land = column >= 1 && column <= 10 && row >= 1 && row <= 10;
     const int shade = (column + row) % 2 * 12;
     const std::uint16_t ground =
         land ? rgb565(150 + shade, 170 + shade, 120) : rgb565(70, 110 + shade, 170);

@@ -30,6 +30,7 @@ class MainWindow final : public QMainWindow, private MissionObserver {
     explicit MainWindow(EditorApp& app);
     ~MainWindow() override;
 
+    EditorApp& app() const { return app_; }
     QTabWidget& tabs() const { return *tabs_; }
     MissionTreeView& carTree() const;
     MissionTreeView& checkpointTree() const;
