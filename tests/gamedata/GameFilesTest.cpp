@@ -3,6 +3,7 @@
 #include "ErrorOf.h"
 #include "FakeFileSystem.h"
 #include "GameFixtures.h"
+#include "NativePath.h"
 #include "gamedata/GxtTable.h"
 #include "gamedata/ImgArchive.h"
 #include "gamedata/RadarTiles.h"
@@ -14,7 +15,7 @@ namespace {
 using test::errorOf;
 using test::le32;
 
-const std::string ArchivePath = "/game/models/gta3.img";
+const std::string ArchivePath = test::native("/game/models/gta3.img");
 
 class GameFiles : public ::testing::Test {
   protected:
@@ -80,15 +81,15 @@ TEST_F(GameFiles, RadarTilesAreLaidOutTwelveByTwelveFromTheNorthWest) {
 }
 
 TEST_F(GameFiles, TilesOfAGameFolderDecodeOneByOneAndAMissingOneSaysSo) {
-    test::writeSyntheticGame(files, "/game");
-    const RadarTiles tiles(files, "/game/");
+    test::writeSyntheticGame(files, test::native("/game"));
+    const RadarTiles tiles(files, test::native("/game/"));
     const Image land = tiles.load(5 * 12 + 5);
     EXPECT_EQ(land.width, 128);
     EXPECT_EQ(land.height, 128);
     EXPECT_NE(land.pixel(64, 20), tiles.load(0).pixel(64, 20));  // land differs from the sea
 
     files.files[ArchivePath] = test::imgArchive({{"radar01.txd", "garbage"}});
-    const RadarTiles damaged(files, "/game");
+    const RadarTiles damaged(files, test::native("/game"));
     EXPECT_EQ(errorOf([&] { damaged.load(0); }), "в архиве нет «radar00.txd»");
     EXPECT_EQ(errorOf([&] { damaged.load(1); }),
               "radar01.txd: не словарь текстур RenderWare: нет словаря");
@@ -140,16 +141,16 @@ TEST_F(GameFiles, ZonesNameTheSmallestBoxAroundAPointAndItsRegion) {
 }
 
 TEST_F(GameFiles, AGameFolderWithoutItsTextStillNamesZonesByKey) {
-    test::writeSyntheticGame(files, "/game");
-    files.files.erase("/game/text/american.gxt");
+    test::writeSyntheticGame(files, test::native("/game"));
+    files.files.erase(test::native("/game/text/american.gxt"));
     std::string problem;
-    const ZoneMap zones = ZoneMap::read(files, "/game", problem);
+    const ZoneMap zones = ZoneMap::read(files, test::native("/game"), problem);
     EXPECT_EQ(zones.nameAt({2050, 1000}), "STRIP, VE");
-    EXPECT_NE(problem.find("/game/text/american.gxt"), std::string::npos);
+    EXPECT_NE(problem.find(test::native("/game/text/american.gxt")), std::string::npos);
 
-    test::writeSyntheticGame(files, "/game");
+    test::writeSyntheticGame(files, test::native("/game"));
     problem.clear();
-    EXPECT_EQ(ZoneMap::read(files, "/game", problem).nameAt({2050, 1000}),
+    EXPECT_EQ(ZoneMap::read(files, test::native("/game"), problem).nameAt({2050, 1000}),
               "The Strip, Las Venturas");
     EXPECT_EQ(problem, "");
 }

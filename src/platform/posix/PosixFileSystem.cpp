@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <limits>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -98,27 +99,7 @@ class PosixFileSystem final : public FileSystem {
     }
 
     IoStatus readFile(const std::string& path, std::string& bytes) const override {
-        Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-        if (!file.valid()) {
-            return lastError();
-        }
-        std::string content;
-        char buffer[65536];
-        for (;;) {
-            const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
-            if (count < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                return lastError();
-            }
-            if (count == 0) {
-                break;
-            }
-            content.append(buffer, static_cast<std::size_t>(count));
-        }
-        bytes = std::move(content);
-        return IoStatus::success();
+        return readFilePart(path, 0, std::numeric_limits<std::size_t>::max(), bytes);
     }
 
     IoStatus readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,

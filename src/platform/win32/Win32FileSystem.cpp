@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 #include "platform/FileSystem.h"
@@ -48,29 +49,7 @@ class Win32FileSystem final : public FileSystem {
     }
 
     IoStatus readFile(const std::string& path, std::string& bytes) const override {
-        const std::optional<std::wstring> wide = toWide(path);
-        if (!wide) {
-            return invalidPath();
-        }
-        UniqueHandle file(CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid()) {
-            return lastError();
-        }
-        std::string content;
-        char buffer[65536];
-        for (;;) {
-            DWORD count = 0;
-            if (!ReadFile(file.get(), buffer, sizeof buffer, &count, nullptr)) {
-                return lastError();
-            }
-            if (count == 0) {
-                break;
-            }
-            content.append(buffer, count);
-        }
-        bytes = std::move(content);
-        return IoStatus::success();
+        return readFilePart(path, 0, std::numeric_limits<std::size_t>::max(), bytes);
     }
 
     IoStatus readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,

@@ -44,7 +44,8 @@ CheckpointsPage::CheckpointsPage(EditorApp& app, QWidget* parent) : ParameterPag
     side->addLayout(buttons);
     side->addSpacing(12);
     side->addWidget(circuitNote_);
-    auto* map = makeButton("RouteMapBtn", QStringLiteral("Карта маршрута"), {}, this);
+    auto* map = makeButton("RouteMapBtn", QStringLiteral("Карта маршрута"),
+                           QStringLiteral("Маршрут гонки на карте San Andreas"), this);
     app.connectCommand(map, &QPushButton::clicked, this, [&app] { showRouteMap(app); });
     side->addSpacing(12);
     side->addWidget(map, 0, Qt::AlignLeft);

@@ -37,9 +37,10 @@ const QImage* MapBackground::tile(int index) {
         tried_[slot] = true;
         try {
             Image image = tiles_->load(index);
+            // Premultiplied, the form the painter draws fastest; converting copies the pixels.
             images_[slot] = QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
                                    image.height, image.width * 4, QImage::Format_ARGB32)
-                                .copy();
+                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         } catch (const Error& error) {
             if (failedTiles_++ == 0) {
                 tileProblem_ = QString::fromStdString(error.message());
