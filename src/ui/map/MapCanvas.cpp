@@ -30,6 +30,9 @@ MapCanvas::MapCanvas(MapBackground& background, QWidget* parent)
 
 void MapCanvas::setScene(RouteScene scene) {
     scene_ = std::move(scene);
+    if (fitted_) {
+        fitRace();
+    }
     update();
 }
 
@@ -50,6 +53,7 @@ void MapCanvas::centreOnHighlight() {
     if (highlight_) {
         if (const RouteMark* mark = find(highlight_->first, highlight_->second)) {
             view_.centreOn(mark->at);
+            fitted_ = false;
             update();
         }
     }
@@ -86,13 +90,15 @@ void MapCanvas::paintEvent(QPaintEvent* /*event*/) {
 
 void MapCanvas::resizeEvent(QResizeEvent* /*event*/) {
     view_.resize(width(), height());
-    if (!fitted_) {
+    // Until the user moves the map, it keeps showing the whole race at any size.
+    if (fitted_) {
         fitRace();
     }
 }
 
 void MapCanvas::wheelEvent(QWheelEvent* event) {
     view_.zoomAround(screenPoint(event->position()), std::pow(1.0015, event->angleDelta().y()));
+    fitted_ = false;
     update();
     event->accept();
 }
@@ -115,6 +121,7 @@ void MapCanvas::mouseMoveEvent(QMouseEvent* event) {
         if (dragging_) {
             const QPoint delta = position - lastDrag_;
             view_.panBy(delta.x(), delta.y());
+            fitted_ = false;
             lastDrag_ = position;
             update();
         }

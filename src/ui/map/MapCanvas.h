@@ -35,7 +35,8 @@ class MapCanvas final : public QWidget {
     // The mark drawn as selected; nullopt: none.
     void setHighlight(std::optional<std::pair<MissionPart, int>> mark);
     std::optional<std::pair<MissionPart, int>> highlight() const { return highlight_; }
-    // Shows the whole race (the whole state when the race has no marks).
+    // Shows the whole race (the whole state when the race has no marks), and goes on showing
+    // it whole, whatever the race or the size of the map, until the user zooms or pans.
     void fitRace();
     // Centres the map on the highlighted mark, when there is one.
     void centreOnHighlight();
@@ -65,7 +66,7 @@ class MapCanvas final : public QWidget {
     MapView view_;
     RouteScene scene_;
     std::optional<std::pair<MissionPart, int>> highlight_;
-    bool fitted_ = false;
+    bool fitted_ = true;  // showing the whole race, as "Показать всё" does
     std::optional<QPoint> pressedAt_;
     QPoint lastDrag_;
     bool dragging_ = false;

@@ -171,9 +171,10 @@ void paintRoute(QPainter& painter, const MapView& view, const RouteScene& scene,
                 const std::optional<std::pair<MissionPart, int>>& highlight) {
     painter.setRenderHint(QPainter::Antialiasing, true);
     paintLegs(painter, view, scene);
-    // Objects often stand beside a checkpoint and cars on the start point, so these come later.
-    for (MissionPart part : {MissionPart::Parameters, MissionPart::Checkpoints,
-                             MissionPart::Objects, MissionPart::Cars}) {
+    // Objects often stand beside a checkpoint, whose number matters more, and cars on the start
+    // point: later layers cover earlier ones.
+    for (MissionPart part : {MissionPart::Objects, MissionPart::Parameters,
+                             MissionPart::Checkpoints, MissionPart::Cars}) {
         for (const RouteMark& mark : scene.marks) {
             if (mark.part == part) {
                 paintMark(painter, view, mark);
