@@ -191,6 +191,12 @@ void RouteMapTest::thePlaceOfTheWindowIsKept() {
     const std::string& ini = editor.files.files["/races/settings.ini"];
     QVERIFY2(ini.find("[RouteMap]\r\n") != std::string::npos, ini.c_str());
     QVERIFY2(ini.find("Width=700\r\nHeight=500\r\n") != std::string::npos, ini.c_str());
+
+    EditorFixture later;
+    later.files.files["/races/settings.ini"] = ini;
+    later.dialogs.answerFolder({});
+    later.action("RouteMapAction").trigger();
+    QCOMPARE(later.get<MapWindow>("RouteMap").geometry(), QRect(40, 50, 700, 500));
 }
 
 void RouteMapTest::theExampleCircuitOnASyntheticGame() {

@@ -191,12 +191,17 @@ void MapWindow::hideEvent(QHideEvent* event) {
 void MapWindow::restorePlacement() {
     const std::optional<WindowPlacement> placement =
         readWindowPlacement(app_.files(), settingsPath(app_.workingFolder()), PlacementSection);
-    if (placement) {
-        setGeometry(placement->left, placement->top, placement->width, placement->height);
+    const QRect kept =
+        placement ? QRect(placement->left, placement->top, placement->width, placement->height)
+                  : QRect();
+    // A place on a screen that is no longer there is not taken.
+    const QScreen* shown = screen();
+    if (placement && (shown == nullptr || shown->availableVirtualGeometry().intersects(kept))) {
+        setGeometry(kept);
         return;
     }
     resize(820, 640);
-    if (const QScreen* shown = screen()) {
+    if (shown != nullptr) {
         move(shown->availableGeometry().center() - rect().center());
     }
 }
