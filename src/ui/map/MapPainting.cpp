@@ -2,7 +2,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QStaticText>
 #include <cmath>
+#include <map>
 
 #include "gamedata/RadarTiles.h"
 #include "ui/map/MapBackground.h"
@@ -46,9 +48,18 @@ QPointF unit(QPointF v) {
     return length > 0 ? v / length : QPointF(0, 0);
 }
 
-void labelCentred(QPainter& painter, QPointF centre, const QString& text) {
-    const QRectF box(centre.x() - 20, centre.y() - 10, 40, 20);
-    painter.drawText(box, Qt::AlignCenter, text);
+// A checkpoint's number centred on `centre`. The laid-out texts are kept: laying out a text is
+// what costs most when a hundred checkpoints are drawn.
+void numberCentred(QPainter& painter, QPointF centre, int number) {
+    static std::map<int, QStaticText> laidOut;
+    QStaticText& text = laidOut[number];
+    if (text.text().isEmpty()) {
+        text.setText(QString::number(number));
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), painter.font());
+    }
+    const QSizeF size = text.size();
+    painter.drawStaticText(centre - QPointF(size.width() / 2, size.height() / 2), text);
 }
 
 void paintLegs(QPainter& painter, const MapView& view, const RouteScene& scene) {
@@ -102,7 +113,7 @@ void paintMark(QPainter& painter, const MapView& view, const RouteMark& mark) {
             painter.setPen(QPen(Qt::black, 1.5));
             painter.setBrush(CheckpointColour);
             painter.drawEllipse(centre, CheckpointRadius, CheckpointRadius);
-            labelCentred(painter, centre, QString::number(mark.row));
+            numberCentred(painter, centre, mark.row);
             break;
         case MissionPart::Cars: {
             const QColor colour = mark.playerCar ? PlayerCarColour : CarColour;
@@ -147,7 +158,8 @@ void paintGround(QPainter& painter, const MapView& view, MapBackground& backgrou
     painter.fillRect(QRectF(0, 0, view.width(), view.height()), OutsideColour);
     const QRectF visible(0, 0, view.width(), view.height());
     painter.fillRect(screenRect(view, WholeWorld), PlainGroundColour);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, view.scale() * RadarTileSide < 400);
+    // Unsmoothed: smoothing the tiles of a whole state costs a quarter of a redraw.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (int index = 0; index < RadarTileCount; ++index) {
         const QRectF target = screenRect(view, radarTileRect(index));
         if (!target.intersects(visible)) {
