@@ -11,6 +11,30 @@ namespace {
 
 constexpr std::string_view Section = "Main";
 
+// The file as an INI document; nullopt when it is missing or cannot be read.
+std::optional<IniDocument> readIni(const FileSystem& files, const std::string& path) {
+    std::string bytes;
+    if (!files.fileExists(path) || !files.readFile(path, bytes)) {
+        return std::nullopt;
+    }
+    return IniDocument(decodeCp1251(bytes));
+}
+
+// Applies `change` to the file's document and writes it back.
+template <typename Change>
+void updateIni(FileSystem& files, const std::string& path, Change change) {
+    std::string bytes;
+    if (files.fileExists(path) && !files.readFile(path, bytes)) {
+        // Rewriting a file that cannot be read would lose its other sections.
+        throw Error(unableToWriteMessage(path));
+    }
+    IniDocument ini(decodeCp1251(bytes));
+    change(ini);
+    if (!writeFileAtomically(files, path, encodeCp1251File(ini.text(), path))) {
+        throw Error(unableToWriteMessage(path));
+    }
+}
+
 }  // namespace
 
 std::string settingsPath(const std::string& workingFolder) {
@@ -18,11 +42,11 @@ std::string settingsPath(const std::string& workingFolder) {
 }
 
 Settings readSettings(const FileSystem& files, const std::string& path) {
-    std::string bytes;
-    if (!files.fileExists(path) || !files.readFile(path, bytes)) {
+    const std::optional<IniDocument> file = readIni(files, path);
+    if (!file) {
         return {};
     }
-    const IniDocument ini(decodeCp1251(bytes));
+    const IniDocument& ini = *file;
     Settings settings;
     settings.missionTest = ini.readBool(Section, "MissionTest", false);
     settings.gameFolder = ini.readString(Section, "GameDir", "");
@@ -31,18 +55,36 @@ Settings readSettings(const FileSystem& files, const std::string& path) {
 }
 
 void writeSettings(FileSystem& files, const std::string& path, const Settings& settings) {
-    std::string bytes;
-    if (files.fileExists(path) && !files.readFile(path, bytes)) {
-        // Rewriting a file that cannot be read would lose its other sections.
-        throw Error(unableToWriteMessage(path));
+    updateIni(files, path, [&](IniDocument& ini) {
+        ini.writeBool(Section, "MissionTest", settings.missionTest);
+        ini.write(Section, "GameDir", settings.gameFolder);
+        ini.write(Section, "SBDir", settings.compilerFolder);
+    });
+}
+
+std::optional<WindowPlacement> readWindowPlacement(const FileSystem& files, const std::string& path,
+                                                   std::string_view section) {
+    const std::optional<IniDocument> ini = readIni(files, path);
+    if (!ini) {
+        return std::nullopt;
     }
-    IniDocument ini(decodeCp1251(bytes));
-    ini.writeBool(Section, "MissionTest", settings.missionTest);
-    ini.write(Section, "GameDir", settings.gameFolder);
-    ini.write(Section, "SBDir", settings.compilerFolder);
-    if (!writeFileAtomically(files, path, encodeCp1251File(ini.text(), path))) {
-        throw Error(unableToWriteMessage(path));
+    const WindowPlacement placement{
+        ini->readInteger(section, "Left", 0), ini->readInteger(section, "Top", 0),
+        ini->readInteger(section, "Width", 0), ini->readInteger(section, "Height", 0)};
+    if (placement.width <= 0 || placement.height <= 0) {
+        return std::nullopt;
     }
+    return placement;
+}
+
+void writeWindowPlacement(FileSystem& files, const std::string& path, std::string_view section,
+                          const WindowPlacement& placement) {
+    updateIni(files, path, [&](IniDocument& ini) {
+        ini.writeInteger(section, "Left", placement.left);
+        ini.writeInteger(section, "Top", placement.top);
+        ini.writeInteger(section, "Width", placement.width);
+        ini.writeInteger(section, "Height", placement.height);
+    });
 }
 
 }  // namespace qv

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/FileSystem.h"
 
@@ -25,5 +27,24 @@ Settings readSettings(const FileSystem& files, const std::string& path);
 // Writes the three keys in section "Main", leaving every other line of the file as it was.
 // Throws Error "Unable to write to <path>" when the file cannot be written.
 void writeSettings(FileSystem& files, const std::string& path, const Settings& settings);
+
+// Where a window stands on the screen and its size, kept in a section of its own.
+struct WindowPlacement {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const WindowPlacement&) const = default;
+};
+
+// The placement kept in `section` ("Left", "Top", "Width", "Height"); nullopt when the file or
+// a key is missing or the size is not positive.
+std::optional<WindowPlacement> readWindowPlacement(const FileSystem& files, const std::string& path,
+                                                   std::string_view section);
+// Writes the four keys in `section`, leaving every other line of the file as it was. Throws
+// Error "Unable to write to <path>" when the file cannot be written.
+void writeWindowPlacement(FileSystem& files, const std::string& path, std::string_view section,
+                          const WindowPlacement& placement);
 
 }  // namespace qv

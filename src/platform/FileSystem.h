@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,6 +40,11 @@ class FileSystem {
     virtual bool fileExists(const std::string& path) const = 0;
     virtual bool isDirectory(const std::string& path) const = 0;
     virtual IoStatus readFile(const std::string& path, std::string& bytes) const = 0;
+    // Up to `size` bytes of `path` from `offset`: fewer where the file ends first, none from
+    // past its end. Only what is read is held, so a large file costs no more than the part.
+    // This default reads the whole file; the system's file systems read just the part.
+    virtual IoStatus readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                                  std::string& bytes) const;
     // Creates or truncates `path` and writes `bytes`, flushed to the disk before it returns.
     virtual IoStatus writeFile(const std::string& path, std::string_view bytes) = 0;
     // Renames `from` to `to`, replacing `to` in one step when it exists.

@@ -89,5 +89,22 @@ TEST(GameFolders, NeedTheirFiles) {
     EXPECT_FALSE(isCompilerFolder(files, ""));
 }
 
+TEST(Settings, AWindowPlacementKeepsItsOwnSectionBesideTheOthers) {
+    test::FakeFileSystem files;
+    EXPECT_EQ(readWindowPlacement(files, Path, "RouteMap"), std::nullopt);
+    files.files[Path] = "[Main]\r\nGameDir=C:\\Games\\GTA\\\r\n; kept\r\n";
+    writeWindowPlacement(files, Path, "RouteMap", {-10, 20, 800, 600});
+    EXPECT_EQ(files.files[Path],
+              "[Main]\r\nGameDir=C:\\Games\\GTA\\\r\n; kept\r\n[RouteMap]\r\nLeft=-10\r\n"
+              "Top=20\r\nWidth=800\r\nHeight=600\r\n");
+    EXPECT_EQ(readWindowPlacement(files, Path, "routemap"), (WindowPlacement{-10, 20, 800, 600}));
+    EXPECT_EQ(readSettings(files, Path).gameFolder, "C:\\Games\\GTA\\");
+
+    files.files[Path] = "[RouteMap]\r\nLeft=1\r\nTop=2\r\nWidth=0\r\nHeight=600\r\n";
+    EXPECT_EQ(readWindowPlacement(files, Path, "RouteMap"), std::nullopt);
+    files.unreadable.insert(Path);
+    EXPECT_THROW(writeWindowPlacement(files, Path, "RouteMap", {0, 0, 1, 1}), Error);
+}
+
 }  // namespace
 }  // namespace qv

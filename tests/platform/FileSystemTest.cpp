@@ -47,6 +47,23 @@ TEST_F(FileSystemTest, WriteReplacesTheWholeContentOfAnOlderFile) {
     EXPECT_EQ(contentOf(path), "");
 }
 
+TEST_F(FileSystemTest, ReadsAPartOfALargeFileAndNoMore) {
+    const std::string path = folder.file("gta3.img");
+    std::string bytes(200'000, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>(i * 7 % 251);
+    }
+    ASSERT_TRUE(files.writeFile(path, bytes));
+    std::string part;
+    ASSERT_TRUE(files.readFilePart(path, 70'001, 100'000, part));
+    EXPECT_EQ(part, bytes.substr(70'001, 100'000));
+    ASSERT_TRUE(files.readFilePart(path, 199'990, 1u << 30, part));  // fewer where it ends
+    EXPECT_EQ(part, bytes.substr(199'990));
+    ASSERT_TRUE(files.readFilePart(path, 1ull << 40, 16, part));  // nothing past the end
+    EXPECT_EQ(part, "");
+    EXPECT_FALSE(files.readFilePart(folder.file("missing"), 0, 16, part));
+}
+
 TEST_F(FileSystemTest, TellsFoldersFromFiles) {
     const std::string sub = folder.file("папка");
     std::filesystem::create_directory(test::TempFolder::native(sub));

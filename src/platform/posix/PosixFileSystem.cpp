@@ -3,8 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <limits>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -97,14 +99,21 @@ class PosixFileSystem final : public FileSystem {
     }
 
     IoStatus readFile(const std::string& path, std::string& bytes) const override {
+        return readFilePart(path, 0, std::numeric_limits<std::size_t>::max(), bytes);
+    }
+
+    IoStatus readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                          std::string& bytes) const override {
         Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
         if (!file.valid()) {
             return lastError();
         }
         std::string content;
         char buffer[65536];
-        for (;;) {
-            const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
+        while (content.size() < size) {
+            const std::size_t wanted = std::min(sizeof buffer, size - content.size());
+            const ssize_t count =
+                ::pread(file.get(), buffer, wanted, static_cast<off_t>(offset + content.size()));
             if (count < 0) {
                 if (errno == EINTR) {
                     continue;

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 #include "platform/FileSystem.h"
@@ -48,6 +49,11 @@ class Win32FileSystem final : public FileSystem {
     }
 
     IoStatus readFile(const std::string& path, std::string& bytes) const override {
+        return readFilePart(path, 0, std::numeric_limits<std::size_t>::max(), bytes);
+    }
+
+    IoStatus readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                          std::string& bytes) const override {
         const std::optional<std::wstring> wide = toWide(path);
         if (!wide) {
             return invalidPath();
@@ -57,11 +63,17 @@ class Win32FileSystem final : public FileSystem {
         if (!file.valid()) {
             return lastError();
         }
+        LARGE_INTEGER start;
+        start.QuadPart = static_cast<LONGLONG>(offset);
+        if (!SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN)) {
+            return lastError();
+        }
         std::string content;
         char buffer[65536];
-        for (;;) {
+        while (content.size() < size) {
+            const auto wanted = static_cast<DWORD>(std::min(sizeof buffer, size - content.size()));
             DWORD count = 0;
-            if (!ReadFile(file.get(), buffer, sizeof buffer, &count, nullptr)) {
+            if (!ReadFile(file.get(), buffer, wanted, &count, nullptr)) {
                 return lastError();
             }
             if (count == 0) {

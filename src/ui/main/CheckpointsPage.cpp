@@ -9,6 +9,7 @@
 #include "ui/common/MissionTreeView.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/RowButtons.h"
+#include "ui/map/MapWindow.h"
 
 namespace qv::ui {
 
@@ -43,6 +44,11 @@ CheckpointsPage::CheckpointsPage(EditorApp& app, QWidget* parent) : ParameterPag
     side->addLayout(buttons);
     side->addSpacing(12);
     side->addWidget(circuitNote_);
+    auto* map = makeButton("RouteMapBtn", QStringLiteral("Карта маршрута"),
+                           QStringLiteral("Маршрут гонки на карте San Andreas"), this);
+    app.connectCommand(map, &QPushButton::clicked, this, [&app] { showRouteMap(app); });
+    side->addSpacing(12);
+    side->addWidget(map, 0, Qt::AlignLeft);
     side->addStretch(1);
     auto* page = new QHBoxLayout(this);
     page->addWidget(checkpointTree_, 1);

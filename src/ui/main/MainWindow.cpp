@@ -18,6 +18,7 @@
 #include "ui/main/EditorApp.h"
 #include "ui/main/MissionCommands.h"
 #include "ui/main/OtherPage.h"
+#include "ui/map/MapWindow.h"
 
 namespace qv::ui {
 
@@ -107,6 +108,8 @@ void MainWindow::buildMenus() {
                [this] { buildScript(app_); });
     addCommand(script, "CheckAction", QStringLiteral("Проверить введённые данные"), {},
                [this] { checkMission(app_); });
+    addCommand(script, "RouteMapAction", QStringLiteral("Карта маршрута"),
+               QKeySequence(Qt::CTRL | Qt::Key_M), [this] { showRouteMap(app_); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
     addCommand(help, "AboutAction", QStringLiteral("&О программе..."), {},

@@ -103,6 +103,11 @@ void OptionsWindow::readSettings() {
     compilerFolder_ = compilerDir_->text().toStdString();
 }
 
+void OptionsWindow::setGameFolder(const std::string& folder) {
+    gameFolder_ = folder;
+    gameDir_->setText(fromUtf8(folder));
+}
+
 void OptionsWindow::writeSettings() {
     hide();
     qv::writeSettings(

@@ -28,6 +28,8 @@ class OptionsWindow final : public QWidget {
     // The folders in effect, each ending with a separator (or empty).
     const std::string& gameFolder() const { return gameFolder_; }
     const std::string& compilerFolder() const { return compilerFolder_; }
+    // Makes `folder` the game folder in effect and shows it.
+    void setGameFolder(const std::string& folder);
 
     // Hides the window and takes every setting from the file; missing ones are the defaults.
     void readSettings();

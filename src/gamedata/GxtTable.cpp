@@ -1,0 +1,84 @@
+#include "gamedata/GxtTable.h"
+
+#include <array>
+
+#include "gamedata/ByteReader.h"
+#include "model/Cp1251.h"
+#include "model/Error.h"
+
+namespace qv {
+namespace {
+
+constexpr std::array<std::uint32_t, 256> crcTable() {
+    std::array<std::uint32_t, 256> table{};
+    for (std::uint32_t i = 0; i < 256; ++i) {
+        std::uint32_t c = i;
+        for (int bit = 0; bit < 8; ++bit) {
+            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        }
+        table[i] = c;
+    }
+    return table;
+}
+
+constexpr auto CrcTable = crcTable();
+
+void expectTag(ByteReader& reader, std::string_view tag) {
+    if (reader.take(4) != tag) {
+        throw Error("текст игры повреждён: нет блока " + std::string(tag));
+    }
+}
+
+}  // namespace
+
+std::uint32_t gxtKeyHash(std::string_view key) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (char c : key) {
+        const auto upper = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        crc = CrcTable[(crc ^ upper) & 0xFF] ^ (crc >> 8);
+    }
+    return crc;
+}
+
+GxtTable::GxtTable(std::string_view bytes) {
+    ByteReader reader(bytes, "текст игры обрывается");
+    const std::uint16_t version = reader.u16();
+    const std::uint16_t bits = reader.u16();
+    if (version != 4) {
+        throw Error("не текст San Andreas (версия " + std::to_string(version) + ")");
+    }
+    if (bits != 8) {
+        throw Error("текст игры в " + std::to_string(bits) + "-битных символах не поддерживается");
+    }
+    expectTag(reader, "TABL");
+    if (reader.u32() < 12) {
+        throw Error("в тексте игры нет таблиц");
+    }
+    // The first table is MAIN, whose offset leads straight to its TKEY.
+    reader.skip(8);
+    reader.seek(reader.u32());
+    expectTag(reader, "TKEY");
+    const std::uint32_t keysSize = reader.u32();
+    ByteReader keys(reader.take(keysSize), "текст игры обрывается");
+    expectTag(reader, "TDAT");
+    const std::string_view data = reader.take(reader.u32());
+    while (keys.remaining() >= 8) {
+        const std::uint32_t offset = keys.u32();
+        const std::uint32_t hash = keys.u32();
+        if (offset >= data.size()) {
+            throw Error("текст игры повреждён: строка за концом TDAT");
+        }
+        const std::string_view text = fixedName(data.substr(offset));
+        texts_.emplace(hash, decodeCp1251(text));
+    }
+}
+
+std::optional<std::string> GxtTable::find(std::string_view key) const {
+    const auto it = texts_.find(gxtKeyHash(key));
+    if (it == texts_.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+}  // namespace qv

@@ -1,0 +1,44 @@
+#include "gamedata/RadarTiles.h"
+
+#include "gamedata/TxdReader.h"
+#include "model/Error.h"
+#include "platform/Paths.h"
+
+namespace qv {
+
+WorldRect radarTileRect(int index) {
+    const double west = -WorldExtent + RadarTileSide * (index % RadarTilesAcross);
+    const double north = WorldExtent - RadarTileSide * (index / RadarTilesAcross);
+    return {west, north - RadarTileSide, west + RadarTileSide, north};
+}
+
+std::string radarTileName(int index) {
+    std::string number = std::to_string(index);
+    if (number.size() < 2) {
+        number.insert(0, "0");
+    }
+    return "radar" + number + ".txd";
+}
+
+std::string radarArchivePath(const std::string& gameFolder) {
+    return joinPath(gameFolder, "models/gta3.img");
+}
+
+RadarTiles::RadarTiles(const FileSystem& files, const std::string& gameFolder)
+    : archive_(files, radarArchivePath(gameFolder)) {}
+
+Image RadarTiles::load(int index) const {
+    const std::string name = radarTileName(index);
+    const ImgEntry* entry = archive_.find(name);
+    if (entry == nullptr) {
+        throw Error("в архиве нет «" + name + "»");
+    }
+    try {
+        return reducedTo(readTxdTexture(archive_.read(*entry, RadarTileMaxBytes)),
+                         RadarTileMaxPixels);
+    } catch (const Error& error) {
+        throw Error(name + ": " + error.message());
+    }
+}
+
+}  // namespace qv

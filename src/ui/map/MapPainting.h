@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <utility>
+
+#include "gamedata/MapGeometry.h"
+#include "ui/map/MapCanvas.h"
+
+class QPainter;
+
+namespace qv::ui {
+
+class MapBackground;
+
+// The layers of the map, drawn in this order.
+void paintGround(QPainter& painter, const MapView& view, MapBackground& background);
+void paintGrid(QPainter& painter, const MapView& view);
+void paintRoute(QPainter& painter, const MapView& view, const RouteScene& scene,
+                const std::optional<std::pair<MissionPart, int>>& highlight);
+void paintScaleBar(QPainter& painter, const MapView& view);
+
+}  // namespace qv::ui

@@ -1,0 +1,225 @@
+#include "ui/map/MapWindow.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "gamelink/Settings.h"
+#include "model/Error.h"
+#include "platform/Paths.h"
+#include "ui/common/Controls.h"
+#include "ui/common/MissionTreeView.h"
+#include "ui/editors/TreeWindow.h"
+#include "ui/main/EditorApp.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/RowReveal.h"
+#include "ui/map/MapCanvas.h"
+#include "ui/options/OptionsWindow.h"
+
+namespace qv::ui {
+namespace {
+
+constexpr std::string_view PlacementSection = "RouteMap";
+
+QString markText(const RouteMark& mark) {
+    switch (mark.part) {
+        case MissionPart::Parameters:
+            return QStringLiteral("Старт");
+        case MissionPart::Checkpoints:
+            return QStringLiteral("Чекпоинт %1").arg(mark.row);
+        case MissionPart::Cars:
+            return QStringLiteral("Машина %1%2: %3")
+                .arg(mark.row)
+                .arg(mark.playerCar ? QStringLiteral(" (игрока)") : QString())
+                .arg(QString::fromStdString(mark.model));
+        case MissionPart::Objects:
+            return QStringLiteral("Объект %1: %2")
+                .arg(mark.row)
+                .arg(QString::fromStdString(mark.model));
+        default:
+            return {};
+    }
+}
+
+OptionsWindow& optionsOf(EditorApp& app) {
+    return static_cast<OptionsWindow&>(app.window(WindowId::Options));
+}
+
+}  // namespace
+
+MapWindow::MapWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::Window), app_(app) {
+    setObjectName(QStringLiteral("RouteMap"));
+    setWindowTitle(QStringLiteral("Карта маршрута"));
+
+    auto* fit = makeButton("FitRouteBtn", QStringLiteral("Показать всё"), {}, this);
+    followSelection_ =
+        makeCheckBox("FollowSelection", QStringLiteral("Следовать за выделением"), {}, this);
+    canvas_ = new MapCanvas(background_, this);
+    position_ = makeLabel({}, this);
+    position_->setObjectName(QStringLiteral("MapPosition"));
+    note_ = makeLabel({}, this);
+    note_->setObjectName(QStringLiteral("MapBackgroundNote"));
+    note_->setStyleSheet(QStringLiteral("color: #a00000"));
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(fit);
+    bar->addSpacing(12);
+    bar->addWidget(followSelection_);
+    bar->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(bar);
+    layout->addWidget(canvas_, 1);
+    layout->addWidget(position_);
+    layout->addWidget(note_);
+
+    connect(fit, &QPushButton::clicked, canvas_, &MapCanvas::fitRace);
+    connect(followSelection_, &QCheckBox::toggled, canvas_, [this](bool on) {
+        if (on) {
+            canvas_->centreOnHighlight();
+        }
+    });
+    connect(canvas_, &MapCanvas::hovered, this, &MapWindow::showHover);
+    app.connectCommand(canvas_, &MapCanvas::markClicked, this, [this](MissionPart part, int row) {
+        canvas_->setHighlight(std::pair(part, row));
+        revealRow(app_.mainWindow(), part, row);
+    });
+
+    MainWindow& main = app.mainWindow();
+    follow(main.carTree(), MissionPart::Cars);
+    follow(main.checkpointTree(), MissionPart::Checkpoints);
+    follow(static_cast<TreeWindow&>(app.window(WindowId::Objects)).tree(), MissionPart::Objects);
+
+    app.mission().addObserver(this);
+    showRace();
+}
+
+MapWindow::~MapWindow() {
+    app_.mission().removeObserver(this);
+    if (isVisible()) {
+        try {
+            savePlacement();
+        } catch (const Error&) {
+            // At exit there is nobody left to tell.
+        }
+    }
+}
+
+void MapWindow::follow(const MissionTreeView& tree, MissionPart part) {
+    connect(&tree, &MissionTreeView::selectedNodeChanged, this,
+            [this, &tree, part](const TreeNode* node) {
+                const int row = Mission::rowForNode(tree.treeModel().tree(), node);
+                if (row <= 0) {
+                    return;
+                }
+                canvas_->setHighlight(std::pair(part, row));
+                if (followSelection_->isChecked()) {
+                    canvas_->centreOnHighlight();
+                }
+            });
+}
+
+void MapWindow::missionChanged(MissionPart part) {
+    showRace();
+    if (part == MissionPart::Everything) {
+        canvas_->setHighlight(std::nullopt);
+        canvas_->fitRace();
+    }
+}
+
+void MapWindow::showRace() {
+    const Mission& mission = app_.mission();
+    canvas_->setScene({routeMarks(mission), mission.parameters().ARaceType == Circuit,
+                       mission.parameters().ALapsCount});
+}
+
+void MapWindow::openBackground() {
+    OptionsWindow& options = optionsOf(app_);
+    if (options.gameFolder().empty() && !askedForFolder_) {
+        askedForFolder_ = true;
+        const QString chosen = app_.dialogs().chooseFolder(
+            this, QStringLiteral("Укажите путь к папке с GTA: San Andreas"));
+        if (!chosen.isEmpty()) {
+            const std::string folder = asFolder(QDir::toNativeSeparators(chosen).toStdString());
+            options.setGameFolder(folder);
+            const std::string path = settingsPath(app_.workingFolder());
+            Settings settings = readSettings(app_.files(), path);
+            settings.gameFolder = folder;
+            writeSettings(app_.files(), path, settings);
+        }
+    }
+    if (!opened_ || options.gameFolder() != openedFolder_) {
+        opened_ = true;
+        openedFolder_ = options.gameFolder();
+        background_.open(app_.files(), openedFolder_);
+        canvas_->update();
+    }
+    note_->setText(background_.note());
+}
+
+void MapWindow::showHover(double x, double y, const RouteMark* mark) {
+    QStringList parts{QStringLiteral("X: %1  Y: %2").arg(x, 0, 'f', 1).arg(y, 0, 'f', 1)};
+    if (const QString zone = background_.zoneAt({x, y}); !zone.isEmpty()) {
+        parts << zone;
+    }
+    if (mark != nullptr) {
+        parts << markText(*mark);
+    }
+    position_->setText(parts.join(QStringLiteral("  —  ")));
+    // A tile that failed while drawing shows in the note.
+    note_->setText(background_.note());
+}
+
+void MapWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!placed_) {
+        placed_ = true;
+        restorePlacement();
+    }
+    app_.runCommand([this] { openBackground(); });
+}
+
+void MapWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    app_.runCommand([this] { savePlacement(); });
+}
+
+void MapWindow::restorePlacement() {
+    const std::optional<WindowPlacement> placement =
+        readWindowPlacement(app_.files(), settingsPath(app_.workingFolder()), PlacementSection);
+    const QRect kept =
+        placement ? QRect(placement->left, placement->top, placement->width, placement->height)
+                  : QRect();
+    // A place on a screen that is no longer there is not taken.
+    const QScreen* shown = screen();
+    if (placement && (shown == nullptr || shown->availableVirtualGeometry().intersects(kept))) {
+        setGeometry(kept);
+        return;
+    }
+    resize(820, 640);
+    if (shown != nullptr) {
+        move(shown->availableGeometry().center() - rect().center());
+    }
+}
+
+void MapWindow::savePlacement() {
+    const QRect box = geometry();
+    writeWindowPlacement(app_.files(), settingsPath(app_.workingFolder()), PlacementSection,
+                         {box.x(), box.y(), box.width(), box.height()});
+}
+
+void showRouteMap(EditorApp& app) {
+    auto* window = app.mainWindow().findChild<MapWindow*>();
+    if (window == nullptr) {
+        window = new MapWindow(app);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace qv::ui

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "gamedata/RouteMarks.h"
+#include "model/Mission.h"
+#include "ui/map/MapBackground.h"
+
+class QCheckBox;
+class QLabel;
+
+namespace qv::ui {
+
+class EditorApp;
+class MapCanvas;
+class MissionTreeView;
+
+// "Карта маршрута": the race drawn on the game's radar map, one more view of the mission. It
+// follows every change of the mission and the selection of the trees, and a click on a mark
+// selects that row where it is edited; it never changes the mission. Modeless and resizable;
+// its place and size are kept in settings.ini, section "RouteMap".
+class MapWindow final : public QWidget, private MissionObserver {
+    Q_OBJECT
+
+  public:
+    explicit MapWindow(EditorApp& app);
+    ~MapWindow() override;
+
+    MapCanvas& canvas() const { return *canvas_; }
+    MapBackground& background() { return background_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void missionChanged(MissionPart part) override;
+    void showRace();
+    // Reads the background of the game folder in effect, asking for it once when none is set.
+    void openBackground();
+    void follow(const MissionTreeView& tree, MissionPart part);
+    void showHover(double x, double y, const RouteMark* mark);
+    void restorePlacement();
+    void savePlacement();
+
+    EditorApp& app_;
+    MapBackground background_;
+    MapCanvas* canvas_;
+    QCheckBox* followSelection_;
+    QLabel* position_;
+    QLabel* note_;
+    std::string openedFolder_;
+    bool opened_ = false;
+    bool askedForFolder_ = false;
+    bool placed_ = false;
+};
+
+// Shows the route map, making it the first time.
+void showRouteMap(EditorApp& app);
+
+}  // namespace qv::ui

@@ -1,0 +1,222 @@
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTabWidget>
+#include <QTest>
+
+#include "EditorFixture.h"
+#include "ExampleMissions.h"
+#include "GameFixtures.h"
+#include "ui/common/MissionTreeView.h"
+#include "ui/editors/TreeWindow.h"
+#include "ui/map/MapCanvas.h"
+#include "ui/map/MapWindow.h"
+#include "ui/options/OptionsWindow.h"
+
+using namespace qv;
+using namespace qv::test;
+using qv::ui::MapCanvas;
+using qv::ui::MapWindow;
+using qv::ui::WindowId;
+
+namespace {
+
+void addRace(Mission& mission) {
+    for (const char* x : {"100", "400", "700"}) {
+        mission.appendCheckpoint({x, "200", "10", 50, "3"}, "Гоночный");
+    }
+    mission.appendCar({"INFERNUS", "0", "0", "10", "90", {}});
+    mission.appendCar({"BANSHEE", "50", "0", "10", "0", {}});
+    mission.appendObject({"1238", "300", "300", "10", "0"});
+}
+
+// Opens the map through its menu item, the game folder being `gameFolder` (none: the map asks,
+// and the test answers `answer`).
+MapWindow& openMap(EditorFixture& editor, const std::string& gameFolder = {},
+                   const QString& answer = {}) {
+    static_cast<ui::OptionsWindow&>(editor.window(WindowId::Options)).setGameFolder(gameFolder);
+    if (gameFolder.empty()) {
+        editor.dialogs.answerFolder(answer);
+    }
+    editor.action("RouteMapAction").trigger();
+    auto& map = editor.get<MapWindow>("RouteMap");
+    map.resize(800, 600);
+    if (!QTest::qWaitForWindowExposed(&map)) {
+        qFatal("the route map was not shown");
+    }
+    return map;
+}
+
+QPoint markPoint(const MapCanvas& canvas, MissionPart part, int row) {
+    const std::optional<QPointF> at = canvas.markPosition(part, row);
+    if (!at) {
+        qFatal("no mark for row %d", row);
+    }
+    return at->toPoint();
+}
+
+QString note(const EditorFixture& editor) {
+    return editor.get<QLabel>("MapBackgroundNote").text();
+}
+
+}  // namespace
+
+class RouteMapTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void clickingAMarkSelectsItsRowWhereItIsEdited();
+    void selectingARowHighlightsItsMarkAndChangesShowAtOnce();
+    void theBackgroundComesFromTheGameFolderOrTheNoteSaysWhy();
+    void withoutAGameFolderTheMapAsksOnceAndKeepsTheAnswer();
+    void thePlaceOfTheWindowIsKept();
+    void theExampleCircuitOnASyntheticGame();
+};
+
+void RouteMapTest::clickingAMarkSelectsItsRowWhereItIsEdited() {
+    EditorFixture editor;
+    addRace(editor.mission());
+    MapWindow& map = openMap(editor);
+    MapCanvas& canvas = map.canvas();
+
+    QTest::mouseClick(&canvas, Qt::LeftButton, {}, markPoint(canvas, MissionPart::Checkpoints, 2));
+    QCOMPARE(editor.mainWindow().tabs().currentIndex(), 2);
+    QCOMPARE(editor.mainWindow().checkpointTree().selectedRow(), 2);
+    QCOMPARE(canvas.highlight(), std::pair(MissionPart::Checkpoints, 2));
+
+    QTest::mouseClick(&canvas, Qt::LeftButton, {}, markPoint(canvas, MissionPart::Cars, 2));
+    QCOMPARE(editor.mainWindow().tabs().currentIndex(), 1);
+    QCOMPARE(editor.mainWindow().carTree().selectedRow(), 2);
+
+    QTest::mouseClick(&canvas, Qt::LeftButton, {}, markPoint(canvas, MissionPart::Objects, 1));
+    auto& objects = static_cast<ui::TreeWindow&>(editor.window(WindowId::Objects));
+    QVERIFY(objects.isVisible());
+    QCOMPARE(objects.tree().selectedRow(), 1);
+
+    // A drag pans the map and selects nothing.
+    const QPoint from = markPoint(canvas, MissionPart::Checkpoints, 1);
+    QTest::mousePress(&canvas, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&canvas, from + QPoint(60, 30));
+    QTest::mouseRelease(&canvas, Qt::LeftButton, {}, from + QPoint(60, 30));
+    QCOMPARE(markPoint(canvas, MissionPart::Checkpoints, 1), from + QPoint(60, 30));
+    QCOMPARE(editor.mainWindow().checkpointTree().selectedRow(), 2);
+}
+
+void RouteMapTest::selectingARowHighlightsItsMarkAndChangesShowAtOnce() {
+    EditorFixture editor;
+    addRace(editor.mission());
+    MapWindow& map = openMap(editor);
+    MapCanvas& canvas = map.canvas();
+
+    editor.mainWindow().carTree().selectRow(2);
+    QCOMPARE(canvas.highlight(), std::pair(MissionPart::Cars, 2));
+    editor.mainWindow().checkpointTree().selectRow(3);
+    QCOMPARE(canvas.highlight(), std::pair(MissionPart::Checkpoints, 3));
+
+    // Following the selection centres the selected mark.
+    editor.click("FollowSelection");
+    editor.mainWindow().carTree().selectRow(1);
+    const QPoint centre = markPoint(canvas, MissionPart::Cars, 1);
+    QVERIFY(std::abs(centre.x() - canvas.width() / 2) <= 1);
+    QVERIFY(std::abs(centre.y() - canvas.height() / 2) <= 1);
+
+    const auto marks = [&] { return int(canvas.scene().marks.size()); };
+    const int before = marks();
+    editor.mission().appendCheckpoint({"900", "900", "0", 50, "3"}, "Гоночный");
+    QCOMPARE(marks(), before + 1);
+    editor.mission().changeCar(1, {"INFERNUS", "-500", "-500", "10", "180", {}});
+    QCOMPARE(canvas.markPosition(MissionPart::Cars, 1).has_value(), true);
+    QVERIFY(*canvas.markPosition(MissionPart::Cars, 1) != QPointF(centre));
+    MissionParameters parameters = editor.mission().parameters();
+    parameters.ARaceType = Circuit;
+    parameters.ALapsCount = 4;
+    editor.mission().setParameters(parameters);
+    QVERIFY(canvas.scene().circuit);
+    QCOMPARE(canvas.scene().laps, 4);
+}
+
+void RouteMapTest::theBackgroundComesFromTheGameFolderOrTheNoteSaysWhy() {
+    EditorFixture editor;
+    writeSyntheticGame(editor.files, "/game");
+    MapWindow& map = openMap(editor, "/game/");
+    QCOMPARE(note(editor), QString());
+    QVERIFY(map.background().tile(0) != nullptr);
+    QCOMPARE(map.background().tile(0)->size(), QSize(128, 128));
+    QVERIFY(editor.dialogs.folderPrompts().isEmpty());
+
+    // Hovering names the place.
+    const ScreenPoint strip = map.canvas().view().toScreen({2050, 1000});
+    const QPointF over(strip.x, strip.y);
+    QMouseEvent move(QEvent::MouseMove, over, map.canvas().mapToGlobal(over), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&map.canvas(), &move);
+    QVERIFY2(editor.get<QLabel>("MapPosition").text().contains("The Strip, Las Venturas"),
+             qPrintable(editor.get<QLabel>("MapPosition").text()));
+
+    map.hide();
+    editor.files.files["/game/models/gta3.img"] = "VER1 and nothing else";
+    static_cast<ui::OptionsWindow&>(editor.window(WindowId::Options)).setGameFolder("/other/");
+    writeSyntheticGame(editor.files, "/other");
+    editor.files.files["/other/models/gta3.img"] = "VER1 and nothing else";
+    editor.action("RouteMapAction").trigger();
+    QCOMPARE(note(editor), QStringLiteral("Нет фона: /other/models/gta3.img: не архив IMG "
+                                          "версии 2: нет «VER2» в начале"));
+    QVERIFY(map.background().tile(0) == nullptr);
+}
+
+void RouteMapTest::withoutAGameFolderTheMapAsksOnceAndKeepsTheAnswer() {
+    EditorFixture editor;
+    openMap(editor, {}, {});
+    QCOMPARE(editor.dialogs.folderPrompts().size(), 1);
+    QVERIFY(note(editor).startsWith(QStringLiteral("Нет фона: не указана папка игры")));
+    editor.get<MapWindow>("RouteMap").hide();
+    editor.action("RouteMapAction").trigger();
+    QCOMPARE(editor.dialogs.folderPrompts().size(), 1);
+
+    EditorFixture second;
+    writeSyntheticGame(second.files, "/game");
+    openMap(second, {}, QStringLiteral("/game"));
+    QCOMPARE(note(second), QString());
+    auto& options = static_cast<ui::OptionsWindow&>(second.window(WindowId::Options));
+    QCOMPARE(options.gameFolder(), std::string("/game/"));
+    QVERIFY(second.files.files["/races/settings.ini"].find("GameDir=/game/") != std::string::npos);
+}
+
+void RouteMapTest::thePlaceOfTheWindowIsKept() {
+    EditorFixture editor;
+    MapWindow& map = openMap(editor);
+    map.setGeometry(40, 50, 700, 500);
+    map.hide();
+    const std::string& ini = editor.files.files["/races/settings.ini"];
+    QVERIFY2(ini.find("[RouteMap]\r\n") != std::string::npos, ini.c_str());
+    QVERIFY2(ini.find("Width=700\r\nHeight=500\r\n") != std::string::npos, ini.c_str());
+
+    EditorFixture later;
+    later.files.files["/races/settings.ini"] = ini;
+    later.dialogs.answerFolder({});
+    later.action("RouteMapAction").trigger();
+    QCOMPARE(later.get<MapWindow>("RouteMap").geometry(), QRect(40, 50, 700, 500));
+}
+
+void RouteMapTest::theExampleCircuitOnASyntheticGame() {
+    EditorFixture editor;
+    writeSyntheticGame(editor.files, "/game");
+    fillVenturasCircuit(editor.mission());
+    MapWindow& map = openMap(editor, "/game/");
+    // Opened, and after any change of size, the map shows the whole race.
+    map.resize(500, 400);
+    QVERIFY(!map.canvas().scene().marks.empty());
+    for (const RouteMark& mark : map.canvas().scene().marks) {
+        QVERIFY(map.canvas().rect().contains(markPoint(map.canvas(), mark.part, mark.row)));
+    }
+    map.resize(800, 600);
+    // QV_SCREENSHOT_DIR: where to put a picture of the map, to be looked at.
+    const QByteArray folder = qgetenv("QV_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        QVERIFY(map.grab().save(QString::fromLocal8Bit(folder) + "/route-map.png"));
+    }
+}
+
+QTEST_MAIN(RouteMapTest)
+#include "RouteMapTest.moc"
