@@ -17,12 +17,30 @@ std::string settingsPath(const std::string& workingFolder) {
     return joinPath(workingFolder, "settings.ini");
 }
 
-Settings readSettings(const FileSystem& files, const std::string& path) {
+IniDocument readSettingsFile(const FileSystem& files, const std::string& path) {
     std::string bytes;
     if (!files.fileExists(path) || !files.readFile(path, bytes)) {
-        return {};
+        return IniDocument();
     }
-    const IniDocument ini(decodeCp1251(bytes));
+    return IniDocument(decodeCp1251(bytes));
+}
+
+void updateSettingsFile(FileSystem& files, const std::string& path,
+                        const std::function<void(IniDocument& ini)>& change) {
+    std::string bytes;
+    if (files.fileExists(path) && !files.readFile(path, bytes)) {
+        // Rewriting a file that cannot be read would lose its other sections.
+        throw Error(unableToWriteMessage(path));
+    }
+    IniDocument ini(decodeCp1251(bytes));
+    change(ini);
+    if (!writeFileAtomically(files, path, encodeCp1251File(ini.text(), path))) {
+        throw Error(unableToWriteMessage(path));
+    }
+}
+
+Settings readSettings(const FileSystem& files, const std::string& path) {
+    const IniDocument ini = readSettingsFile(files, path);
     Settings settings;
     settings.missionTest = ini.readBool(Section, "MissionTest", false);
     settings.gameFolder = ini.readString(Section, "GameDir", "");
@@ -31,18 +49,11 @@ Settings readSettings(const FileSystem& files, const std::string& path) {
 }
 
 void writeSettings(FileSystem& files, const std::string& path, const Settings& settings) {
-    std::string bytes;
-    if (files.fileExists(path) && !files.readFile(path, bytes)) {
-        // Rewriting a file that cannot be read would lose its other sections.
-        throw Error(unableToWriteMessage(path));
-    }
-    IniDocument ini(decodeCp1251(bytes));
-    ini.writeBool(Section, "MissionTest", settings.missionTest);
-    ini.write(Section, "GameDir", settings.gameFolder);
-    ini.write(Section, "SBDir", settings.compilerFolder);
-    if (!writeFileAtomically(files, path, encodeCp1251File(ini.text(), path))) {
-        throw Error(unableToWriteMessage(path));
-    }
+    updateSettingsFile(files, path, [&](IniDocument& ini) {
+        ini.writeBool(Section, "MissionTest", settings.missionTest);
+        ini.write(Section, "GameDir", settings.gameFolder);
+        ini.write(Section, "SBDir", settings.compilerFolder);
+    });
 }
 
 }  // namespace qv

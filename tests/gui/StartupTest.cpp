@@ -68,7 +68,7 @@ void StartupTest::theMainWindowHasAFixedClientAreaAndTheMenus() {
     QCOMPARE(main.minimumSize(), main.maximumSize());
     QVERIFY(!main.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 
-    const QStringList menus = {"&Файл", "&Скрипт", "&Помощь"};
+    const QStringList menus = {"&Файл", "&Правка", "&Скрипт", "&Помощь"};
     const QList<QAction*> bar = main.menuBar()->actions();
     QCOMPARE(bar.size(), menus.size());
     for (int i = 0; i < menus.size(); ++i) {
@@ -148,6 +148,7 @@ void StartupTest::everyWayOfClosingAsksAndCancelKeepsEverything() {
     EditorFixture editor;
     editor.showMainWindow();
     editor.type("AMissionName", "KEEPME");
+    editor.mission().markSaved();  // no unsaved changes: the question is the one of exiting
     editor.app().showWindow(WindowId::Options);
     editor.dialogs.answerMessage(MessageButton::Cancel);
     editor.dialogs.answerMessage(MessageButton::Cancel);

@@ -32,6 +32,7 @@ void TestRunQuitTest::quittingWhileTheGameRunsPutsTheUsersScriptBack() {
     };
     editor.game.setRunning(true);
     qv::test::fillLosSantosSprint(editor.mission());
+    editor.mission().markSaved();
     editor.action(QStringLiteral("AMissionTestCheck")).setChecked(true);
     editor.dialogs.answerFolder(QString::fromStdString(native("/games/SA")));
     editor.click(QStringLiteral("BrowseGameBtn"));

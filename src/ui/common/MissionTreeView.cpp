@@ -1,5 +1,9 @@
 #include "ui/common/MissionTreeView.h"
 
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QToolTip>
+
 #include "model/Mission.h"
 
 namespace qv::ui {
@@ -13,6 +17,8 @@ MissionTreeView::MissionTreeView(const TextTree& tree, const QString& objectName
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformRowHeights(true);
     setModel(model_);
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { emit selectedNodeChanged(selectedNode()); });
     // A model reset (loading) drops the selection without telling the selection model's
@@ -29,6 +35,32 @@ void MissionTreeView::rowsAboutToBeRemoved(const QModelIndex& parent, int start,
         selectionModel()->clear();
     }
     QTreeView::rowsAboutToBeRemoved(parent, start, end);
+}
+
+void MissionTreeView::rowsInserted(const QModelIndex& parent, int start, int end) {
+    QTreeView::rowsInserted(parent, start, end);
+    const TreeNode* root = model_->tree().root();
+    if (root != nullptr && model_->node(parent) == root) {
+        selectRow(end + 1);
+    }
+}
+
+bool MissionTreeView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        const QString text = index.data().toString();
+        const QRect shown = visualRect(index);
+        const int textRight =
+            shown.left() + indentation() / 2 + fontMetrics().horizontalAdvance(text);
+        if (index.isValid() && (shown.left() < 0 || textRight > viewport()->width())) {
+            QToolTip::showText(help->globalPos(), text, viewport(), shown);
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QTreeView::viewportEvent(event);
 }
 
 const TreeNode* MissionTreeView::selectedNode() const {
