@@ -108,6 +108,27 @@ std::shared_ptr<TreeNode> eventRow(const EventEntry& event) {
     return node;
 }
 
+// Calls `visit` with the entries of `table` (nothing for events, which have none).
+template <typename Data, typename Visit>
+void visitEntries(Data& data, MissionPart table, Visit visit) {
+    switch (table) {
+        case MissionPart::Cars:
+            visit(data.cars);
+            break;
+        case MissionPart::Checkpoints:
+            visit(data.checkpoints);
+            break;
+        case MissionPart::Objects:
+            visit(data.objects);
+            break;
+        default:
+            break;
+    }
+}
+
+template <typename Rows>
+using EntryOf = typename std::decay_t<Rows>::value_type;
+
 // The player's car number after the car of row `from` moved to row `to`.
 int followMove(int player, int from, int to) {
     if (player == from) {
@@ -411,19 +432,7 @@ bool Mission::editEventLine(TreeNode& node, const std::string& text) {
 
 RowCopy Mission::copyRow(MissionPart table, int index) const {
     RowCopy copy;
-    switch (table) {
-        case MissionPart::Cars:
-            copy.entry = data_.cars[size_t(index)];
-            break;
-        case MissionPart::Checkpoints:
-            copy.entry = data_.checkpoints[size_t(index)];
-            break;
-        case MissionPart::Objects:
-            copy.entry = data_.objects[size_t(index)];
-            break;
-        default:
-            break;
-    }
+    visitEntries(data_, table, [&](const auto& rows) { copy.entry = rows[size_t(index)]; });
     const TreeNode* root = tree(table).root();
     if (const TreeNode* node = root != nullptr ? root->child(index) : nullptr) {
         copy.node = node->clone();
@@ -514,28 +523,12 @@ void Mission::apply(const Change& change, bool forward) {
         change);
 }
 
-namespace {
-
-template <typename Entry>
-void putEntry(std::vector<Entry>& rows, int index, const RowCopy& row) {
-    rows.insert(rows.begin() + index, std::get<Entry>(row.entry));
-}
-
-}  // namespace
-
 void Mission::putRow(MissionPart table, int index, const RowCopy& row) {
-    switch (table) {
-        case MissionPart::Cars:
-            putEntry(data_.cars, index, row);
-            break;
-        case MissionPart::Checkpoints:
-            putEntry(data_.checkpoints, index, row);
-            break;
-        case MissionPart::Objects:
-            putEntry(data_.objects, index, row);
-            break;
-        default:
-            ++data_.eventCount;
+    visitEntries(data_, table, [&](auto& rows) {
+        rows.insert(rows.begin() + index, std::get<EntryOf<decltype(rows)>>(row.entry));
+    });
+    if (table == MissionPart::Events) {
+        ++data_.eventCount;
     }
     TextTree& tree = treeOf(table);
     TreeNode& root = rootOf(tree);
@@ -547,18 +540,9 @@ void Mission::putRow(MissionPart table, int index, const RowCopy& row) {
 }
 
 void Mission::dropRow(MissionPart table, int index) {
-    switch (table) {
-        case MissionPart::Cars:
-            data_.cars.erase(data_.cars.begin() + index);
-            break;
-        case MissionPart::Checkpoints:
-            data_.checkpoints.erase(data_.checkpoints.begin() + index);
-            break;
-        case MissionPart::Objects:
-            data_.objects.erase(data_.objects.begin() + index);
-            break;
-        default:
-            --data_.eventCount;
+    visitEntries(data_, table, [&](auto& rows) { rows.erase(rows.begin() + index); });
+    if (table == MissionPart::Events) {
+        --data_.eventCount;
     }
     TextTree& tree = treeOf(table);
     tree.remove(&rootOf(tree), index);
@@ -567,19 +551,9 @@ void Mission::dropRow(MissionPart table, int index) {
 }
 
 void Mission::setRow(MissionPart table, int index, const RowCopy& row) {
-    switch (table) {
-        case MissionPart::Cars:
-            data_.cars[size_t(index)] = std::get<CarEntry>(row.entry);
-            break;
-        case MissionPart::Checkpoints:
-            data_.checkpoints[size_t(index)] = std::get<CheckpointEntry>(row.entry);
-            break;
-        case MissionPart::Objects:
-            data_.objects[size_t(index)] = std::get<ObjectEntry>(row.entry);
-            break;
-        default:
-            break;
-    }
+    visitEntries(data_, table, [&](auto& rows) {
+        rows[size_t(index)] = std::get<EntryOf<decltype(rows)>>(row.entry);
+    });
     TextTree& tree = treeOf(table);
     TreeNode* node = rootOf(tree).child(index);
     if (node != nullptr && row.node != nullptr) {
@@ -590,31 +564,12 @@ void Mission::setRow(MissionPart table, int index, const RowCopy& row) {
     notify(table);
 }
 
-namespace {
-
-template <typename Entry>
-void moveEntry(std::vector<Entry>& rows, int from, int to) {
-    Entry entry = std::move(rows[size_t(from)]);
-    rows.erase(rows.begin() + from);
-    rows.insert(rows.begin() + to, std::move(entry));
-}
-
-}  // namespace
-
 void Mission::shiftRow(MissionPart table, int from, int to) {
-    switch (table) {
-        case MissionPart::Cars:
-            moveEntry(data_.cars, from, to);
-            break;
-        case MissionPart::Checkpoints:
-            moveEntry(data_.checkpoints, from, to);
-            break;
-        case MissionPart::Objects:
-            moveEntry(data_.objects, from, to);
-            break;
-        default:
-            break;
-    }
+    visitEntries(data_, table, [&](auto& rows) {
+        auto entry = std::move(rows[size_t(from)]);
+        rows.erase(rows.begin() + from);
+        rows.insert(rows.begin() + to, std::move(entry));
+    });
     TextTree& tree = treeOf(table);
     TreeNode& root = rootOf(tree);
     if (std::max(from, to) < root.childCount()) {
