@@ -113,6 +113,14 @@ TEST(Mission, RefusesAHundredAndFirstRowAndAnEleventhComponentWithoutChangingAny
     EXPECT_THROW(mission.appendCar(car("A")), Error);
     EXPECT_THROW(mission.appendCheckpoint({}, "Напрямик"), Error);
     EXPECT_THROW(mission.appendObject({"1238"}), Error);
+    EXPECT_THROW(mission.insertCar(1, car("A")), Error);
+    EXPECT_THROW(mission.duplicateRow(MissionPart::Checkpoints, 1), Error);
+    try {
+        mission.duplicateRow(MissionPart::Cars, 5);
+        ADD_FAILURE() << "a 101st car by duplicating";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.message(), "Нельзя добавить больше 100 машин");
+    }
     EXPECT_EQ(mission.carCount(), 100);
     EXPECT_EQ(mission.checkpointCount(), 100);
     EXPECT_EQ(mission.objectCount(), 100);
