@@ -221,7 +221,7 @@ void TreeModelTest::longLinesScrollAndShowTheirWholeTextWhenCut() {
         view.treeModel().indexOf(mission.checkpointTree().root()->child(0)->child(1));
     const QString text = line.data().toString();
     QTRY_VERIFY(view.columnWidth(0) > view.fontMetrics().horizontalAdvance(text));
-    QVERIFY(view.horizontalScrollBar()->maximum() > 0);
+    QTRY_VERIFY(view.horizontalScrollBar()->maximum() > 0);
 
     const auto hover = [&](const QModelIndex& index) {
         const QPoint at = view.visualRect(index).topLeft() + QPoint(30, 3);

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QTimer>
 #include <QToolTip>
 
 #include "model/Mission.h"
@@ -18,7 +19,20 @@ MissionTreeView::MissionTreeView(const TextTree& tree, const QString& objectName
     setUniformRowHeights(true);
     setModel(model_);
     header()->setStretchLastSection(false);
-    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // The column takes the width of its longest shown line once per turn of the event loop,
+    // after however many changes (sizing it on every change makes an undo of a moved row, which
+    // renumbers a hundred rows, take a second).
+    auto* fit = new QTimer(this);
+    fit->setSingleShot(true);
+    fit->setInterval(0);
+    connect(fit, &QTimer::timeout, this, [this] { resizeColumnToContents(0); });
+    const auto refit = [fit] { fit->start(); };
+    connect(model_, &QAbstractItemModel::rowsInserted, fit, refit);
+    connect(model_, &QAbstractItemModel::rowsRemoved, fit, refit);
+    connect(model_, &QAbstractItemModel::dataChanged, fit, refit);
+    connect(model_, &QAbstractItemModel::modelReset, fit, refit);
+    connect(this, &QTreeView::expanded, fit, refit);
+    connect(this, &QTreeView::collapsed, fit, refit);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { emit selectedNodeChanged(selectedNode()); });
     // A model reset (loading) drops the selection without telling the selection model's
