@@ -11,18 +11,22 @@ namespace {
 
 constexpr std::string_view Section = "Main";
 
-// The file as an INI document; nullopt when it is missing or cannot be read.
-std::optional<IniDocument> readIni(const FileSystem& files, const std::string& path) {
+}  // namespace
+
+std::string settingsPath(const std::string& workingFolder) {
+    return joinPath(workingFolder, "settings.ini");
+}
+
+IniDocument readSettingsFile(const FileSystem& files, const std::string& path) {
     std::string bytes;
     if (!files.fileExists(path) || !files.readFile(path, bytes)) {
-        return std::nullopt;
+        return IniDocument();
     }
     return IniDocument(decodeCp1251(bytes));
 }
 
-// Applies `change` to the file's document and writes it back.
-template <typename Change>
-void updateIni(FileSystem& files, const std::string& path, Change change) {
+void updateSettingsFile(FileSystem& files, const std::string& path,
+                        const std::function<void(IniDocument& ini)>& change) {
     std::string bytes;
     if (files.fileExists(path) && !files.readFile(path, bytes)) {
         // Rewriting a file that cannot be read would lose its other sections.
@@ -35,18 +39,8 @@ void updateIni(FileSystem& files, const std::string& path, Change change) {
     }
 }
 
-}  // namespace
-
-std::string settingsPath(const std::string& workingFolder) {
-    return joinPath(workingFolder, "settings.ini");
-}
-
 Settings readSettings(const FileSystem& files, const std::string& path) {
-    const std::optional<IniDocument> file = readIni(files, path);
-    if (!file) {
-        return {};
-    }
-    const IniDocument& ini = *file;
+    const IniDocument ini = readSettingsFile(files, path);
     Settings settings;
     settings.missionTest = ini.readBool(Section, "MissionTest", false);
     settings.gameFolder = ini.readString(Section, "GameDir", "");
@@ -55,7 +49,7 @@ Settings readSettings(const FileSystem& files, const std::string& path) {
 }
 
 void writeSettings(FileSystem& files, const std::string& path, const Settings& settings) {
-    updateIni(files, path, [&](IniDocument& ini) {
+    updateSettingsFile(files, path, [&](IniDocument& ini) {
         ini.writeBool(Section, "MissionTest", settings.missionTest);
         ini.write(Section, "GameDir", settings.gameFolder);
         ini.write(Section, "SBDir", settings.compilerFolder);
@@ -64,13 +58,10 @@ void writeSettings(FileSystem& files, const std::string& path, const Settings& s
 
 std::optional<WindowPlacement> readWindowPlacement(const FileSystem& files, const std::string& path,
                                                    std::string_view section) {
-    const std::optional<IniDocument> ini = readIni(files, path);
-    if (!ini) {
-        return std::nullopt;
-    }
+    const IniDocument ini = readSettingsFile(files, path);
     const WindowPlacement placement{
-        ini->readInteger(section, "Left", 0), ini->readInteger(section, "Top", 0),
-        ini->readInteger(section, "Width", 0), ini->readInteger(section, "Height", 0)};
+        ini.readInteger(section, "Left", 0), ini.readInteger(section, "Top", 0),
+        ini.readInteger(section, "Width", 0), ini.readInteger(section, "Height", 0)};
     if (placement.width <= 0 || placement.height <= 0) {
         return std::nullopt;
     }
@@ -79,7 +70,7 @@ std::optional<WindowPlacement> readWindowPlacement(const FileSystem& files, cons
 
 void writeWindowPlacement(FileSystem& files, const std::string& path, std::string_view section,
                           const WindowPlacement& placement) {
-    updateIni(files, path, [&](IniDocument& ini) {
+    updateSettingsFile(files, path, [&](IniDocument& ini) {
         ini.writeInteger(section, "Left", placement.left);
         ini.writeInteger(section, "Top", placement.top);
         ini.writeInteger(section, "Width", placement.width);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "model/IniDocument.h"
 #include "platform/FileSystem.h"
 
 namespace qv {
@@ -27,6 +29,14 @@ Settings readSettings(const FileSystem& files, const std::string& path);
 // Writes the three keys in section "Main", leaving every other line of the file as it was.
 // Throws Error "Unable to write to <path>" when the file cannot be written.
 void writeSettings(FileSystem& files, const std::string& path, const Settings& settings);
+
+// The whole of settings.ini at `path` (empty when there is none or it cannot be read), and a
+// change of some of its keys that leaves every other line as it was. The change throws Error
+// "Unable to write to <path>" when the file cannot be read or written.
+IniDocument readSettingsFile(const FileSystem& files, const std::string& path);
+void updateSettingsFile(FileSystem& files, const std::string& path,
+                        const std::function<void(IniDocument& ini)>& change);
+
 
 // Where a window stands on the screen and its size, kept in a section of its own.
 struct WindowPlacement {

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 #include "model/Error.h"
+#include "model/ParameterFields.h"
 #include "model/TreeTexts.h"
 
 namespace qv {
@@ -18,58 +20,21 @@ const Row& rowAt(const std::vector<Row>& rows, int row, const char* what) {
     return rows[static_cast<size_t>(row - 1)];
 }
 
-void setChildText(TextTree& tree, TreeNode* parent, int index, std::string text) {
-    if (parent != nullptr) {
-        if (TreeNode* child = parent->child(index)) {
-            tree.setText(*child, std::move(text));
-        }
-    }
-}
-
 // The X, Y, Z (and, for rows that have one, angle) nodes of a row's coordinates group.
 template <typename Entry>
-std::vector<std::string> positionTexts(const Entry& entry) {
-    std::vector<std::string> texts{tree_text::x(entry.X), tree_text::y(entry.Y),
-                                   tree_text::z(entry.Z)};
+void addPositionNodes(TreeNode& group, const Entry& entry) {
+    group.add(tree_text::x(entry.X));
+    group.add(tree_text::y(entry.Y));
+    group.add(tree_text::z(entry.Z));
     if constexpr (requires { entry.Angle; }) {
-        texts.push_back(tree_text::angle(entry.Angle));
-    }
-    return texts;
-}
-
-void appendTexts(TextTree& tree, TreeNode& parent, const std::vector<std::string>& texts) {
-    for (const auto& text : texts) {
-        tree.append(&parent, text);
+        group.add(tree_text::angle(entry.Angle));
     }
 }
 
-void setChildTexts(TextTree& tree, TreeNode* parent, const std::vector<std::string>& texts) {
-    for (size_t i = 0; i < texts.size(); ++i) {
-        setChildText(tree, parent, static_cast<int>(i), texts[i]);
-    }
-}
-
-void appendComponentNodes(TextTree& tree, TreeNode& carNode, const CarEntry& car) {
-    if (car.Components.empty()) {
-        return;
-    }
-    const int count = static_cast<int>(car.Components.size());
-    TreeNode& components = tree.append(&carNode, tree_text::componentsNode(count));
-    for (int i = 0; i < count; ++i) {
-        tree.append(&components, tree_text::component(i + 1, car.Components[size_t(i)]));
-    }
-}
-
-void removeChildren(TextTree& tree, TreeNode& node) {
-    while (node.childCount() > 0) {
-        tree.remove(&node, node.childCount() - 1);
-    }
-}
-
-void appendLines(TextTree& tree, TreeNode& parent, const std::vector<std::string>& lines) {
+void addLines(TreeNode& parent, const std::vector<std::string>& lines) {
     for (const auto& line : lines) {
         if (!line.empty()) {
-            tree.append(&parent, line);
+            parent.add(line);
         }
     }
 }
@@ -82,6 +47,100 @@ std::vector<std::string> childTexts(const TreeNode* node) {
         }
     }
     return texts;
+}
+
+std::string rowText(MissionPart table, int row) {
+    switch (table) {
+        case MissionPart::Cars:
+            return tree_text::carNode(row);
+        case MissionPart::Checkpoints:
+            return tree_text::checkpointNode(row);
+        case MissionPart::Objects:
+            return tree_text::objectNode(row);
+        default:
+            return tree_text::eventNode(row);
+    }
+}
+
+// "машины 3", "чекпоинта 12": a row as a step's name gives it.
+std::string rowName(MissionPart table, int row) {
+    const char* noun = table == MissionPart::Cars          ? "машины "
+                       : table == MissionPart::Checkpoints ? "чекпоинта "
+                       : table == MissionPart::Objects     ? "объекта "
+                                                           : "события ";
+    return noun + std::to_string(row);
+}
+
+// The row nodes a dialog's entry gives, detached; their own text is set when they are put in.
+std::shared_ptr<TreeNode> carRow(const CarEntry& car) {
+    auto node = std::make_shared<TreeNode>(std::string());
+    node->add(tree_text::model(car.Model));
+    addPositionNodes(node->add(std::string(tree_text::StartCoordinates)), car);
+    if (!car.Components.empty()) {
+        const int count = static_cast<int>(car.Components.size());
+        TreeNode& components = node->add(tree_text::componentsNode(count));
+        for (int i = 0; i < count; ++i) {
+            components.add(tree_text::component(i + 1, car.Components[size_t(i)]));
+        }
+    }
+    return node;
+}
+
+std::shared_ptr<TreeNode> checkpointRow(const CheckpointEntry& entry, const std::string& caption) {
+    auto node = std::make_shared<TreeNode>(std::string());
+    node->add(tree_text::speed(entry.Speed));
+    node->add(tree_text::driveType(caption));
+    addPositionNodes(node->add(std::string(tree_text::Coordinates)), entry);
+    return node;
+}
+
+std::shared_ptr<TreeNode> objectRow(const ObjectEntry& object) {
+    auto node = std::make_shared<TreeNode>(std::string());
+    node->add(tree_text::model(object.Model));
+    addPositionNodes(node->add(std::string(tree_text::Coordinates)), object);
+    return node;
+}
+
+std::shared_ptr<TreeNode> eventRow(const EventEntry& event) {
+    auto node = std::make_shared<TreeNode>(std::string());
+    addLines(node->add(tree_text::condition(event.ConditionKind)), event.Conditions);
+    addLines(node->add(std::string(tree_text::ActionNode)), event.Actions);
+    return node;
+}
+
+// Calls `visit` with the entries of `table` (nothing for events, which have none).
+template <typename Data, typename Visit>
+void visitEntries(Data& data, MissionPart table, Visit visit) {
+    switch (table) {
+        case MissionPart::Cars:
+            visit(data.cars);
+            break;
+        case MissionPart::Checkpoints:
+            visit(data.checkpoints);
+            break;
+        case MissionPart::Objects:
+            visit(data.objects);
+            break;
+        default:
+            break;
+    }
+}
+
+template <typename Rows>
+using EntryOf = typename std::decay_t<Rows>::value_type;
+
+// The player's car number after the car of row `from` moved to row `to`.
+int followMove(int player, int from, int to) {
+    if (player == from) {
+        return to;
+    }
+    if (from < player && player <= to) {
+        return player - 1;
+    }
+    if (to <= player && player < from) {
+        return player + 1;
+    }
+    return player;
 }
 
 void checkComponents(const CarEntry& car) {
@@ -103,8 +162,53 @@ void Mission::setParameters(const MissionParameters& parameters) {
     if (data_.parameters == parameters) {
         return;
     }
-    data_.parameters = parameters;
-    notify(MissionPart::Parameters);
+    if (applying_) {
+        // A view that follows a step being done never makes a step of its own.
+        data_.parameters = parameters;
+        notify(MissionPart::Parameters);
+        return;
+    }
+    const std::vector<int> fields = changedParameterFields(data_.parameters, parameters);
+    Step step{"изменение параметров", {change::Parameters{data_.parameters, parameters}}};
+    if (fields.size() == 1) {
+        step.name = "изменение: " + parameterFieldName(fields.front());
+        step.typingField = fields.front();
+    }
+    perform(std::move(step));
+}
+
+int Mission::rowCount(MissionPart table) const {
+    switch (table) {
+        case MissionPart::Cars:
+            return carCount();
+        case MissionPart::Checkpoints:
+            return checkpointCount();
+        case MissionPart::Objects:
+            return objectCount();
+        case MissionPart::Events:
+            return eventCount();
+        case MissionPart::Parameters:
+        case MissionPart::Everything:
+            break;
+    }
+    return 0;
+}
+
+const TextTree& Mission::tree(MissionPart table) const {
+    switch (table) {
+        case MissionPart::Cars:
+            return carTree_;
+        case MissionPart::Checkpoints:
+            return checkpointTree_;
+        case MissionPart::Objects:
+            return objectTree_;
+        default:
+            return eventsTree_;
+    }
+}
+
+TextTree& Mission::treeOf(MissionPart table) {
+    return const_cast<TextTree&>(std::as_const(*this).tree(table));
 }
 
 const CarEntry& Mission::car(int row) const {
@@ -159,139 +263,113 @@ TreeNode& Mission::rootOf(TextTree& tree) {
     return *tree.root();
 }
 
-void Mission::checkRoom(int count, const char* what) const {
-    if (count >= MaxRows) {
+void Mission::checkRoom(MissionPart table) const {
+    const char* what = table == MissionPart::Cars          ? "машин"
+                       : table == MissionPart::Checkpoints ? "чекпоинтов"
+                                                           : "объектов";
+    if (table != MissionPart::Events && rowCount(table) >= MaxRows) {
         throw Error("Нельзя добавить больше " + std::to_string(MaxRows) + " " + what);
     }
 }
 
-void Mission::appendCarNodes(TextTree& tree, TreeNode& carNode, const CarEntry& car) {
-    tree.append(&carNode, tree_text::model(car.Model));
-    TreeNode& start = tree.append(&carNode, std::string(tree_text::StartCoordinates));
-    appendTexts(tree, start, positionTexts(car));
-    appendComponentNodes(tree, carNode, car);
+void Mission::checkRow(MissionPart table, int row) const {
+    switch (table) {
+        case MissionPart::Cars:
+            car(row);
+            break;
+        case MissionPart::Checkpoints:
+            checkpoint(row);
+            break;
+        case MissionPart::Objects:
+            object(row);
+            break;
+        default:
+            if (row < 1 || row > eventCount()) {
+                throw Error("События №" + std::to_string(row) + " нет в миссии");
+            }
+    }
 }
 
-int Mission::appendCar(const CarEntry& car) {
-    checkRoom(carCount(), "машин");
+int Mission::insertRow(MissionPart table, int row, RowCopy copy, const char* action) {
+    checkRoom(table);
+    const int index = std::clamp(row, 1, rowCount(table) + 1) - 1;
+    Step step{action + rowName(table, index + 1), {change::InsertRow{table, index, copy}}};
+    const int player = data_.parameters.PlayerCarNumber;
+    if (table == MissionPart::Cars && index < player && player <= carCount()) {
+        addPlayerCarChange(step, player + 1);
+    }
+    perform(std::move(step));
+    return index + 1;
+}
+
+int Mission::insertCar(int row, const CarEntry& car) {
     checkComponents(car);
-    // `car` may be a row of this table, which the push moves: the nodes take the stored copy.
-    const CarEntry& stored = data_.cars.emplace_back(car);
-    const int row = carCount();
-    TreeNode& root = rootOf(carTree_);
-    TreeNode& node = carTree_.append(&root, tree_text::carNode(row));
-    appendCarNodes(carTree_, node, stored);
-    carTree_.setText(root, tree_text::carsRoot(row));
-    notify(MissionPart::Cars);
-    return row;
+    return insertRow(MissionPart::Cars, row, {car, carRow(car)},
+                     row > carCount() ? "добавление " : "вставка ");
+}
+
+int Mission::insertCheckpoint(int row, const CheckpointEntry& checkpoint,
+                              const std::string& driveTypeCaption) {
+    return insertRow(MissionPart::Checkpoints, row,
+                     {checkpoint, checkpointRow(checkpoint, driveTypeCaption)},
+                     row > checkpointCount() ? "добавление " : "вставка ");
+}
+
+int Mission::insertObject(int row, const ObjectEntry& object) {
+    return insertRow(MissionPart::Objects, row, {object, objectRow(object)},
+                     row > objectCount() ? "добавление " : "вставка ");
+}
+
+int Mission::insertEvent(int row, const EventEntry& event) {
+    checkConditionCount(event.Conditions.size());
+    return insertRow(MissionPart::Events, row, {std::monostate{}, eventRow(event)},
+                     row > eventCount() ? "добавление " : "вставка ");
+}
+
+int Mission::duplicateRow(MissionPart table, int row) {
+    checkRow(table, row);
+    return insertRow(table, row + 1, copyRow(table, row - 1), "дублирование ");
+}
+
+void Mission::replaceRow(MissionPart table, int row, RowCopy copy) {
+    checkRow(table, row);
+    perform({"изменение " + rowName(table, row),
+             {change::ReplaceRow{table, row - 1, copyRow(table, row - 1), std::move(copy)}}});
 }
 
 void Mission::changeCar(int row, const CarEntry& car) {
-    rowAt(data_.cars, row, "Машины");
     checkComponents(car);
-    data_.cars[static_cast<size_t>(row - 1)] = car;
-    TreeNode* node = rootOf(carTree_).child(row - 1);
-    if (node != nullptr) {
-        setChildText(carTree_, node, 0, tree_text::model(car.Model));
-        setChildTexts(carTree_, node->child(1), positionTexts(car));
-        if (node->childCount() == 3) {
-            carTree_.remove(node, 2);
-        }
-        appendComponentNodes(carTree_, *node, car);
-    }
-    notify(MissionPart::Cars);
-}
-
-bool Mission::removeLastCar() {
-    if (data_.cars.empty()) {
-        return false;
-    }
-    TreeNode& root = rootOf(carTree_);
-    carTree_.remove(&root, root.childCount() - 1);
-    data_.cars.pop_back();
-    carTree_.setText(root, tree_text::carsRoot(carCount()));
-    notify(MissionPart::Cars);
-    return true;
-}
-
-void Mission::appendCheckpointNodes(TextTree& tree, TreeNode& node, const CheckpointEntry& entry,
-                                    const std::string& caption) {
-    tree.append(&node, tree_text::speed(entry.Speed));
-    tree.append(&node, tree_text::driveType(caption));
-    TreeNode& coordinates = tree.append(&node, std::string(tree_text::Coordinates));
-    appendTexts(tree, coordinates, positionTexts(entry));
-}
-
-int Mission::appendCheckpoint(const CheckpointEntry& checkpoint,
-                              const std::string& driveTypeCaption) {
-    checkRoom(checkpointCount(), "чекпоинтов");
-    const CheckpointEntry& stored = data_.checkpoints.emplace_back(checkpoint);
-    const int row = checkpointCount();
-    TreeNode& root = rootOf(checkpointTree_);
-    TreeNode& node = checkpointTree_.append(&root, tree_text::checkpointNode(row));
-    appendCheckpointNodes(checkpointTree_, node, stored, driveTypeCaption);
-    checkpointTree_.setText(root, tree_text::checkpointsRoot(row));
-    notify(MissionPart::Checkpoints);
-    return row;
+    replaceRow(MissionPart::Cars, row, {car, carRow(car)});
 }
 
 void Mission::changeCheckpoint(int row, const CheckpointEntry& checkpoint,
                                const std::string& driveTypeCaption) {
-    rowAt(data_.checkpoints, row, "Чекпоинта");
-    data_.checkpoints[static_cast<size_t>(row - 1)] = checkpoint;
-    TreeNode* node = rootOf(checkpointTree_).child(row - 1);
-    if (node != nullptr) {
-        setChildText(checkpointTree_, node, 0, tree_text::speed(checkpoint.Speed));
-        setChildText(checkpointTree_, node, 1, tree_text::driveType(driveTypeCaption));
-        setChildTexts(checkpointTree_, node->child(2), positionTexts(checkpoint));
-    }
-    notify(MissionPart::Checkpoints);
-}
-
-bool Mission::removeLastCheckpoint() {
-    if (data_.checkpoints.empty()) {
-        return false;
-    }
-    TreeNode& root = rootOf(checkpointTree_);
-    checkpointTree_.remove(&root, root.childCount() - 1);
-    data_.checkpoints.pop_back();
-    checkpointTree_.setText(root, tree_text::checkpointsRoot(checkpointCount()));
-    notify(MissionPart::Checkpoints);
-    return true;
-}
-
-int Mission::appendObject(const ObjectEntry& object) {
-    checkRoom(objectCount(), "объектов");
-    const ObjectEntry& stored = data_.objects.emplace_back(object);
-    const int row = objectCount();
-    TreeNode& node = objectTree_.append(&rootOf(objectTree_), tree_text::objectNode(row));
-    objectTree_.append(&node, tree_text::model(stored.Model));
-    TreeNode& coordinates = objectTree_.append(&node, std::string(tree_text::Coordinates));
-    appendTexts(objectTree_, coordinates, positionTexts(stored));
-    notify(MissionPart::Objects);
-    return row;
+    replaceRow(MissionPart::Checkpoints, row,
+               {checkpoint, checkpointRow(checkpoint, driveTypeCaption)});
 }
 
 void Mission::changeObject(int row, const ObjectEntry& object) {
-    rowAt(data_.objects, row, "Объекта");
-    data_.objects[static_cast<size_t>(row - 1)] = object;
-    TreeNode* node = rootOf(objectTree_).child(row - 1);
-    if (node != nullptr) {
-        setChildText(objectTree_, node, 0, tree_text::model(object.Model));
-        setChildTexts(objectTree_, node->child(1), positionTexts(object));
-    }
-    notify(MissionPart::Objects);
+    replaceRow(MissionPart::Objects, row, {object, objectRow(object)});
 }
 
-bool Mission::removeLastObject() {
-    if (data_.objects.empty()) {
-        return false;
+void Mission::changeEvent(int row, const EventEntry& event) {
+    checkRow(MissionPart::Events, row);
+    checkConditionCount(event.Conditions.size());
+    replaceRow(MissionPart::Events, row, {std::monostate{}, eventRow(event)});
+}
+
+void Mission::removeRow(MissionPart table, int row) {
+    checkRow(table, row);
+    Step step{"удаление " + rowName(table, row), {}};
+    const int player = data_.parameters.PlayerCarNumber;
+    if (table == MissionPart::Cars) {
+        // Done before the row goes, so that the number never points past the last car.
+        const int last = std::max(1, carCount() - 1);
+        addPlayerCarChange(
+            step, row < player && player <= carCount() ? player - 1 : std::min(player, last));
     }
-    TreeNode& root = rootOf(objectTree_);
-    objectTree_.remove(&root, root.childCount() - 1);
-    data_.objects.pop_back();
-    notify(MissionPart::Objects);
-    return true;
+    step.changes.emplace_back(change::RemoveRow{table, row - 1, copyRow(table, row - 1)});
+    perform(std::move(step));
 }
 
 void Mission::checkConditionCount(std::size_t count) {
@@ -300,74 +378,214 @@ void Mission::checkConditionCount(std::size_t count) {
     }
 }
 
-void Mission::appendEventNodes(TextTree& tree, TreeNode& node, const EventEntry& event) {
-    TreeNode& condition = tree.append(&node, tree_text::condition(event.ConditionKind));
-    appendLines(tree, condition, event.Conditions);
-    TreeNode& action = tree.append(&node, std::string(tree_text::ActionNode));
-    appendLines(tree, action, event.Actions);
-}
-
-int Mission::appendEvent(const EventEntry& event) {
-    checkConditionCount(event.Conditions.size());
-    const int row = ++data_.eventCount;
-    TreeNode& node = eventsTree_.append(&rootOf(eventsTree_), tree_text::eventNode(row));
-    appendEventNodes(eventsTree_, node, event);
-    notify(MissionPart::Events);
-    return row;
-}
-
-void Mission::changeEvent(int row, const EventEntry& event) {
-    if (row < 1 || row > eventCount()) {
-        throw Error("События №" + std::to_string(row) + " нет в миссии");
-    }
-    checkConditionCount(event.Conditions.size());
-    TreeNode& root = rootOf(eventsTree_);
-    TreeNode* node = root.child(row - 1);
-    if (node == nullptr) {
-        return;
-    }
-    TreeNode* condition = node->child(0);
-    TreeNode* action = node->child(1);
-    if (condition == nullptr || action == nullptr) {
-        // A node group read from a damaged file: build it afresh.
-        removeChildren(eventsTree_, *node);
-        appendEventNodes(eventsTree_, *node, event);
-    } else {
-        eventsTree_.setText(*condition, tree_text::condition(event.ConditionKind));
-        removeChildren(eventsTree_, *condition);
-        appendLines(eventsTree_, *condition, event.Conditions);
-        removeChildren(eventsTree_, *action);
-        appendLines(eventsTree_, *action, event.Actions);
-    }
-    notify(MissionPart::Events);
-}
-
-bool Mission::removeLastEvent() {
-    if (data_.eventCount == 0) {
+bool Mission::removeLast(MissionPart table) {
+    if (rowCount(table) == 0) {
         return false;
     }
-    TreeNode& root = rootOf(eventsTree_);
-    eventsTree_.remove(&root, root.childCount() - 1);
-    --data_.eventCount;
-    notify(MissionPart::Events);
+    removeRow(table, rowCount(table));
     return true;
 }
 
-bool Mission::isEventLine(const TreeNode& node) {
+void Mission::moveRow(MissionPart table, int from, int to) {
+    checkRow(table, from);
+    checkRow(table, to);
+    if (from == to) {
+        return;
+    }
+    Step step{"перемещение " + rowName(table, from), {change::MoveRow{table, from - 1, to - 1}}};
+    const int player = data_.parameters.PlayerCarNumber;
+    if (table == MissionPart::Cars && player >= 1 && player <= carCount()) {
+        addPlayerCarChange(step, followMove(player, from, to));
+    }
+    perform(std::move(step));
+}
+
+void Mission::addPlayerCarChange(Step& step, int number) const {
+    if (number != data_.parameters.PlayerCarNumber) {
+        MissionParameters after = data_.parameters;
+        after.PlayerCarNumber = number;
+        step.changes.emplace_back(change::Parameters{data_.parameters, after});
+    }
+}
+
+bool Mission::isEventLine(const TreeNode& node) const {
     const TreeNode* group = node.parent();
     const TreeNode* eventNode = group != nullptr ? group->parent() : nullptr;
     return eventNode != nullptr && eventNode->parent() != nullptr &&
-           eventNode->parent()->parent() == nullptr && eventNode->parent()->index() == 0 &&
-           group->index() <= 1;
+           eventNode->parent() == eventsTree_.root() && group->index() <= 1;
 }
 
-bool Mission::editEventLine(const TreeNode& node, const std::string& text) {
+bool Mission::editEventLine(TreeNode& node, const std::string& text) {
     if (!isEventLine(node) || text.empty() || node.text() == text) {
         return false;
     }
-    eventsTree_.setText(const_cast<TreeNode&>(node), text);
-    notify(MissionPart::Events);
+    const TreeNode& group = *node.parent();
+    const int event = group.parent()->index();
+    perform({"правка строки " + rowName(MissionPart::Events, event + 1),
+             {change::EventLine{event, group.index(), node.index(), node.text(), text}}});
     return true;
+}
+
+RowCopy Mission::copyRow(MissionPart table, int index) const {
+    RowCopy copy;
+    visitEntries(data_, table, [&](const auto& rows) { copy.entry = rows[size_t(index)]; });
+    const TreeNode* root = tree(table).root();
+    if (const TreeNode* node = root != nullptr ? root->child(index) : nullptr) {
+        copy.node = node->clone();
+    }
+    return copy;
+}
+
+// The history.
+
+std::string Mission::undoName() const {
+    const Step* step = history_.nextUndo();
+    return step != nullptr ? step->name : std::string();
+}
+
+std::string Mission::redoName() const {
+    const Step* step = history_.nextRedo();
+    return step != nullptr ? step->name : std::string();
+}
+
+void Mission::perform(Step step) {
+    {
+        const bool wasApplying = std::exchange(applying_, true);
+        for (const Change& c : step.changes) {
+            apply(c, true);
+        }
+        applying_ = wasApplying;
+    }
+    history_.record(std::move(step));
+    notifyHistory();
+}
+
+void Mission::undo() {
+    if (!history_.canUndo()) {
+        return;
+    }
+    const bool wasApplying = std::exchange(applying_, true);
+    const Step& step = history_.toUndo();
+    for (auto it = step.changes.rbegin(); it != step.changes.rend(); ++it) {
+        apply(*it, false);
+    }
+    applying_ = wasApplying;
+    history_.undone();
+    notifyHistory();
+}
+
+void Mission::redo() {
+    if (!history_.canRedo()) {
+        return;
+    }
+    const bool wasApplying = std::exchange(applying_, true);
+    for (const Change& c : history_.toRedo().changes) {
+        apply(c, true);
+    }
+    applying_ = wasApplying;
+    history_.redone();
+    notifyHistory();
+}
+
+void Mission::markSaved() {
+    history_.markSaved();
+    notifyHistory();
+}
+
+void Mission::apply(const Change& change, bool forward) {
+    std::visit(
+        [this, forward]<typename C>(const C& c) {
+            if constexpr (std::is_same_v<C, change::Parameters>) {
+                data_.parameters = forward ? c.after : c.before;
+                notify(MissionPart::Parameters);
+            } else if constexpr (std::is_same_v<C, change::InsertRow>) {
+                forward ? putRow(c.table, c.index, c.row) : dropRow(c.table, c.index);
+            } else if constexpr (std::is_same_v<C, change::RemoveRow>) {
+                forward ? dropRow(c.table, c.index) : putRow(c.table, c.index, c.row);
+            } else if constexpr (std::is_same_v<C, change::ReplaceRow>) {
+                setRow(c.table, c.index, forward ? c.after : c.before);
+            } else if constexpr (std::is_same_v<C, change::MoveRow>) {
+                forward ? shiftRow(c.table, c.from, c.to) : shiftRow(c.table, c.to, c.from);
+            } else {
+                TreeNode* root = eventsTree_.root();
+                TreeNode* event = root != nullptr ? root->child(c.event) : nullptr;
+                TreeNode* group = event != nullptr ? event->child(c.group) : nullptr;
+                if (TreeNode* line = group != nullptr ? group->child(c.line) : nullptr) {
+                    eventsTree_.setText(*line, forward ? c.after : c.before);
+                }
+                notify(MissionPart::Events);
+            }
+        },
+        change);
+}
+
+void Mission::putRow(MissionPart table, int index, const RowCopy& row) {
+    visitEntries(data_, table, [&](auto& rows) {
+        rows.insert(rows.begin() + index, std::get<EntryOf<decltype(rows)>>(row.entry));
+    });
+    if (table == MissionPart::Events) {
+        ++data_.eventCount;
+    }
+    TextTree& tree = treeOf(table);
+    TreeNode& root = rootOf(tree);
+    if (row.node != nullptr && index <= root.childCount()) {
+        tree.insert(&root, index, row.node->clone());
+    }
+    renumber(table, index);
+    notify(table);
+}
+
+void Mission::dropRow(MissionPart table, int index) {
+    visitEntries(data_, table, [&](auto& rows) { rows.erase(rows.begin() + index); });
+    if (table == MissionPart::Events) {
+        --data_.eventCount;
+    }
+    TextTree& tree = treeOf(table);
+    tree.remove(&rootOf(tree), index);
+    renumber(table, index);
+    notify(table);
+}
+
+void Mission::setRow(MissionPart table, int index, const RowCopy& row) {
+    visitEntries(data_, table, [&](auto& rows) {
+        rows[size_t(index)] = std::get<EntryOf<decltype(rows)>>(row.entry);
+    });
+    TextTree& tree = treeOf(table);
+    TreeNode* node = rootOf(tree).child(index);
+    if (node != nullptr && row.node != nullptr) {
+        // In place, so that a view keeps the row's nodes open as they were.
+        tree.assign(*node, *row.node);
+        renumber(table, index);
+    }
+    notify(table);
+}
+
+void Mission::shiftRow(MissionPart table, int from, int to) {
+    visitEntries(data_, table, [&](auto& rows) {
+        auto entry = std::move(rows[size_t(from)]);
+        rows.erase(rows.begin() + from);
+        rows.insert(rows.begin() + to, std::move(entry));
+    });
+    TextTree& tree = treeOf(table);
+    TreeNode& root = rootOf(tree);
+    if (std::max(from, to) < root.childCount()) {
+        tree.insert(&root, to, tree.take(&root, from));
+    }
+    renumber(table, std::min(from, to));
+    notify(table);
+}
+
+void Mission::renumber(MissionPart table, int from) {
+    TextTree& tree = treeOf(table);
+    TreeNode& root = rootOf(tree);
+    for (int i = from; i < root.childCount(); ++i) {
+        tree.setText(*root.child(i), rowText(table, i + 1));
+    }
+    if (table == MissionPart::Cars) {
+        tree.setText(root, tree_text::carsRoot(carCount()));
+    } else if (table == MissionPart::Checkpoints) {
+        tree.setText(root, tree_text::checkpointsRoot(checkpointCount()));
+    }
 }
 
 int Mission::rowForNode(const TextTree& tree, const TreeNode* node) {
@@ -384,6 +602,10 @@ void Mission::replace(MissionData data, MissionTrees trees) {
     objectTree_.reset(std::move(trees.objects));
     eventsTree_.reset(std::move(trees.events));
     notify(MissionPart::Everything);
+    // After the views have shown it (and stored what their controls can hold): the opened
+    // mission is where the history starts.
+    history_.clear();
+    notifyHistory();
 }
 
 MissionTrees Mission::cloneTrees() const {
@@ -399,10 +621,27 @@ void Mission::removeObserver(MissionObserver* observer) const {
     std::erase(observers_, observer);
 }
 
-void Mission::notify(MissionPart part) const {
-    for (auto* observer : observers_) {
-        observer->missionChanged(part);
+namespace {
+
+template <typename Call>
+void tellObservers(const std::vector<MissionObserver*>& observers, Call call) {
+    // A copy, since an observer may add or remove observers meanwhile.
+    const std::vector<MissionObserver*> told = observers;
+    for (MissionObserver* observer : told) {
+        if (std::find(observers.begin(), observers.end(), observer) != observers.end()) {
+            call(*observer);
+        }
     }
+}
+
+}  // namespace
+
+void Mission::notify(MissionPart part) const {
+    tellObservers(observers_, [part](MissionObserver& o) { o.missionChanged(part); });
+}
+
+void Mission::notifyHistory() const {
+    tellObservers(observers_, [](MissionObserver& o) { o.historyChanged(); });
 }
 
 }  // namespace qv

@@ -5,19 +5,20 @@
 #include <vector>
 
 #include "model/Entries.h"
+#include "model/MissionHistory.h"
 #include "model/MissionParameters.h"
 #include "model/TextTree.h"
 
 namespace qv {
 
-enum class MissionPart { Parameters, Cars, Checkpoints, Objects, Events, Everything };
-
-// Told after every change of the mission's parameters or row counts. Tree changes reach views
+// Told after every change of the mission's parameters or rows. Tree changes reach views
 // through the trees' own observers.
 class MissionObserver {
   public:
     virtual ~MissionObserver() = default;
     virtual void missionChanged(MissionPart part) = 0;
+    // The steps that can be undone or redone, or whether there are unsaved changes, changed.
+    virtual void historyChanged() {}
 };
 
 // Everything of a mission but its trees: the parameters and the tables. Loading builds one of
@@ -41,8 +42,11 @@ struct MissionTrees {
 };
 
 // The one race being edited: parameters, four tables and their four tree mirrors, always in
-// step. Rows are numbered from 1; they are appended at the end and removed from the end only.
-// Events exist only as nodes of the events tree.
+// step. Rows are numbered from 1; a row node's text carries its number ("Машина 3"), renumbered
+// whenever rows are inserted, removed or moved. Events exist only as nodes of the events tree.
+//
+// Every change goes through the methods below, and each user action is one step of the
+// mission's history, which undo and redo walk. Opening a project (replace) clears it.
 class Mission {
   public:
     static constexpr int MaxRows = 100;
@@ -56,6 +60,8 @@ class Mission {
     Mission& operator=(const Mission&) = delete;
 
     const MissionParameters& parameters() const { return data_.parameters; }
+    // A change of one field right after a change of the same field joins its step, so that a
+    // run of typing is undone at once.
     void setParameters(const MissionParameters& parameters);
 
     const MissionData& data() const { return data_; }
@@ -63,6 +69,8 @@ class Mission {
     int checkpointCount() const { return static_cast<int>(data_.checkpoints.size()); }
     int objectCount() const { return static_cast<int>(data_.objects.size()); }
     int eventCount() const { return data_.eventCount; }
+    // The rows of Cars, Checkpoints, Objects or Events; 0 for any other part.
+    int rowCount(MissionPart table) const;
     // Rows by number, from 1. Throw Error for a row that does not exist.
     const CarEntry& car(int row) const;
     const CheckpointEntry& checkpoint(int row) const;
@@ -76,14 +84,24 @@ class Mission {
     const TextTree& checkpointTree() const { return checkpointTree_; }
     const TextTree& objectTree() const { return objectTree_; }
     const TextTree& eventsTree() const { return eventsTree_; }
+    // The tree of Cars, Checkpoints, Objects or Events.
+    const TextTree& tree(MissionPart table) const;
 
-    // Append a row and its subtree; return the new row number. A 101st row, or a car with more
-    // than 10 components, is refused with an Error and nothing changes.
-    int appendCar(const CarEntry& car);
+    // Insert a row with its subtree so that it becomes row `row` (1 to count + 1; a number past
+    // the end appends); return its number. A 101st row, or a car with more than 10 components,
+    // is refused with an Error and nothing changes. The player's car stays the same car.
+    int insertCar(int row, const CarEntry& car);
     // `driveTypeCaption` is the drive type as the dialog that writes the row shows it.
-    int appendCheckpoint(const CheckpointEntry& checkpoint, const std::string& driveTypeCaption);
-    int appendObject(const ObjectEntry& object);
-    int appendEvent(const EventEntry& event);
+    int insertCheckpoint(int row, const CheckpointEntry& checkpoint,
+                         const std::string& driveTypeCaption);
+    int insertObject(int row, const ObjectEntry& object);
+    int insertEvent(int row, const EventEntry& event);
+    int appendCar(const CarEntry& car) { return insertCar(carCount() + 1, car); }
+    int appendCheckpoint(const CheckpointEntry& checkpoint, const std::string& driveTypeCaption) {
+        return insertCheckpoint(checkpointCount() + 1, checkpoint, driveTypeCaption);
+    }
+    int appendObject(const ObjectEntry& object) { return insertObject(objectCount() + 1, object); }
+    int appendEvent(const EventEntry& event) { return insertEvent(eventCount() + 1, event); }
 
     // Overwrite row `row` and rewrite the texts of its nodes in place.
     void changeCar(int row, const CarEntry& car);
@@ -93,43 +111,85 @@ class Mission {
     // Rebuilds the event's condition and action lines from `event`.
     void changeEvent(int row, const EventEntry& event);
 
-    // Remove the last row; false (and nothing changed) when the table is empty.
-    bool removeLastCar();
-    bool removeLastCheckpoint();
-    bool removeLastObject();
-    bool removeLastEvent();
+    // Copies row `row` of `table` (Cars, Checkpoints, Objects, Events) in after it; returns the
+    // copy's number. A 101st row is refused as by insert.
+    int duplicateRow(MissionPart table, int row);
+    // Removes row `row`; rows after it move up. The player's car stays the same car; when it is
+    // the one removed, its number stays unless it would point past the last car.
+    void removeRow(MissionPart table, int row);
+    // Moves row `from` so that it becomes row `to`; the player's car number follows its car.
+    void moveRow(MissionPart table, int from, int to);
 
-    // In-place edit of one condition or action line of the events tree. Structural nodes keep
-    // their texts and an empty text is refused; returns whether the line changed.
-    bool editEventLine(const TreeNode& node, const std::string& text);
-    static bool isEventLine(const TreeNode& node);
+    // Remove the last row; false (and nothing changed) when the table is empty.
+    bool removeLastCar() { return removeLast(MissionPart::Cars); }
+    bool removeLastCheckpoint() { return removeLast(MissionPart::Checkpoints); }
+    bool removeLastObject() { return removeLast(MissionPart::Objects); }
+    bool removeLastEvent() { return removeLast(MissionPart::Events); }
+
+    // In-place edit of one condition or action line of this mission's events tree. Any other
+    // node (of another tree, or a structural node) keeps its text, and an empty text is
+    // refused; returns whether the line changed.
+    bool editEventLine(TreeNode& node, const std::string& text);
+    bool isEventLine(const TreeNode& node) const;
 
     // The row a selected node stands for: its position among the root's children plus 1 when
     // it is a row node (a child of the tree's first node), 0 for any other node.
     static int rowForNode(const TextTree& tree, const TreeNode* node);
 
-    // Replace the whole mission at once (loading).
+    // Replace the whole mission at once (loading); the history starts afresh.
     void replace(MissionData data, MissionTrees trees);
     // A deep copy of the trees, for saving or for a second mission.
     MissionTrees cloneTrees() const;
 
+    // The history: the step the next undo or redo takes, by name ("добавление чекпоинта 12");
+    // empty when there is none.
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    std::string undoName() const;
+    std::string redoName() const;
+    void undo();
+    void redo();
+    // Whether the mission changed since it was opened or last saved.
+    bool modified() const { return history_.modified(); }
+    void markSaved();
+    // How many steps the history holds, undone ones included.
+    int historySize() const { return history_.size(); }
+
+    // An observer may add or remove observers while it is told about a change: one removed
+    // then is told nothing more.
     void addObserver(MissionObserver* observer) const;
     void removeObserver(MissionObserver* observer) const;
 
   private:
     void notify(MissionPart part) const;
+    void notifyHistory() const;
+    TextTree& treeOf(MissionPart table);
     TreeNode& rootOf(TextTree& tree);
-    static void appendCarNodes(TextTree& tree, TreeNode& carNode, const CarEntry& car);
-    static void appendCheckpointNodes(TextTree& tree, TreeNode& node, const CheckpointEntry& entry,
-                                      const std::string& caption);
-    static void appendEventNodes(TextTree& tree, TreeNode& node, const EventEntry& event);
-    void checkRoom(int count, const char* what) const;
+    void checkRoom(MissionPart table) const;
+    void checkRow(MissionPart table, int row) const;
+    bool removeLast(MissionPart table);
+    int insertRow(MissionPart table, int row, RowCopy copy, const char* action);
+    void replaceRow(MissionPart table, int row, RowCopy copy);
+    // A copy of row `index` (from 0) as it stands.
+    RowCopy copyRow(MissionPart table, int index) const;
+    // Does a new step and records it.
+    void perform(Step step);
+    void apply(const Change& change, bool forward);
+    void putRow(MissionPart table, int index, const RowCopy& row);
+    void dropRow(MissionPart table, int index);
+    void setRow(MissionPart table, int index, const RowCopy& row);
+    void shiftRow(MissionPart table, int from, int to);
+    void renumber(MissionPart table, int from);
+    // A Parameters change that gives the player's car `number`, when it differs.
+    void addPlayerCarChange(Step& step, int number) const;
 
     MissionData data_;
     TextTree carTree_;
     TextTree checkpointTree_;
     TextTree objectTree_;
     TextTree eventsTree_;
+    MissionHistory history_;
+    bool applying_ = false;
     mutable std::vector<MissionObserver*> observers_;
 };
 

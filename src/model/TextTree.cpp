@@ -39,6 +39,14 @@ std::unique_ptr<TreeNode> TreeNode::clone() const {
     return copy;
 }
 
+TreeNode& TreeNode::add(std::string text) {
+    auto node = std::make_unique<TreeNode>(std::move(text));
+    node->parent_ = this;
+    node->siblings_ = &children_;
+    children_.push_back(std::move(node));
+    return *children_.back();
+}
+
 TextTree::TextTree(std::string rootText) {
     auto root = std::make_unique<TreeNode>(std::move(rootText));
     adopt(nullptr, top_, *root);
@@ -62,22 +70,34 @@ void TextTree::adopt(TreeNode* parent, std::vector<std::unique_ptr<TreeNode>>& s
     node.siblings_ = &siblings;
 }
 
+template <typename Call>
+void TextTree::tellObservers(Call&& call) const {
+    // A copy, since an observer may add or remove observers meanwhile.
+    const std::vector<TreeObserver*> observers = observers_;
+    for (TreeObserver* observer : observers) {
+        if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end()) {
+            call(*observer);
+        }
+    }
+}
+
 TreeNode& TextTree::append(TreeNode* parent, std::string text) {
     return append(parent, std::make_unique<TreeNode>(std::move(text)));
 }
 
 TreeNode& TextTree::append(TreeNode* parent, std::unique_ptr<TreeNode> subtree) {
+    return insert(parent, static_cast<int>(childrenOf(parent).size()), std::move(subtree));
+}
+
+TreeNode& TextTree::insert(TreeNode* parent, int index, std::unique_ptr<TreeNode> subtree) {
     auto& siblings = childrenOf(parent);
-    const int row = static_cast<int>(siblings.size());
-    for (auto* observer : observers_) {
-        observer->nodesAboutToBeInserted(parent, row, row);
-    }
+    const int row = std::clamp(index, 0, static_cast<int>(siblings.size()));
+    tellObservers([&](TreeObserver& o) { o.nodesAboutToBeInserted(parent, row, row); });
     adopt(parent, siblings, *subtree);
-    siblings.push_back(std::move(subtree));
-    for (auto* observer : observers_) {
-        observer->nodesInserted(parent, row, row);
-    }
-    return *siblings.back();
+    TreeNode& inserted = *subtree;
+    siblings.insert(siblings.begin() + row, std::move(subtree));
+    tellObservers([&](TreeObserver& o) { o.nodesInserted(parent, row, row); });
+    return inserted;
 }
 
 void TextTree::setText(TreeNode& node, std::string text) {
@@ -85,36 +105,48 @@ void TextTree::setText(TreeNode& node, std::string text) {
         return;
     }
     node.text_ = std::move(text);
-    for (auto* observer : observers_) {
-        observer->textChanged(node);
-    }
+    tellObservers([&](TreeObserver& o) { o.textChanged(node); });
 }
 
 void TextTree::remove(TreeNode* parent, int index) {
+    take(parent, index);
+}
+
+std::unique_ptr<TreeNode> TextTree::take(TreeNode* parent, int index) {
     auto& siblings = childrenOf(parent);
     if (index < 0 || index >= static_cast<int>(siblings.size())) {
-        return;
+        return nullptr;
     }
-    for (auto* observer : observers_) {
-        observer->nodesAboutToBeRemoved(parent, index, index);
-    }
+    tellObservers([&](TreeObserver& o) { o.nodesAboutToBeRemoved(parent, index, index); });
+    std::unique_ptr<TreeNode> node = std::move(siblings[static_cast<size_t>(index)]);
     siblings.erase(siblings.begin() + index);
-    for (auto* observer : observers_) {
-        observer->nodesRemoved(parent, index, index);
+    node->parent_ = nullptr;
+    node->siblings_ = nullptr;
+    tellObservers([&](TreeObserver& o) { o.nodesRemoved(parent, index, index); });
+    return node;
+}
+
+void TextTree::assign(TreeNode& node, const TreeNode& model) {
+    setText(node, model.text_);
+    const int common = std::min(node.childCount(), model.childCount());
+    for (int i = 0; i < common; ++i) {
+        assign(*node.child(i), *model.child(i));
+    }
+    while (node.childCount() > model.childCount()) {
+        remove(&node, node.childCount() - 1);
+    }
+    for (int i = common; i < model.childCount(); ++i) {
+        append(&node, model.child(i)->clone());
     }
 }
 
 void TextTree::reset(std::vector<std::unique_ptr<TreeNode>> topLevelNodes) {
-    for (auto* observer : observers_) {
-        observer->treeAboutToBeReset();
-    }
+    tellObservers([](TreeObserver& o) { o.treeAboutToBeReset(); });
     top_ = std::move(topLevelNodes);
     for (auto& node : top_) {
         adopt(nullptr, top_, *node);
     }
-    for (auto* observer : observers_) {
-        observer->treeReset();
-    }
+    tellObservers([](TreeObserver& o) { o.treeReset(); });
 }
 
 void TextTree::reset(std::string rootText) {
@@ -132,17 +164,13 @@ std::vector<std::unique_ptr<TreeNode>> TextTree::cloneNodes() const {
 }
 
 std::vector<std::unique_ptr<TreeNode>> TextTree::takeNodes() {
-    for (auto* observer : observers_) {
-        observer->treeAboutToBeReset();
-    }
+    tellObservers([](TreeObserver& o) { o.treeAboutToBeReset(); });
     std::vector<std::unique_ptr<TreeNode>> nodes = std::move(top_);
     top_.clear();
     for (auto& node : nodes) {
         node->siblings_ = nullptr;  // no longer in this tree's top level
     }
-    for (auto* observer : observers_) {
-        observer->treeReset();
-    }
+    tellObservers([](TreeObserver& o) { o.treeReset(); });
     return nodes;
 }
 

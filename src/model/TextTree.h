@@ -24,6 +24,9 @@ class TreeNode {
     int level() const;
 
     std::unique_ptr<TreeNode> clone() const;
+    // Appends a child to a node that belongs to no tree yet (a subtree being built). A node in a
+    // tree changes only through its TextTree, which tells the views.
+    TreeNode& add(std::string text);
 
   private:
     friend class TextTree;
@@ -66,9 +69,18 @@ class TextTree {
     TreeNode& append(TreeNode* parent, std::string text);
     // Appends a whole subtree as the last child of `parent` (nullptr: top level).
     TreeNode& append(TreeNode* parent, std::unique_ptr<TreeNode> subtree);
+    // Inserts a whole subtree as child `index` of `parent` (nullptr: top level); an index past
+    // the end appends.
+    TreeNode& insert(TreeNode* parent, int index, std::unique_ptr<TreeNode> subtree);
     void setText(TreeNode& node, std::string text);
     // Removes the child at `index` of `parent` (nullptr: top level) with its descendants.
     void remove(TreeNode* parent, int index);
+    // Removes the child at `index` of `parent` and hands it over with its descendants; nullptr
+    // when there is no such child.
+    std::unique_ptr<TreeNode> take(TreeNode* parent, int index);
+    // Makes `node`'s subtree equal to `model`'s in place: differing texts are rewritten, missing
+    // children appended and extra ones removed, so that a view keeps what it has opened.
+    void assign(TreeNode& node, const TreeNode& model);
     // Replaces every node by the top-level nodes given (a tree read from a file, or a copy).
     void reset(std::vector<std::unique_ptr<TreeNode>> topLevelNodes);
     void reset(std::string rootText);
@@ -85,7 +97,8 @@ class TextTree {
         }
     }
 
-    // Observers watch the tree without changing it, hence const.
+    // Observers watch the tree without changing it, hence const. An observer may add or remove
+    // observers while it is told about a change: one removed then is told nothing more.
     void addObserver(TreeObserver* observer) const;
     void removeObserver(TreeObserver* observer) const;
 
@@ -99,6 +112,8 @@ class TextTree {
     }
     std::vector<std::unique_ptr<TreeNode>>& childrenOf(TreeNode* parent);
     void adopt(TreeNode* parent, std::vector<std::unique_ptr<TreeNode>>& siblings, TreeNode& node);
+    template <typename Call>
+    void tellObservers(Call&& call) const;
 
     std::vector<std::unique_ptr<TreeNode>> top_;
     mutable std::vector<TreeObserver*> observers_;

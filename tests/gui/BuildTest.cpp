@@ -115,6 +115,7 @@ void BuildTest::f5WithAnEmptyModelChangesNoTab() {
     EditorFixture editor;
     fillBuildable(editor.mission());
     addCar(editor.mission(), "");
+    editor.get<MissionTreeView>("CarTree").selectNode(nullptr);
     editor.mainWindow().tabs().setCurrentIndex(3);
     editor.press(QKeySequence(Qt::Key_F5));
 

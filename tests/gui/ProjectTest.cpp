@@ -59,7 +59,7 @@ void ProjectTest::savesThroughTheSaveDialog() {
         QVERIFY2(editor.files.fileExists(inFolder(editor, name)), name);
     }
     QVERIFY(editor.dialogs.messages().empty());
-    QCOMPARE(editor.mainWindow().windowTitle(), QStringLiteral("Quorvane 0.9"));
+    QCOMPARE(editor.mainWindow().windowTitle(), QStringLiteral("race.qvnx - Quorvane 0.9"));
 }
 
 void ProjectTest::aCancelledDialogChangesNothing() {
@@ -126,6 +126,7 @@ void ProjectTest::aLoadedCircuitShowsItsLaps() {
 void ProjectTest::aProjectWithoutItsTreeFilesIsRefused() {
     EditorFixture editor;
     editor.type("AMissionName", "MINE");
+    editor.dialogs.answerMessage(MessageButton::No);  // "Сохранить изменения?"
     editor.dialogs.answerOpenFile(qInFolder(editor, "none.qvnx"));
     editor.action("OpenAction").trigger();
 

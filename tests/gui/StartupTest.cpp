@@ -68,7 +68,7 @@ void StartupTest::theMainWindowHasAFixedClientAreaAndTheMenus() {
     QCOMPARE(main.minimumSize(), main.maximumSize());
     QVERIFY(!main.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 
-    const QStringList menus = {"&Файл", "&Скрипт", "&Помощь"};
+    const QStringList menus = {"&Файл", "&Правка", "&Скрипт", "&Помощь"};
     const QList<QAction*> bar = main.menuBar()->actions();
     QCOMPARE(bar.size(), menus.size());
     for (int i = 0; i < menus.size(); ++i) {
@@ -92,11 +92,15 @@ void StartupTest::theMainWindowHasAFixedClientAreaAndTheMenus() {
         QCOMPARE(action.text(), QString::fromUtf8(item.text));
         QCOMPARE(action.shortcut(), item.keys);
     }
-    // Separators stand before the options item and before the exit item.
+    // "Сохранить" and "Последние проекты" follow "Сохранить как..."; separators stand before
+    // the options item and before the exit item.
     const QList<QAction*> file = bar[0]->menu()->actions();
-    QCOMPARE(file.size(), 6);
-    QVERIFY(file[2]->isSeparator());
+    QCOMPARE(file.size(), 8);
+    QCOMPARE(file[1]->objectName(), QStringLiteral("SaveAsAction"));
+    QCOMPARE(file[2]->text(), QStringLiteral("Сохранить"));
+    QCOMPARE(file[3]->text(), QStringLiteral("Последние проекты"));
     QVERIFY(file[4]->isSeparator());
+    QVERIFY(file[6]->isSeparator());
     QVERIFY(editor.action("AMissionTestCheck").isCheckable());
 }
 
@@ -161,6 +165,7 @@ void StartupTest::everyWayOfClosingAsksAndCancelKeepsEverything() {
     EditorFixture editor;
     editor.showMainWindow();
     editor.type("AMissionName", "KEEPME");
+    editor.mission().markSaved();  // no unsaved changes: the question is the one of exiting
     editor.app().showWindow(WindowId::Options);
     editor.dialogs.answerMessage(MessageButton::Cancel);
     editor.dialogs.answerMessage(MessageButton::Cancel);

@@ -9,7 +9,10 @@ namespace {
 
 // The editor of a test run; the game already runs.
 struct QuittingEditor : TestRunEditor {
-    QuittingEditor() { game.setRunning(true); }
+    QuittingEditor() {
+        game.setRunning(true);
+        mission().markSaved();
+    }
 
     // The user closes the editor and confirms; the program ends.
     void quit() {

@@ -1,6 +1,10 @@
 #include <QAbstractItemModelTester>
+#include <QHelpEvent>
+#include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include "model/Mission.h"
 #include "ui/common/MissionTreeView.h"
@@ -44,6 +48,9 @@ class TreeModelTest : public QObject {
     void followsEveryChangeOfTheTree();
     void editsOnlyThroughItsHook();
     void theViewSelectsRowsAndForgetsRemovedOnes();
+    void aRowThatComesInIsSelectedAndOpened();
+    void rowsAreDroppedInTheirNewPlace();
+    void longLinesScrollAndShowTheirWholeTextWhenCut();
 };
 
 void TreeModelTest::followsEveryChangeOfTheTree() {
@@ -86,10 +93,10 @@ void TreeModelTest::editsOnlyThroughItsHook() {
     TreeModel model(mission.eventsTree());
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.setEditHook(
-        [&mission](const qv::TreeNode& node, const std::string& text) {
+        [&mission](qv::TreeNode& node, const std::string& text) {
             return mission.editEventLine(node, text);
         },
-        &qv::Mission::isEventLine);
+        [&mission](const qv::TreeNode& node) { return mission.isEventLine(node); });
 
     const QModelIndex event = model.index(0, 0, model.index(0, 0));
     const QModelIndex condition = model.index(0, 0, model.index(0, 0, event));
@@ -134,6 +141,100 @@ void TreeModelTest::theViewSelectsRowsAndForgetsRemovedOnes() {
     mission.replace(mission.data(), mission.cloneTrees());
     QCOMPARE(view.selectedNode(), nullptr);
     QCOMPARE(selected.last().at(0).value<const qv::TreeNode*>(), nullptr);
+}
+
+void TreeModelTest::aRowThatComesInIsSelectedAndOpened() {
+    qv::Mission mission;
+    MissionTreeView view(mission.carTree(), QStringLiteral("CarTree"));
+    view.resize(200, 60);
+    for (const char* model : {"A", "B", "C", "D", "E", "F"}) {
+        mission.appendCar(car(model));
+    }
+    QCOMPARE(view.selectedRow(), 6);
+    const QModelIndex last = view.treeModel().indexOf(mission.carTree().root()->child(5));
+    QVERIFY(view.isExpanded(last));
+    QVERIFY(view.viewport()->rect().intersects(view.visualRect(last)));  // scrolled to
+    mission.insertCar(2, car("G"));
+    QCOMPARE(view.selectedRow(), 2);
+    mission.moveRow(qv::MissionPart::Cars, 2, 5);
+    QCOMPARE(view.selectedRow(), 5);
+}
+
+void TreeModelTest::rowsAreDroppedInTheirNewPlace() {
+    qv::Mission mission;
+    for (const char* model : {"A", "B", "C", "D"}) {
+        mission.appendCar(car(model));
+    }
+    TreeModel model(mission.carTree());
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const QModelIndex root = model.index(0, 0);
+    QVERIFY(!model.flags(root).testFlag(Qt::ItemIsDragEnabled));  // no hook: nothing moves
+    model.setMoveHook(
+        [&mission](int from, int to) { mission.moveRow(qv::MissionPart::Cars, from, to); });
+    QVERIFY(!model.flags(root).testFlag(Qt::ItemIsDragEnabled));
+    QVERIFY(model.flags(model.index(0, 0, root)).testFlag(Qt::ItemIsDragEnabled));
+    QVERIFY(
+        !model.flags(model.index(0, 0, model.index(0, 0, root))).testFlag(Qt::ItemIsDragEnabled));
+
+    const auto drag = [&](int row) {
+        return std::unique_ptr<QMimeData>(model.mimeData({model.index(row - 1, 0, root)}));
+    };
+    const auto models = [&] {
+        std::string text;
+        for (int row = 1; row <= mission.carCount(); ++row) {
+            text += mission.car(row).Model;
+        }
+        return text;
+    };
+    // Row 1 between rows 3 and 4, then row 4 onto row 1, then row 2 below the last.
+    QVERIFY(model.dropMimeData(drag(1).get(), Qt::MoveAction, 3, 0, root));
+    QCOMPARE(models(), "BCAD");
+    QVERIFY(model.dropMimeData(drag(4).get(), Qt::MoveAction, -1, 0, model.index(0, 0, root)));
+    QCOMPARE(models(), "DBCA");
+    QVERIFY(model.dropMimeData(drag(2).get(), Qt::MoveAction, -1, 0, root));
+    QCOMPARE(models(), "DCAB");
+    QCOMPARE(dump(model), dump(mission.carTree()));
+
+    // Nowhere else: a row of another tree, or onto a node inside a row.
+    qv::Mission other;
+    other.appendCar(car("X"));
+    other.appendCar(car("Y"));
+    TreeModel otherModel(other.carTree());
+    std::unique_ptr<QMimeData> foreign(
+        otherModel.mimeData({otherModel.index(0, 0, otherModel.index(0, 0))}));
+    QVERIFY(!model.dropMimeData(foreign.get(), Qt::MoveAction, 0, 0, root));
+    QVERIFY(!model.dropMimeData(drag(1).get(), Qt::MoveAction, -1, 0,
+                                model.index(0, 0, model.index(2, 0, root))));
+    QCOMPARE(models(), "DCAB");
+}
+
+void TreeModelTest::longLinesScrollAndShowTheirWholeTextWhenCut() {
+    qv::Mission mission;
+    const std::string caption = "По обычным транспортным путям, а дальше ещё очень длинная строка";
+    mission.appendCheckpoint({}, caption);
+    MissionTreeView view(mission.checkpointTree(), QStringLiteral("CheckpTree"));
+    view.resize(260, 200);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.expandAll();
+    const QModelIndex line =
+        view.treeModel().indexOf(mission.checkpointTree().root()->child(0)->child(1));
+    const QString text = line.data().toString();
+    QTRY_VERIFY(view.columnWidth(0) > view.fontMetrics().horizontalAdvance(text));
+    QTRY_VERIFY(view.horizontalScrollBar()->maximum() > 0);
+
+    const auto hover = [&](const QModelIndex& index) {
+        const QPoint at = view.visualRect(index).topLeft() + QPoint(30, 3);
+        QHelpEvent help(QEvent::ToolTip, at, view.viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(view.viewport(), &help);
+    };
+    hover(line);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), text);
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+    hover(view.treeModel().index(0, 0));  // "Чекпоинты (1 всего)" is whole
+    QVERIFY(!QToolTip::isVisible());
 }
 
 QTEST_MAIN(TreeModelTest)

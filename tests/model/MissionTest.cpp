@@ -135,6 +135,14 @@ TEST(Mission, RefusesAHundredAndFirstRowAndAnEleventhComponentWithoutChangingAny
     EXPECT_THROW(mission.appendCar(car("A")), Error);
     EXPECT_THROW(mission.appendCheckpoint({}, "Напрямик"), Error);
     EXPECT_THROW(mission.appendObject({"1238"}), Error);
+    EXPECT_THROW(mission.insertCar(1, car("A")), Error);
+    EXPECT_THROW(mission.duplicateRow(MissionPart::Checkpoints, 1), Error);
+    try {
+        mission.duplicateRow(MissionPart::Cars, 5);
+        ADD_FAILURE() << "a 101st car by duplicating";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.message(), "Нельзя добавить больше 100 машин");
+    }
     EXPECT_EQ(mission.carCount(), 100);
     EXPECT_EQ(mission.checkpointCount(), 100);
     EXPECT_EQ(mission.objectCount(), 100);
@@ -205,8 +213,8 @@ TEST(Mission, EventsLiveInTheTreeAndChangingOneRebuildsItsLines) {
 TEST(Mission, InPlaceEditsReachOnlyConditionAndActionLines) {
     Mission mission;
     mission.appendEvent({"", {"A"}, {"B"}});
-    const TreeNode* event = mission.eventsTree().root()->child(0);
-    const TreeNode* line = event->child(0)->child(0);
+    TreeNode* event = mission.eventsTree().root()->child(0);
+    TreeNode* line = event->child(0)->child(0);
     EXPECT_TRUE(mission.editEventLine(*line, "  indented"));
     EXPECT_EQ(mission.event(1).Conditions, std::vector<std::string>{"  indented"});
     EXPECT_FALSE(mission.editEventLine(*line, ""));
@@ -214,6 +222,19 @@ TEST(Mission, InPlaceEditsReachOnlyConditionAndActionLines) {
     EXPECT_FALSE(mission.editEventLine(*event->child(1), "else"));
     EXPECT_FALSE(mission.editEventLine(*mission.eventsTree().root(), "X"));
     EXPECT_EQ(event->text(), "Событие 1");
+
+    // A node of another tree in the same place (a car's start X) is no event line, nor is one
+    // of another mission's events tree.
+    mission.appendCar(car("A"));
+    TreeNode* x = mission.carTree().root()->child(0)->child(1)->child(0);
+    EXPECT_FALSE(mission.isEventLine(*x));
+    EXPECT_FALSE(mission.editEventLine(*x, "X: 99"));
+    EXPECT_EQ(x->text(), "X: 1.5");
+    Mission other;
+    other.appendEvent({"", {"A"}, {"B"}});
+    EXPECT_FALSE(
+        mission.editEventLine(*other.eventsTree().root()->child(0)->child(0)->child(0), "C"));
+    EXPECT_EQ(other.event(1).Conditions, std::vector<std::string>{"A"});
 }
 
 TEST(Mission, RowForNodeCountsOnlyChildrenOfTheRoot) {
@@ -240,6 +261,44 @@ TEST(Mission, ObserversHearEachChange) {
     EXPECT_EQ(observer.parts, (std::vector<MissionPart>{MissionPart::Cars, MissionPart::Parameters,
                                                         MissionPart::Events}));
     mission.removeObserver(&observer);
+}
+
+// Removes the next observer and adds new ones while it is told, as a window that closes a
+// dialog or opens one on a change does.
+class MeddlingObserver : public MissionObserver {
+  public:
+    MeddlingObserver(const Mission& mission, std::unique_ptr<RecordingObserver>& victim)
+        : mission_(mission), victim_(victim) {}
+    void missionChanged(MissionPart) override {
+        if (victim_) {
+            mission_.removeObserver(victim_.get());
+            victim_.reset();
+        }
+        for (int i = 0; i < 8; ++i) {
+            added.push_back(std::make_unique<RecordingObserver>());
+            mission_.addObserver(added.back().get());
+        }
+    }
+    std::vector<std::unique_ptr<RecordingObserver>> added;
+
+  private:
+    const Mission& mission_;
+    std::unique_ptr<RecordingObserver>& victim_;
+};
+
+TEST(Mission, AnObserverMayAddOrRemoveObserversWhileItIsTold) {
+    Mission mission;
+    auto victim = std::make_unique<RecordingObserver>();
+    MeddlingObserver meddler(mission, victim);
+    mission.addObserver(&meddler);
+    mission.addObserver(victim.get());
+    mission.appendCar(car("A"));
+    EXPECT_EQ(victim, nullptr);
+    for (const auto& added : meddler.added) {
+        EXPECT_TRUE(added->parts.empty());
+        mission.removeObserver(added.get());
+    }
+    mission.removeObserver(&meddler);
 }
 
 }  // namespace

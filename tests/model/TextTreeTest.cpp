@@ -83,3 +83,48 @@ TEST(TextTree, ClonesAreDeepAndIndependent) {
 
 }  // namespace
 }  // namespace qv
+
+namespace qv {
+namespace {
+
+// Removes another observer, or adds new ones, while it is told about a change.
+class MeddlingObserver : public TreeObserver {
+  public:
+    MeddlingObserver(const TextTree& tree, std::unique_ptr<Recorder>* victim)
+        : tree_(tree), victim_(victim) {}
+    void textChanged(const TreeNode&) override {
+        if (victim_ != nullptr && *victim_) {
+            tree_.removeObserver(victim_->get());
+            victim_->reset();
+        }
+        for (int i = 0; i < 8; ++i) {
+            added.push_back(std::make_unique<Recorder>());
+            tree_.addObserver(added.back().get());
+        }
+    }
+    std::vector<std::unique_ptr<Recorder>> added;
+
+  private:
+    const TextTree& tree_;
+    std::unique_ptr<Recorder>* victim_;
+};
+
+TEST(TextTree, AnObserverMayAddOrRemoveObserversWhileItIsTold) {
+    TextTree tree("root");
+    auto victim = std::make_unique<Recorder>();
+    MeddlingObserver meddler(tree, &victim);
+    tree.addObserver(&meddler);
+    tree.addObserver(victim.get());
+    tree.setText(*tree.root(), "changed");  // the removed one is not told, the added ones not yet
+    EXPECT_EQ(victim, nullptr);
+    for (const auto& added : meddler.added) {
+        EXPECT_TRUE(added->events.empty());
+    }
+    for (const auto& added : meddler.added) {
+        tree.removeObserver(added.get());
+    }
+    tree.removeObserver(&meddler);
+}
+
+}  // namespace
+}  // namespace qv

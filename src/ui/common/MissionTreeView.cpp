@@ -1,5 +1,10 @@
 #include "ui/common/MissionTreeView.h"
 
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QTimer>
+#include <QToolTip>
+
 #include "model/Mission.h"
 
 namespace qv::ui {
@@ -13,6 +18,21 @@ MissionTreeView::MissionTreeView(const TextTree& tree, const QString& objectName
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformRowHeights(true);
     setModel(model_);
+    header()->setStretchLastSection(false);
+    // The column takes the width of its longest shown line once per turn of the event loop,
+    // after however many changes (sizing it on every change makes an undo of a moved row, which
+    // renumbers a hundred rows, take a second).
+    auto* fit = new QTimer(this);
+    fit->setSingleShot(true);
+    fit->setInterval(0);
+    connect(fit, &QTimer::timeout, this, [this] { resizeColumnToContents(0); });
+    const auto refit = [fit] { fit->start(); };
+    connect(model_, &QAbstractItemModel::rowsInserted, fit, refit);
+    connect(model_, &QAbstractItemModel::rowsRemoved, fit, refit);
+    connect(model_, &QAbstractItemModel::dataChanged, fit, refit);
+    connect(model_, &QAbstractItemModel::modelReset, fit, refit);
+    connect(this, &QTreeView::expanded, fit, refit);
+    connect(this, &QTreeView::collapsed, fit, refit);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { emit selectedNodeChanged(selectedNode()); });
     // A model reset (loading) drops the selection without telling the selection model's
@@ -29,6 +49,32 @@ void MissionTreeView::rowsAboutToBeRemoved(const QModelIndex& parent, int start,
         selectionModel()->clear();
     }
     QTreeView::rowsAboutToBeRemoved(parent, start, end);
+}
+
+void MissionTreeView::rowsInserted(const QModelIndex& parent, int start, int end) {
+    QTreeView::rowsInserted(parent, start, end);
+    const TreeNode* root = model_->tree().root();
+    if (root != nullptr && model_->node(parent) == root) {
+        selectRow(end + 1);
+    }
+}
+
+bool MissionTreeView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        const QString text = index.data().toString();
+        const QRect shown = visualRect(index);
+        const int textRight =
+            shown.left() + indentation() / 2 + fontMetrics().horizontalAdvance(text);
+        if (index.isValid() && (shown.left() < 0 || textRight > viewport()->width())) {
+            QToolTip::showText(help->globalPos(), text, viewport(), shown);
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QTreeView::viewportEvent(event);
 }
 
 const TreeNode* MissionTreeView::selectedNode() const {

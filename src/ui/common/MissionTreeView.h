@@ -8,7 +8,9 @@ namespace qv::ui {
 
 // A tree view of one of the mission's trees (`CarTree`, `CheckpTree`, `ObjectTree`,
 // `EventsTree`): no header, one node selected at a time, read-only unless its model has an
-// edit hook.
+// edit hook. Its column is as wide as its longest shown line, scrolled horizontally, and a
+// line cut by the view's edge shows its whole text when hovered. A row node that comes into the
+// tree (added, inserted, moved, brought back by undo) is selected, expanded and scrolled to.
 class MissionTreeView final : public QTreeView {
     Q_OBJECT
 
@@ -32,6 +34,8 @@ class MissionTreeView final : public QTreeView {
 
   protected:
     void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    bool viewportEvent(QEvent* event) override;
 
   private:
     TreeModel* model_;

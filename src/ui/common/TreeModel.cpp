@@ -1,5 +1,9 @@
 #include "ui/common/TreeModel.h"
 
+#include <QMimeData>
+
+#include "model/Mission.h"
+
 namespace qv::ui {
 
 TreeModel::TreeModel(const TextTree& tree, QObject* parent)
@@ -14,6 +18,10 @@ TreeModel::~TreeModel() {
 void TreeModel::setEditHook(EditHook hook, EditablePredicate editable) {
     editHook_ = std::move(hook);
     editable_ = std::move(editable);
+}
+
+void TreeModel::setMoveHook(MoveHook hook) {
+    moveHook_ = std::move(hook);
 }
 
 const TreeNode* TreeModel::node(const QModelIndex& index) const {
@@ -66,8 +74,10 @@ bool TreeModel::setData(const QModelIndex& index, const QVariant& value, int rol
     if (n == nullptr || role != Qt::EditRole || !editHook_) {
         return false;
     }
-    // The tree reports the change itself when it takes the text.
-    return editHook_(*n, value.toString().toStdString());
+    // The tree reports the change itself when it takes the text. The index holds the tree's
+    // own node, which the hook changes through the mission.
+    return editHook_(*static_cast<TreeNode*>(index.internalPointer()),
+                     value.toString().toStdString());
 }
 
 Qt::ItemFlags TreeModel::flags(const QModelIndex& index) const {
@@ -79,7 +89,68 @@ Qt::ItemFlags TreeModel::flags(const QModelIndex& index) const {
     if (editHook_ && (!editable_ || editable_(*n))) {
         result |= Qt::ItemIsEditable;
     }
+    if (moveHook_ && Mission::rowForNode(tree_, n) > 0) {
+        result |= Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    } else if (moveHook_ && n == tree_.root()) {
+        result |= Qt::ItemIsDropEnabled;
+    }
     return result;
+}
+
+namespace {
+
+const QString RowMimeType = QStringLiteral("application/x-quorvane-row");
+
+}  // namespace
+
+Qt::DropActions TreeModel::supportedDropActions() const {
+    return moveHook_ ? Qt::MoveAction : Qt::IgnoreAction;
+}
+
+QStringList TreeModel::mimeTypes() const {
+    return {RowMimeType};
+}
+
+QMimeData* TreeModel::mimeData(const QModelIndexList& indexes) const {
+    const int row = indexes.isEmpty() ? 0 : Mission::rowForNode(tree_, node(indexes.first()));
+    if (row == 0) {
+        return nullptr;
+    }
+    auto* data = new QMimeData;
+    // The tree goes with the row, so that a row never lands in another tree.
+    data->setData(RowMimeType, QByteArray::number(reinterpret_cast<quintptr>(&tree_)) + ' ' +
+                                   QByteArray::number(row));
+    return data;
+}
+
+int TreeModel::dropTarget(int from, int row, const QModelIndex& parent) const {
+    const TreeNode* root = tree_.root();
+    const TreeNode* target = node(parent);
+    if (target == root) {
+        // Between two rows (before row `row`, from 0), or on the first node: at the end.
+        const int count = root->childCount();
+        const int before = row < 0 ? count : row;
+        return before < from ? before + 1 : before;
+    }
+    return Mission::rowForNode(tree_, target);  // onto a row: to its place
+}
+
+bool TreeModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int /*column*/,
+                             const QModelIndex& parent) {
+    if (!moveHook_ || action != Qt::MoveAction || data == nullptr || tree_.root() == nullptr) {
+        return false;
+    }
+    const QList<QByteArray> parts = data->data(RowMimeType).split(' ');
+    if (parts.size() != 2 || parts[0] != QByteArray::number(reinterpret_cast<quintptr>(&tree_))) {
+        return false;
+    }
+    const int from = parts[1].toInt();
+    const int to = dropTarget(from, row, parent);
+    if (from < 1 || from > tree_.root()->childCount() || to < 1 || from == to) {
+        return false;
+    }
+    moveHook_(from, to);
+    return true;
 }
 
 void TreeModel::nodesAboutToBeInserted(const TreeNode* parent, int first, int last) {

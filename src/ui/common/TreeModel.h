@@ -9,13 +9,15 @@
 namespace qv::ui {
 
 // A Qt item model over one of the mission's trees: a view of it that follows every change the
-// tree reports. The model changes nothing itself, except through the edit hook.
+// tree reports. The model changes nothing itself, except through the edit and move hooks.
 class TreeModel final : public QAbstractItemModel, private TreeObserver {
     Q_OBJECT
 
   public:
     // Takes an in-place edit of `node`; returns whether the tree took the text.
-    using EditHook = std::function<bool(const TreeNode& node, const std::string& text)>;
+    using EditHook = std::function<bool(TreeNode& node, const std::string& text)>;
+    // Moves row `from` so that it becomes row `to` (rows from 1, as Mission numbers them).
+    using MoveHook = std::function<void(int from, int to)>;
     // Whether `node` may be edited in place.
     using EditablePredicate = std::function<bool(const TreeNode& node)>;
 
@@ -24,6 +26,8 @@ class TreeModel final : public QAbstractItemModel, private TreeObserver {
 
     // Makes the nodes that `editable` accepts (all, when it is empty) editable in place.
     void setEditHook(EditHook hook, EditablePredicate editable = {});
+    // Lets row nodes (children of the tree's first node) be dragged and dropped within the tree.
+    void setMoveHook(MoveHook hook);
 
     const TextTree& tree() const { return tree_; }
     // The node an index stands for; nullptr for the invalid index.
@@ -37,6 +41,11 @@ class TreeModel final : public QAbstractItemModel, private TreeObserver {
     QVariant data(const QModelIndex& index, int role) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    Qt::DropActions supportedDropActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
 
   private:
     void nodesAboutToBeInserted(const TreeNode* parent, int first, int last) override;
@@ -48,7 +57,11 @@ class TreeModel final : public QAbstractItemModel, private TreeObserver {
     void treeReset() override;
 
     const TextTree& tree_;
+    // The row a drop at (`row`, `parent`) moves a dragged row to; 0 where no row can go.
+    int dropTarget(int from, int row, const QModelIndex& parent) const;
+
     EditHook editHook_;
+    MoveHook moveHook_;
     EditablePredicate editable_;
 };
 

@@ -1,3 +1,4 @@
+#include "ui/common/RowEditor.h"
 #include "ui/editors/CarDialog.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/Windows.h"
@@ -6,16 +7,22 @@ namespace qv::ui {
 
 namespace {
 
-// "Добавить машину": appends a car at the end of the table. The dialog keeps its fields and
-// its component list for the next car.
-class AddCarWindow final : public CarDialog {
+// "Добавить машину": adds a car at the end of the table, or after the selected one. The dialog
+// keeps its fields and its component list for the next car.
+class AddCarWindow final : public CarDialog, public RowInserter {
   public:
     explicit AddCarWindow(EditorApp& app)
         : CarDialog(app, {"AddCar", QStringLiteral("Добавить машину"), QStringLiteral("Добавить"),
                           QStringLiteral("Тюнинг транспорта"), Mission::MaxComponents}) {}
 
   private:
-    void commit() override { app().mission().appendCar(entry()); }
+    void openAt(int row) override {
+        row_ = row;
+        present();
+    }
+    void commit() override {
+        insertRow([this](int row) { return app().mission().insertCar(row, entry()); });
+    }
 };
 
 }  // namespace

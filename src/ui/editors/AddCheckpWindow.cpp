@@ -1,3 +1,4 @@
+#include "ui/common/RowEditor.h"
 #include "ui/editors/CheckpointDialog.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/Windows.h"
@@ -6,9 +7,10 @@ namespace qv::ui {
 
 namespace {
 
-// "Добавить чекпоинт": appends a checkpoint at the end of the route. The dialog keeps its
+// "Добавить чекпоинт": adds a checkpoint at the end of the route, or after the
+// selected one. The dialog keeps its
 // speed, drive type and position for the next checkpoint.
-class AddCheckpWindow final : public CheckpointDialog {
+class AddCheckpWindow final : public CheckpointDialog, public RowInserter {
   public:
     explicit AddCheckpWindow(EditorApp& app)
         : CheckpointDialog(
@@ -19,7 +21,15 @@ class AddCheckpWindow final : public CheckpointDialog {
                      QStringLiteral("Напрямик")}}) {}
 
   private:
-    void commit() override { app().mission().appendCheckpoint(entry(), driveTypeCaption()); }
+    void openAt(int row) override {
+        row_ = row;
+        present();
+    }
+    void commit() override {
+        insertRow([this](int row) {
+            return app().mission().insertCheckpoint(row, entry(), driveTypeCaption());
+        });
+    }
 };
 
 }  // namespace

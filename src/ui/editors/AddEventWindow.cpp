@@ -2,6 +2,7 @@
 #include <QPushButton>
 
 #include "ui/common/Controls.h"
+#include "ui/common/RowEditor.h"
 #include "ui/editors/EventDialog.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/Windows.h"
@@ -10,8 +11,9 @@ namespace qv::ui {
 
 namespace {
 
-// "Добавить событие": appends an event. The dialog keeps its texts and kind until "Очистить".
-class AddEventWindow final : public EventDialog {
+// "Добавить событие": adds an event at the end, or after the selected one. The dialog keeps its
+// texts and kind until "Очистить".
+class AddEventWindow final : public EventDialog, public RowInserter {
   public:
     explicit AddEventWindow(EditorApp& app)
         : EventDialog(app, "AddEvent", QStringLiteral("Добавить событие"),
@@ -22,7 +24,13 @@ class AddEventWindow final : public EventDialog {
     }
 
   private:
-    void commit() override { app().mission().appendEvent(checkedEntry()); }
+    void openAt(int row) override {
+        row_ = row;
+        present();
+    }
+    void commit() override {
+        insertRow([this](int row) { return app().mission().insertEvent(row, checkedEntry()); });
+    }
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "ui/common/Controls.h"
+#include "ui/common/RowEditor.h"
 #include "ui/editors/FoldingPanel.h"
 #include "ui/editors/ObjectDialog.h"
 #include "ui/editors/UserModelList.h"
@@ -15,10 +16,10 @@ namespace {
 
 constexpr int WideWidth = 530;
 
-// "Добавить объект": appends an object, and holds the user's own model list in a panel that
-// the button beside the model field opens and closes. The dialog first opens wide, the panel
-// in sight but disabled.
-class AddObjectWindow final : public ObjectDialog {
+// "Добавить объект": adds an object (at the end, or after the selected one), and holds the user's
+// own model list in a panel that the button beside the model field opens and closes. The dialog
+// first opens wide, the panel in sight but disabled.
+class AddObjectWindow final : public ObjectDialog, public RowInserter {
   public:
     explicit AddObjectWindow(EditorApp& app)
         : ObjectDialog(app, {"AddObject", QStringLiteral("Добавить объект"),
@@ -35,7 +36,13 @@ class AddObjectWindow final : public ObjectDialog {
     }
 
   private:
-    void commit() override { app().mission().appendObject(entry()); }
+    void openAt(int row) override {
+        row_ = row;
+        present();
+    }
+    void commit() override {
+        insertRow([this](int row) { return app().mission().insertObject(row, entry()); });
+    }
 
     std::unique_ptr<FoldingPanel> panel_;
 };

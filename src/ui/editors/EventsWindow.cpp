@@ -20,16 +20,13 @@ class EventsWindow final : public TreeWindow {
     explicit EventsWindow(EditorApp& app)
         : TreeWindow(app, {"Form10",
                            QStringLiteral("События (beta)"),
-                           app.mission().eventsTree(),
                            QStringLiteral("EventsTree"),
                            {"Button1", QStringLiteral("Добавить событие")},
                            {"Button2", QStringLiteral("Удалить последнее")},
                            {"Button3", QStringLiteral("Изменить")},
                            {"Button4", QStringLiteral("Развернуть")},
                            {"Button5", QStringLiteral("Свернуть")},
-                           WindowId::AddEvent,
-                           WindowId::ModifyEvent,
-                           [&mission = app.mission()] { mission.removeLastEvent(); }}) {
+                           {MissionPart::Events, WindowId::AddEvent, WindowId::ModifyEvent}}) {
         auto* heading = makeLabel(QStringLiteral("Здесь вы можете настроить события, которые "
                                                  "будут происходить во время гонки."),
                                   this);
@@ -40,10 +37,10 @@ class EventsWindow final : public TreeWindow {
 
         Mission& mission = app.mission();
         tree().treeModel().setEditHook(
-            [&mission](const TreeNode& node, const std::string& text) {
+            [&mission](TreeNode& node, const std::string& text) {
                 return mission.editEventLine(node, text);
             },
-            &Mission::isEventLine);
+            [&mission](const TreeNode& node) { return mission.isEventLine(node); });
         tree().setEditTriggers(QAbstractItemView::DoubleClicked |
                                QAbstractItemView::SelectedClicked |
                                QAbstractItemView::EditKeyPressed);

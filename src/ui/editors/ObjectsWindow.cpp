@@ -13,16 +13,13 @@ class ObjectsWindow final : public TreeWindow {
     explicit ObjectsWindow(EditorApp& app)
         : TreeWindow(app, {"Form7",
                            QStringLiteral("Объекты"),
-                           app.mission().objectTree(),
                            QStringLiteral("ObjectTree"),
                            {"Button1", QStringLiteral("Добавить объект")},
                            {"Button2", QStringLiteral("Удалить последний")},
                            {"Button3", QStringLiteral("Изменить")},
                            {"Button12", QStringLiteral("Развернуть")},
                            {"Button4", QStringLiteral("Свернуть")},
-                           WindowId::AddObject,
-                           WindowId::ModifyObject,
-                           [&mission = app.mission()] { mission.removeLastObject(); }}) {}
+                           {MissionPart::Objects, WindowId::AddObject, WindowId::ModifyObject}}) {}
 };
 
 }  // namespace

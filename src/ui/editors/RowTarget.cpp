@@ -15,49 +15,37 @@ RowTarget::~RowTarget() {
 
 void RowTarget::open(int row) {
     row_ = row;
-    const TreeNode* root = tree().root();
-    const TreeNode* node = root != nullptr ? root->child(row - 1) : nullptr;
-    const QString nodeText = node != nullptr ? QString::fromStdString(node->text()) : QString();
+    const TreeNode* root = mission_.tree(table_).root();
+    node_ = root != nullptr ? root->child(row - 1) : nullptr;
+    showTitle();
+}
+
+void RowTarget::showTitle() {
+    const QString nodeText = node_ != nullptr ? QString::fromStdString(node_->text()) : QString();
     dialog_.setWindowTitle(nodeText + QStringLiteral(" - Редактирование"));
 }
 
-int RowTarget::rowCount() const {
-    switch (table_) {
-        case MissionPart::Cars:
-            return mission_.carCount();
-        case MissionPart::Checkpoints:
-            return mission_.checkpointCount();
-        case MissionPart::Objects:
-            return mission_.objectCount();
-        case MissionPart::Events:
-            return mission_.eventCount();
-        case MissionPart::Parameters:
-        case MissionPart::Everything:
-            break;
-    }
-    return 0;
-}
-
-const TextTree& RowTarget::tree() const {
-    switch (table_) {
-        case MissionPart::Cars:
-            return mission_.carTree();
-        case MissionPart::Checkpoints:
-            return mission_.checkpointTree();
-        case MissionPart::Objects:
-            return mission_.objectTree();
-        default:
-            return mission_.eventsTree();
-    }
-}
-
 void RowTarget::missionChanged(MissionPart part) {
-    const bool rowGone = part == table_ && row_ > rowCount();
-    // A loaded mission holds other rows under the same numbers: what the dialog shows is stale.
-    if (row_ > 0 && (rowGone || part == MissionPart::Everything)) {
-        row_ = 0;
-        dialog_.hide();
+    if (row_ == 0 || (part != table_ && part != MissionPart::Everything)) {
+        return;
     }
+    // The row keeps its node while it is inserted before, moved or changed; only the node's
+    // place among the rows tells where it went. A loaded mission holds other rows.
+    const TreeNode* root = mission_.tree(table_).root();
+    const int count = mission_.rowCount(table_);
+    for (int i = 0; part != MissionPart::Everything && root != nullptr && i < count; ++i) {
+        if (node_ != nullptr && root->child(i) == node_) {
+            row_ = i + 1;
+            showTitle();
+            return;
+        }
+    }
+    if (node_ == nullptr && part != MissionPart::Everything && row_ <= count) {
+        return;  // a row the tree holds no node for: it stays while its number does
+    }
+    row_ = 0;
+    node_ = nullptr;
+    dialog_.hide();
 }
 
 }  // namespace qv::ui

@@ -6,9 +6,10 @@ class QWidget;
 
 namespace qv::ui {
 
-// The row a change dialog edits, remembered when the dialog opens for it. When that row goes
-// away (removed from the end, or the whole mission replaced by loading) the dialog is closed,
-// so that its commit can never write a row the mission no longer holds.
+// The row a change dialog edits, remembered when the dialog opens for it. The dialog follows
+// its row when rows are inserted before it or moved, and is closed when the row goes away
+// (removed, or the whole mission replaced by loading), so that its commit can never write a
+// row the mission no longer holds, nor another row.
 class RowTarget final : private MissionObserver {
   public:
     // `table` is the part whose rows the dialog changes: Cars, Checkpoints, Objects or Events.
@@ -25,13 +26,13 @@ class RowTarget final : private MissionObserver {
 
   private:
     void missionChanged(MissionPart part) override;
-    int rowCount() const;
-    const TextTree& tree() const;
+    void showTitle();
 
     Mission& mission_;
     MissionPart table_;
     QWidget& dialog_;
     int row_ = 0;
+    const TreeNode* node_ = nullptr;  // compared, never read: it may be gone
 };
 
 }  // namespace qv::ui

@@ -29,7 +29,7 @@ TreeWindow::TreeWindow(EditorApp& app, const Variant& variant) : QWidget(nullptr
     setFont(look::windowFont());
     centreWhenShown(*this, app.mainWindow());
 
-    tree_ = new MissionTreeView(variant.tree, variant.treeName, this);
+    tree_ = new MissionTreeView(app.mission().tree(variant.table.part), variant.treeName, this);
     tree_->setFixedSize(TreeWidth, TreeHeight);
     const auto button = [this](const Button& b) {
         return makeButton(b.objectName, b.caption, {}, this);
@@ -39,7 +39,6 @@ TreeWindow::TreeWindow(EditorApp& app, const Variant& variant) : QWidget(nullptr
     QPushButton* change = button(variant.change);
     QPushButton* expand = button(variant.expand);
     QPushButton* collapse = button(variant.collapse);
-    change->setEnabled(false);
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {add, removeLast, change}) {
@@ -57,20 +56,13 @@ TreeWindow::TreeWindow(EditorApp& app, const Variant& variant) : QWidget(nullptr
     contents_->setSizeConstraint(QLayout::SetFixedSize);
     contents_->activate();
 
-    app.connectCommand(add, &QPushButton::clicked, this,
-                       [&app, id = variant.addWindow] { app.showWindow(id); });
-    app.connectCommand(removeLast, &QPushButton::clicked, this, variant.removeLast);
-    app.connectCommand(
-        change, &QPushButton::clicked, this,
-        [&app, this, id = variant.changeWindow] { app.openRowEditor(id, tree_->selectedRow()); });
+    connectRowButtons(app, *tree_, {add, removeLast, change}, variant.table);
     connect(expand, &QPushButton::clicked, tree_, &QTreeView::expandAll);
     connect(collapse, &QPushButton::clicked, tree_, &QTreeView::collapseAll);
-    connect(tree_, &MissionTreeView::selectedNodeChanged, this,
-            [this, change](const TreeNode* node) {
-                change->setEnabled(tree_->selectedRow() > 0);
-                // A node opens when it is selected.
-                tree_->expand(tree_->treeModel().indexOf(node));
-            });
+    connect(tree_, &MissionTreeView::selectedNodeChanged, this, [this](const TreeNode* node) {
+        // A node opens when it is selected.
+        tree_->expand(tree_->treeModel().indexOf(node));
+    });
 }
 
 }  // namespace qv::ui

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "model/TextTree.h"
-#include "ui/main/Windows.h"
+#include "ui/main/RowButtons.h"
 
 class QBoxLayout;
 
@@ -14,9 +14,9 @@ class EditorApp;
 class MissionTreeView;
 
 // What the objects window and the events window share: a tree of the mission with buttons that
-// add a row, remove the last row, change the selected row, and expand or collapse the whole
-// tree. A window of its own with a fixed frame, placed at the centre of the main window when it
-// is shown, modeless and not kept on top.
+// add a row, remove the last row, change the selected row (wired as every tree of rows is), and
+// expand or collapse the whole tree. A window of its own with a fixed frame, placed at the centre
+// of the main window when it is shown, modeless and not kept on top.
 class TreeWindow : public QWidget {
     Q_OBJECT
 
@@ -31,12 +31,9 @@ class TreeWindow : public QWidget {
     struct Variant {
         const char* objectName;
         QString caption;
-        const TextTree& tree;
         QString treeName;
         Button add, remove, change, expand, collapse;
-        WindowId addWindow;
-        WindowId changeWindow;
-        std::function<void()> removeLast;  // the mission's remove-last operation
+        RowTable table;
     };
     TreeWindow(EditorApp& app, const Variant& variant);
 

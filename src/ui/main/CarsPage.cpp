@@ -90,8 +90,8 @@ CarsPage::CarsPage(EditorApp& app, QWidget* parent) : ParameterPage(parent) {
     page->addWidget(carTree_, 1);
     page->addLayout(side, 1);
 
-    connectRowButtons(app, *carTree_, {add, remove, change}, WindowId::AddCar, WindowId::ModifyCar,
-                      [&mission] { mission.removeLastCar(); });
+    connectRowButtons(app, *carTree_, {add, remove, change},
+                      {MissionPart::Cars, WindowId::AddCar, WindowId::ModifyCar});
 
     connect(playerCarNumber_, &QSpinBox::valueChanged, this, &ParameterPage::edited);
     connect(playerCar_, &QCheckBox::toggled, this, &ParameterPage::edited);

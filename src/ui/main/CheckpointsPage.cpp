@@ -54,8 +54,8 @@ CheckpointsPage::CheckpointsPage(EditorApp& app, QWidget* parent) : ParameterPag
     page->addWidget(checkpointTree_, 1);
     page->addLayout(side, 1);
 
-    connectRowButtons(app, *checkpointTree_, {add, remove, change}, WindowId::AddCheckp,
-                      WindowId::ModifyCheckp, [&mission] { mission.removeLastCheckpoint(); });
+    connectRowButtons(app, *checkpointTree_, {add, remove, change},
+                      {MissionPart::Checkpoints, WindowId::AddCheckp, WindowId::ModifyCheckp});
 }
 
 void CheckpointsPage::showParameters(const MissionParameters& p) {

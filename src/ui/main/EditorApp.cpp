@@ -3,6 +3,7 @@
 #include "ui/common/RowEditor.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ScriptWindow.h"
+#include "ui/main/SharedShortcuts.h"
 #include "ui/main/Startup.h"
 
 namespace qv::ui {
@@ -30,6 +31,7 @@ EditorApp::EditorApp(EditorServices services) : services_(std::move(services)) {
     addWindow(new MainWindow(*this));
     for (WindowFactory create : laterWindows) {
         addWindow(create(*this));
+        shareMainShortcuts(*this, *windows_.back());
     }
 }
 
@@ -74,6 +76,14 @@ void EditorApp::openRowEditor(WindowId id, int row) {
     }
     if (auto* editor = dynamic_cast<RowEditor*>(&window(id))) {
         editor->openRow(row);
+    } else {
+        showWindow(id);
+    }
+}
+
+void EditorApp::openRowInserter(WindowId id, int row) {
+    if (auto* inserter = dynamic_cast<RowInserter*>(&window(id))) {
+        inserter->openAt(row);
     } else {
         showWindow(id);
     }

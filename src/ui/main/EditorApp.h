@@ -57,6 +57,9 @@ class EditorApp {
     std::chrono::system_clock::time_point now() const { return services_.clock(); }
     // The folder that was current when the main window was created; it never changes.
     const std::string& workingFolder() const { return workingFolder_; }
+    // The project file the mission was last opened from or saved to; empty for a new mission.
+    const std::string& projectPath() const { return projectPath_; }
+    void setProjectPath(std::string path) { projectPath_ = std::move(path); }
 
     MainWindow& mainWindow() const;
     ScriptWindow& scriptWindow() const;
@@ -68,6 +71,9 @@ class EditorApp {
     void showWindow(WindowId id);
     // Opens a change dialog (a RowEditor) for row `row`; row 0 does nothing.
     void openRowEditor(WindowId id, int row);
+    // Opens an add dialog (a RowInserter): its rows go in as row `row` and on, or at the end
+    // for 0.
+    void openRowInserter(WindowId id, int row);
     // Hides every window but the main one.
     void hideOtherWindows();
 
@@ -90,6 +96,7 @@ class EditorApp {
     EditorServices services_;
     Mission mission_;
     std::string workingFolder_;
+    std::string projectPath_;
     std::vector<QPointer<QWidget>> windows_;
     BuildFollowUp buildFollowUp_;
 };

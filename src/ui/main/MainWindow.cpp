@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
@@ -15,9 +17,11 @@
 #include "ui/main/BasePage.h"
 #include "ui/main/CarsPage.h"
 #include "ui/main/CheckpointsPage.h"
+#include "ui/main/EditMenu.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/MissionCommands.h"
 #include "ui/main/OtherPage.h"
+#include "ui/main/RecentProjectsMenu.h"
 #include "ui/map/MapWindow.h"
 
 namespace qv::ui {
@@ -32,7 +36,8 @@ constexpr Qt::WindowFlags MainWindowFlags =
 
 MainWindow::MainWindow(EditorApp& app) : QMainWindow(nullptr, MainWindowFlags), app_(app) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quorvane 0.9"));
+    showTitle();
+    setAcceptDrops(true);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("PageControl1"));
@@ -97,11 +102,16 @@ void MainWindow::buildMenus() {
                QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openProject(app_); });
     addCommand(file, "SaveAsAction", QStringLiteral("Со&хранить как..."),
                QKeySequence(Qt::CTRL | Qt::Key_S), [this] { saveProjectAs(app_); });
+    addCommand(file, "SaveAction", QStringLiteral("Сохранить"), {},
+               [this] { saveProjectInPlace(app_); });
+    file->addMenu(new RecentProjectsMenu(app_, file));
     file->addSeparator();
     addCommand(file, "OptionsAction", QStringLiteral("&Настройки программы..."),
                QKeySequence(Qt::Key_F10), [this] { app_.showWindow(WindowId::Options); });
     file->addSeparator();
     addCommand(file, "ExitAction", QStringLiteral("В&ыход"), {}, [this] { close(); });
+
+    menuBar()->addMenu(new EditMenu(app_, this));
 
     QMenu* script = menuBar()->addMenu(QStringLiteral("&Скрипт"));
     addCommand(script, "BuildAction", QStringLiteral("Построить"), QKeySequence(Qt::Key_F5),
@@ -179,16 +189,68 @@ void MainWindow::revealInputError(const InputCheckError& error) {
     }
 }
 
+void MainWindow::showTitle() {
+    const std::string& path = app_.projectPath();
+    QString title = QStringLiteral("Quorvane 0.9");
+    const QString modified = app_.mission().modified() ? QStringLiteral("*") : QString();
+    if (!path.empty()) {
+        title = QFileInfo(QString::fromStdString(path)).fileName() + modified +
+                QStringLiteral(" - ") + title;
+    } else {
+        title += modified;
+    }
+    setWindowTitle(title);
+}
+
+namespace {
+
+// The project file a drag brings, if it brings exactly one .qvnx file.
+QString droppedProject(const QMimeData* data) {
+    const QList<QUrl> urls = data != nullptr ? data->urls() : QList<QUrl>();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+        return {};
+    }
+    const QString path = urls.front().toLocalFile();
+    return path.endsWith(QStringLiteral(".qvnx"), Qt::CaseInsensitive) ? path : QString();
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedProject(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedProject(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        app_.runCommand([&] { openProjectFile(app_, path); });
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!closing_) {
-        const MessageButton answer = app_.dialogs().message(
-            {QStringLiteral("Выход"), QStringLiteral("Вы действительно хотите выйти?"),
-             MessageIcon::Question, MessageButton::Ok | MessageButton::Cancel, nullptr});
+        // With unsaved changes, the question about them is the only one.
+        const bool changed = app_.mission().modified();
+        bool mayClose = false;
+        app_.runCommand([&] { mayClose = mayDiscardChanges(app_); });
+        if (!mayClose) {
+            event->ignore();
+            return;
+        }
+        const MessageButton answer =
+            changed
+                ? MessageButton::Ok
+                : app_.dialogs().message(
+                      {QStringLiteral("Выход"), QStringLiteral("Вы действительно хотите выйти?"),
+                       MessageIcon::Question, MessageButton::Ok | MessageButton::Cancel, nullptr});
         if (answer != MessageButton::Ok) {
             event->ignore();
             return;
         }
-        // Nothing is saved on the way out.
+        // Nothing more is saved on the way out.
         closing_ = true;
         app_.hideOtherWindows();
         QCoreApplication::exit(0);

@@ -17,9 +17,11 @@ class CarsPage;
 class CheckpointsPage;
 
 // The main window, "Quorvane 0.9": the mission's parameters on four tabs, the car and
-// checkpoint trees, and the menus that load, save, check and build. Its controls hold the
+// checkpoint trees, and the menus that load, save, undo, check and build. Its controls hold the
 // parameters: every change the user makes is stored in the mission at once, and every change
-// of the mission from elsewhere (loading, the input check's tidy) is shown at once.
+// of the mission from elsewhere (loading, undo, the input check's tidy) is shown at once. Its
+// title names the project and ends the name in "*" while there are unsaved changes; a .qvnx
+// file dropped on it is opened.
 class MainWindow final : public QMainWindow, private MissionObserver {
     Q_OBJECT
 
@@ -42,12 +44,17 @@ class MainWindow final : public QMainWindow, private MissionObserver {
     // Shows where a failed input check points: its tab, and the car it names selected and
     // expanded in CarTree, which takes the focus.
     void revealInputError(const InputCheckError& error);
+    // Shows the project's name and whether it has unsaved changes in the title.
+    void showTitle();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void missionChanged(MissionPart part) override;
+    void historyChanged() override { showTitle(); }
     void buildMenus();
     void centreOnScreen();
     // Stores every control in the mission's parameters.

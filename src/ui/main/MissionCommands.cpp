@@ -1,5 +1,7 @@
 #include "ui/main/MissionCommands.h"
 
+#include "gamelink/RecentProjects.h"
+#include "gamelink/Settings.h"
 #include "generator/ScriptGenerator.h"
 #include "generator/ScriptWarnings.h"
 #include "model/InputCheck.h"
@@ -17,25 +19,83 @@ FileRequest projectFileRequest(const EditorApp& app) {
             QString::fromStdString(app.workingFolder())};
 }
 
-}  // namespace
+// Puts `path` first in the recent projects of settings.ini.
+void rememberProject(EditorApp& app, const std::string& path) {
+    const std::string settings = settingsPath(app.workingFolder());
+    writeRecentProjects(app.files(), settings,
+                        withRecentProject(readRecentProjects(app.files(), settings), path));
+}
 
-void openProject(EditorApp& app) {
-    const QString path = app.dialogs().openFile(projectFileRequest(app));
-    if (path.isEmpty()) {
-        return;
-    }
+void load(EditorApp& app, const QString& path) {
     const LoadSummary summary = loadProject(app.mission(), path.toStdString(), app.files());
+    app.setProjectPath(path.toStdString());
+    app.mainWindow().showTitle();
+    rememberProject(app, path.toStdString());
     app.dialogs().message({QString::fromStdString(summary.title),
                            QString::fromStdString(summary.text), MessageIcon::Information,
                            MessageButton::Ok, &app.mainWindow()});
 }
 
-void saveProjectAs(EditorApp& app) {
-    const QString path = app.dialogs().saveFile(projectFileRequest(app));
-    if (path.isEmpty()) {
+void saveTo(EditorApp& app, const std::string& path) {
+    saveProject(app.mission(), path, app.files());
+    app.setProjectPath(path);
+    app.mission().markSaved();
+    app.mainWindow().showTitle();
+    rememberProject(app, path);
+}
+
+}  // namespace
+
+void openProject(EditorApp& app) {
+    if (!mayDiscardChanges(app)) {
         return;
     }
-    saveProject(app.mission(), path.toStdString(), app.files());
+    const QString path = app.dialogs().openFile(projectFileRequest(app));
+    if (!path.isEmpty()) {
+        load(app, path);
+    }
+}
+
+void openProjectFile(EditorApp& app, const QString& path) {
+    if (mayDiscardChanges(app)) {
+        load(app, path);
+    }
+}
+
+void openProjectGivenAtStart(EditorApp& app, const QStringList& arguments) {
+    if (arguments.size() >= 2) {
+        app.runCommand([&] { openProjectFile(app, arguments.at(1)); });
+    }
+}
+
+void saveProjectAs(EditorApp& app) {
+    const QString path = app.dialogs().saveFile(projectFileRequest(app));
+    if (!path.isEmpty()) {
+        saveTo(app, path.toStdString());
+    }
+}
+
+bool saveProjectInPlace(EditorApp& app) {
+    if (app.projectPath().empty()) {
+        saveProjectAs(app);
+    } else {
+        saveTo(app, app.projectPath());
+    }
+    return !app.mission().modified();
+}
+
+bool mayDiscardChanges(EditorApp& app) {
+    if (!app.mission().modified()) {
+        return true;
+    }
+    const MessageButton answer = app.dialogs().message(
+        {QString::fromUtf8(ApplicationTitle), QStringLiteral("Сохранить изменения?"),
+         MessageIcon::Question, MessageButton::Yes | MessageButton::No | MessageButton::Cancel,
+         &app.mainWindow()});
+    if (answer == MessageButton::Yes) {
+        return saveProjectInPlace(app);
+    }
+    return answer == MessageButton::No;
 }
 
 void checkMission(EditorApp& app) {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <functional>
-
+#include "model/Mission.h"
 #include "ui/main/Windows.h"
 
 class QPushButton;
@@ -18,9 +17,19 @@ struct RowButtons {
     QPushButton* change;      // opens the change dialog for the selected row
 };
 
+// The table a tree of rows shows, and the dialogs that add and change its rows.
+struct RowTable {
+    MissionPart part;
+    WindowId addWindow;
+    WindowId changeWindow;
+};
+
 // Connects the buttons to their commands. "Change" is enabled exactly while a row node is
-// selected in `tree`, and does nothing when none is.
+// selected in `tree`, and does nothing when none is. The tree gets the commands on its
+// selected row in its context menu: "Вставить после выбранного" (the add dialog, inserting
+// after it), "Дублировать", "Удалить выбранный", "Переместить вверх" (Ctrl+Up) and
+// "Переместить вниз" (Ctrl+Down); its rows can also be dragged to another place.
 void connectRowButtons(EditorApp& app, MissionTreeView& tree, const RowButtons& buttons,
-                       WindowId addWindow, WindowId changeWindow, std::function<void()> removeLast);
+                       const RowTable& table);
 
 }  // namespace qv::ui

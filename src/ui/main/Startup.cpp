@@ -12,6 +12,7 @@
 #include "ui/main/EditorApp.h"
 #include "ui/main/EditorApplication.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/MissionCommands.h"
 
 namespace qv::ui {
 
@@ -52,6 +53,7 @@ int runEditor(int argc, char** argv) {
     application.reportErrorsTo(dialogs);
     EditorApp editor({systemFileSystem(), dialogs, systemGameProcess()});
     editor.mainWindow().show();
+    openProjectGivenAtStart(editor, QApplication::arguments());
     return QApplication::exec();
 }
 

@@ -16,6 +16,7 @@
 #include "ui/editors/TreeWindow.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/SharedShortcuts.h"
 #include "ui/main/RowReveal.h"
 #include "ui/map/MapCanvas.h"
 #include "ui/options/OptionsWindow.h"
@@ -216,6 +217,7 @@ void showRouteMap(EditorApp& app) {
     auto* window = app.mainWindow().findChild<MapWindow*>();
     if (window == nullptr) {
         window = new MapWindow(app);
+        shareMainShortcuts(app, *window);
     }
     window->show();
     window->raise();

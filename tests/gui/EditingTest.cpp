@@ -1,0 +1,283 @@
+#include <QAction>
+#include <QMenu>
+#include <QMimeData>
+#include <QSpinBox>
+#include <QTest>
+#include <QUrl>
+
+#include "DialogDriver.h"
+#include "ExampleMissions.h"
+#include "model/ProjectFile.h"
+#include "ui/main/MissionCommands.h"
+
+using qv::test::EditorFixture;
+using namespace qv::test;
+using namespace qv::ui;
+
+namespace {
+
+const QString ProjectPath = QStringLiteral("/races/lssprint.qvnx");
+
+qv::CarEntry car(const char* model) {
+    return {model, "1", "2", "3", "4", {}};
+}
+
+QString carModels(const qv::Mission& mission) {
+    QString models;
+    for (int row = 1; row <= mission.carCount(); ++row) {
+        models += QString::fromStdString(mission.car(row).Model) + QLatin1Char(' ');
+    }
+    return models.trimmed();
+}
+
+// The tree's own command named `name` ("InsertRowAction", "MoveRowUpAction", ...).
+QAction& rowAction(MissionTreeView& tree, const char* name) {
+    for (QAction* action : tree.actions()) {
+        if (action->objectName() == QLatin1String(name)) {
+            return *action;
+        }
+    }
+    qFatal("%s has no action %s", qPrintable(tree.objectName()), name);
+}
+
+void saveExample(EditorFixture& editor) {
+    qv::Mission example;
+    fillLosSantosSprint(example);
+    qv::saveProject(example, ProjectPath.toStdString(), editor.files);
+}
+
+const qv::test::ShownMessage* lastQuestion(const EditorFixture& editor) {
+    for (auto it = editor.dialogs.messages().rbegin(); it != editor.dialogs.messages().rend();
+         ++it) {
+        if (it->text == QStringLiteral("Сохранить изменения?")) {
+            return &*it;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+class EditingTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void undoAndRedoEveryKindOfChange();
+    void rowsAreInsertedDuplicatedMovedAndRemovedInEveryTree();
+    void unsavedChangesAreNeverLostSilently();
+    void projectsOpenFromTheCommandLineByDropAndFromTheRecentList();
+    void theShortcutsWorkInEveryWindow();
+};
+
+void EditingTest::undoAndRedoEveryKindOfChange() {
+    EditorFixture editor;
+    QAction& undo = editor.action("UndoAction");
+    QAction& redo = editor.action("RedoAction");
+    QVERIFY(!undo.isEnabled());
+    QCOMPARE(undo.text(), QStringLiteral("Отменить"));
+
+    editor.type("AMissionName", "RACE");  // one run of typing
+    QCOMPARE(undo.text(), QStringLiteral("Отменить: изменение: название миссии"));
+    QCOMPARE(editor.mainWindow().windowTitle(), QStringLiteral("Quorvane 0.9*"));
+    editor.click("AddCarBtn");
+    typeInto(editor, WindowId::AddCar, "Edit1", QStringLiteral("elegy"));
+    clickOn(editor, WindowId::AddCar, "BitBtn1");
+    QCOMPARE(undo.text(), QStringLiteral("Отменить: добавление машины 1"));
+
+    editor.press(QKeySequence(QStringLiteral("Ctrl+Z")));
+    QCOMPARE(editor.mission().carCount(), 0);
+    QCOMPARE(shownTree(editor, WindowId::Main, "CarTree"), QStringList{"Машины (0 всего)"});
+    QCOMPARE(redo.text(), QStringLiteral("Повторить: добавление машины 1"));
+    editor.press(QKeySequence(QStringLiteral("Ctrl+Z")));
+    QCOMPARE(editor.get<QLineEdit>("AMissionName").text(), QStringLiteral("RACEMS1"));
+    QVERIFY(!undo.isEnabled());
+    QCOMPARE(editor.mainWindow().windowTitle(), QStringLiteral("Quorvane 0.9"));
+
+    editor.press(QKeySequence(QStringLiteral("Ctrl+Y")));
+    QCOMPARE(editor.get<QLineEdit>("AMissionName").text(), QStringLiteral("RACE"));
+    editor.press(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    QCOMPARE(editor.mission().car(1).Model, std::string("ELEGY"));
+    QCOMPARE(shownTree(editor, WindowId::Main, "CarTree").at(2),
+             QStringLiteral("\t\tМодель: #ELEGY"));
+    QVERIFY(!redo.isEnabled());
+
+    // An event line edited in place is a step too.
+    editor.mission().appendEvent({"", {"A"}, {"B"}});
+    auto& events = control<MissionTreeView>(editor, WindowId::Events, "EventsTree");
+    const QModelIndex line = events.treeModel().index(
+        0, 0,
+        events.treeModel().index(0, 0,
+                                 events.treeModel().index(0, 0, events.treeModel().index(0, 0))));
+    QVERIFY(events.model()->setData(line, QStringLiteral("C"), Qt::EditRole));
+    QCOMPARE(undo.text(), QStringLiteral("Отменить: правка строки события 1"));
+    undo.trigger();
+    QCOMPARE(editor.mission().event(1).Conditions, std::vector<std::string>{"A"});
+}
+
+void EditingTest::rowsAreInsertedDuplicatedMovedAndRemovedInEveryTree() {
+    EditorFixture editor;
+    for (const char* model : {"A", "B", "C"}) {
+        editor.mission().appendCar(car(model));
+    }
+    editor.get<QSpinBox>("PlayerCarNumber").setValue(3);  // C
+    auto& cars = editor.get<MissionTreeView>("CarTree");
+
+    cars.selectRow(1);
+    rowAction(cars, "InsertRowAction").trigger();
+    QVERIFY(editor.window(WindowId::AddCar).isVisible());
+    typeInto(editor, WindowId::AddCar, "Edit1", QStringLiteral("new"));
+    clickOn(editor, WindowId::AddCar, "BitBtn1");
+    QCOMPARE(carModels(editor.mission()), QStringLiteral("A NEW B C"));
+    QCOMPARE(cars.selectedRow(), 2);
+    QVERIFY(cars.isExpanded(cars.treeModel().indexOf(cars.selectedNode())));
+    QCOMPARE(editor.get<QSpinBox>("PlayerCarNumber").value(), 4);
+
+    rowAction(cars, "DuplicateRowAction").trigger();
+    QCOMPARE(carModels(editor.mission()), QStringLiteral("A NEW NEW B C"));
+    QCOMPARE(cars.selectedRow(), 3);
+    editor.reveal(cars);
+    cars.setFocus();
+    QTest::keyClick(&cars, Qt::Key_Up, Qt::ControlModifier);
+    QTest::keyClick(&cars, Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(cars.selectedRow(), 1);
+    QVERIFY(!rowAction(cars, "MoveRowUpAction").isEnabled());
+    rowAction(cars, "RemoveRowAction").trigger();
+    QCOMPARE(carModels(editor.mission()), QStringLiteral("A NEW B C"));
+    QCOMPARE(shownTree(editor, WindowId::Main, "CarTree").at(0),
+             QStringLiteral("Машины (4 всего)"));
+    QCOMPARE(editor.get<QSpinBox>("PlayerCarNumber").value(), 4);  // still C
+    editor.action("UndoAction").trigger();
+    QCOMPARE(carModels(editor.mission()), QStringLiteral("NEW A NEW B C"));
+    QCOMPARE(editor.get<QSpinBox>("PlayerCarNumber").value(), 5);
+
+    // The objects window wires its tree as the main window's trees are wired.
+    editor.mission().appendObject({"1238", "1", "2", "3", "4"});
+    editor.mission().appendObject({"3578", "1", "2", "3", "4"});
+    auto& objects = control<MissionTreeView>(editor, WindowId::Objects, "ObjectTree");
+    objects.selectRow(1);
+    rowAction(objects, "MoveRowDownAction").trigger();
+    QCOMPARE(editor.mission().object(1).Model, std::string("3578"));
+    QCOMPARE(shownTree(*objects.model()).at(1), QStringLiteral("\tОбъект 1"));
+    QCOMPARE(objects.selectedRow(), 2);
+    clickOn(editor, WindowId::Objects, "Button3");  // "Изменить" follows its row as it moves
+    rowAction(objects, "MoveRowUpAction").trigger();
+    QCOMPARE(editor.window(WindowId::ModifyObject).windowTitle(),
+             QStringLiteral("Объект 1 - Редактирование"));
+    rowAction(objects, "RemoveRowAction").trigger();
+    QVERIFY(!editor.window(WindowId::ModifyObject).isVisible());
+}
+
+void EditingTest::unsavedChangesAreNeverLostSilently() {
+    EditorFixture editor;
+    saveExample(editor);
+    editor.type("AMissionName", "MINE");
+
+    // "Отмена": nothing happens.
+    editor.dialogs.answerMessage(MessageButton::Cancel);
+    editor.action("OpenAction").trigger();
+    const auto* question = lastQuestion(editor);
+    QVERIFY(question != nullptr);
+    QCOMPARE(question->title, QStringLiteral("Quorvane"));
+    QCOMPARE(question->buttons, MessageButton::Yes | MessageButton::No | MessageButton::Cancel);
+    QVERIFY(editor.dialogs.openRequests().empty());
+    editor.dialogs.answerMessage(MessageButton::Cancel);
+    QVERIFY(!editor.mainWindow().close());
+    QCOMPARE(editor.mission().parameters().AMissionName, std::string("MINE"));
+
+    // "Да" for a new mission asks for a name; cancelling that keeps everything too.
+    editor.dialogs.answerMessage(MessageButton::Yes);
+    editor.action("OpenAction").trigger();
+    QCOMPARE(int(editor.dialogs.saveRequests().size()), 1);
+    QVERIFY(editor.dialogs.openRequests().empty());
+
+    // "Да" with a name: saved, then opened.
+    editor.dialogs.answerMessage(MessageButton::Yes);
+    editor.dialogs.answerSaveFile(QStringLiteral("/races/mine.qvnx"));
+    editor.dialogs.answerOpenFile(ProjectPath);
+    editor.action("OpenAction").trigger();
+    QCOMPARE(editor.mission().carCount(), 4);
+    QVERIFY(editor.files.files.at("/races/mine.qvnx").find("MINE") != std::string::npos);
+    QCOMPARE(editor.mainWindow().windowTitle(), QStringLiteral("lssprint.qvnx - Quorvane 0.9"));
+    QVERIFY(!editor.action("UndoAction").isEnabled());  // opening clears the history
+
+    // "Сохранить" writes to the project's own file without asking.
+    editor.type("AMissionName", "LSS");
+    QCOMPARE(editor.mainWindow().windowTitle(), QStringLiteral("lssprint.qvnx* - Quorvane 0.9"));
+    const size_t saveDialogs = editor.dialogs.saveRequests().size();
+    editor.action("SaveAction").trigger();
+    QCOMPARE(editor.dialogs.saveRequests().size(), saveDialogs);
+    QVERIFY(editor.files.files.at(ProjectPath.toStdString()).find("LSS") != std::string::npos);
+    QCOMPARE(editor.mainWindow().windowTitle(), QStringLiteral("lssprint.qvnx - Quorvane 0.9"));
+
+    // "Нет": the changes go.
+    editor.type("AMissionName", "GONE");
+    editor.dialogs.clearRecords();
+    editor.dialogs.answerMessage(MessageButton::No);
+    editor.dialogs.answerOpenFile(ProjectPath);
+    editor.action("OpenAction").trigger();
+    QCOMPARE(editor.mission().parameters().AMissionName, std::string("LSS"));
+    QVERIFY(editor.files.files.at(ProjectPath.toStdString()).find("GONE") == std::string::npos);
+}
+
+void EditingTest::projectsOpenFromTheCommandLineByDropAndFromTheRecentList() {
+    EditorFixture editor;
+    saveExample(editor);
+    openProjectGivenAtStart(editor.app(), {QStringLiteral("quorvane"), ProjectPath});
+    const int cars = editor.mission().carCount();
+    QVERIFY(cars > 1);
+    QCOMPARE(editor.mainWindow().windowTitle(), QStringLiteral("lssprint.qvnx - Quorvane 0.9"));
+    openProjectGivenAtStart(editor.app(), {QStringLiteral("quorvane")});  // nothing given
+
+    // A dropped project, with the question about the changes first.
+    editor.mission().removeLastCar();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(ProjectPath)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&editor.mainWindow(), &enter);
+    QVERIFY(enter.isAccepted());
+    editor.dialogs.answerMessage(MessageButton::No);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&editor.mainWindow(), &drop);
+    QVERIFY(lastQuestion(editor) != nullptr);
+    QCOMPARE(editor.mission().carCount(), cars);
+    QMimeData text;
+    text.setUrls({QUrl::fromLocalFile(QStringLiteral("/races/notes.txt"))});
+    QDragEnterEvent other(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&editor.mainWindow(), &other);
+    QVERIFY(!other.isAccepted());
+
+    // The recent list holds the project; one that is gone is offered for removal.
+    auto& recent = editor.get<QMenu>("RecentProjectsMenu");
+    emit recent.aboutToShow();
+    QCOMPARE(recent.actions().size(), 1);
+    QVERIFY(recent.actions().front()->text().endsWith(ProjectPath));
+    editor.files.files.erase(ProjectPath.toStdString());
+    editor.dialogs.answerMessage(MessageButton::Yes);
+    recent.actions().front()->trigger();
+    QVERIFY(editor.dialogs.lastMessage().text.contains(QStringLiteral("не найден")));
+    emit recent.aboutToShow();
+    QVERIFY(!recent.actions().front()->isEnabled());  // "(пусто)"
+}
+
+void EditingTest::theShortcutsWorkInEveryWindow() {
+    EditorFixture editor;
+    editor.mission().appendObject({"1238", "1", "2", "3", "4"});
+    for (const WindowId id :
+         {WindowId::Objects, WindowId::Events, WindowId::Script, WindowId::Options}) {
+        QWidget& window = editor.window(id);
+        editor.app().showWindow(id);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        editor.dialogs.clearRecords();
+        QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(int(editor.dialogs.saveRequests().size()), 1);
+        window.hide();
+    }
+    QWidget& objects = editor.window(WindowId::Objects);
+    editor.app().showWindow(WindowId::Objects);
+    QVERIFY(QTest::qWaitForWindowActive(&objects));
+    QTest::keySequence(&objects, QKeySequence(QStringLiteral("Ctrl+Z")));
+    QCOMPARE(editor.mission().objectCount(), 0);
+}
+
+QTEST_MAIN(EditingTest)
+#include "EditingTest.moc"
