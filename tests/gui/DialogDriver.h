@@ -32,8 +32,12 @@ Widget& control(const EditorFixture& editor, ui::WindowId id, const char* name) 
     return control<Widget>(editor.window(id), name);
 }
 
-// The focus leaves `widget`, as when the user tabs or clicks elsewhere.
+// The focus leaves `widget`, as when the user tabs or clicks elsewhere; a click elsewhere also
+// closes a list of suggestions that typing opened.
 inline void leave(QWidget& widget) {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
     QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(&widget, &focusOut);
 }

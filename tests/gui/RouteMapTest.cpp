@@ -109,15 +109,16 @@ void RouteMapTest::selectingARowHighlightsItsMarkAndChangesShowAtOnce() {
     MapWindow& map = openMap(editor);
     MapCanvas& canvas = map.canvas();
 
-    editor.mainWindow().carTree().selectRow(2);
-    QCOMPARE(canvas.highlight(), std::pair(MissionPart::Cars, 2));
-    editor.mainWindow().checkpointTree().selectRow(3);
-    QCOMPARE(canvas.highlight(), std::pair(MissionPart::Checkpoints, 3));
+    // The last row added to each tree is selected already: choose others.
+    editor.mainWindow().carTree().selectRow(1);
+    QCOMPARE(canvas.highlight(), std::pair(MissionPart::Cars, 1));
+    editor.mainWindow().checkpointTree().selectRow(2);
+    QCOMPARE(canvas.highlight(), std::pair(MissionPart::Checkpoints, 2));
 
     // Following the selection centres the selected mark.
     editor.click("FollowSelection");
-    editor.mainWindow().carTree().selectRow(1);
-    const QPoint centre = markPoint(canvas, MissionPart::Cars, 1);
+    editor.mainWindow().carTree().selectRow(2);
+    const QPoint centre = markPoint(canvas, MissionPart::Cars, 2);
     QVERIFY(std::abs(centre.x() - canvas.width() / 2) <= 1);
     QVERIFY(std::abs(centre.y() - canvas.height() / 2) <= 1);
 
@@ -125,9 +126,9 @@ void RouteMapTest::selectingARowHighlightsItsMarkAndChangesShowAtOnce() {
     const int before = marks();
     editor.mission().appendCheckpoint({"900", "900", "0", 50, "3"}, "Гоночный");
     QCOMPARE(marks(), before + 1);
-    editor.mission().changeCar(1, {"INFERNUS", "-500", "-500", "10", "180", {}});
-    QCOMPARE(canvas.markPosition(MissionPart::Cars, 1).has_value(), true);
-    QVERIFY(*canvas.markPosition(MissionPart::Cars, 1) != QPointF(centre));
+    editor.mission().changeCar(2, {"BANSHEE", "-500", "-500", "10", "180", {}});
+    QCOMPARE(canvas.markPosition(MissionPart::Cars, 2).has_value(), true);
+    QVERIFY(*canvas.markPosition(MissionPart::Cars, 2) != QPointF(centre));
     MissionParameters parameters = editor.mission().parameters();
     parameters.ARaceType = Circuit;
     parameters.ALapsCount = 4;
