@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Creates a throwaway 64-bit Wine prefix that needs no display, for running the Windows tests.
-# Usage: scripts/wine-prefix.sh PREFIX
+# Creates a throwaway 64-bit Wine prefix for running the Windows tests: with the null graphics
+# driver, which needs no display (the default), or with the X11 driver, whose windows appear on
+# $DISPLAY when a program runs.
+# Usage: scripts/wine-prefix.sh PREFIX [null|x11]
 set -euo pipefail
 
-prefix=${1:?usage: wine-prefix.sh PREFIX}
+prefix=${1:?usage: wine-prefix.sh PREFIX [null|x11]}
+driver=${2:-null}
 wine=/usr/lib/wine/wine64
 
 export WINEPREFIX=$(realpath -m "$prefix") WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -11,8 +14,10 @@ export WINEPREFIX=$(realpath -m "$prefix") WINEDEBUG=-all WINEDLLOVERRIDES="msco
 
 rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
-# No X server: the null graphics driver lets programs create windows that nobody sees.
+# Made without a display: the null graphics driver lets programs create windows that nobody sees.
 "$wine" wineboot -i >/dev/null 2>&1 || true
-"$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null
+if [ "$driver" = null ]; then
+    "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null
+fi
 /usr/lib/wine/wineserver -w
 touch "$WINEPREFIX/.quorvane-ready"

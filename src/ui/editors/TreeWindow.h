@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "model/TextTree.h"
-#include "ui/main/Windows.h"
+#include "ui/main/EditorWindows.h"
 
 class QBoxLayout;
 

@@ -23,6 +23,10 @@ void openProject(EditorApp& app) {
     if (path.isEmpty()) {
         return;
     }
+    openProjectFile(app, path);
+}
+
+void openProjectFile(EditorApp& app, const QString& path) {
     const LoadSummary summary = loadProject(app.mission(), path.toStdString(), app.files());
     app.dialogs().message({QString::fromStdString(summary.title),
                            QString::fromStdString(summary.text), MessageIcon::Information,

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "ui/main/Windows.h"
+#include "ui/main/EditorWindows.h"
 
 class QPushButton;
 

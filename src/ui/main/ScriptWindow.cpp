@@ -5,7 +5,7 @@
 
 #include "generator/ScriptGenerator.h"
 #include "ui/common/Look.h"
-#include "ui/main/Windows.h"
+#include "ui/main/EditorWindows.h"
 
 namespace qv::ui {
 

@@ -12,6 +12,7 @@
 #include "ui/main/EditorApp.h"
 #include "ui/main/EditorApplication.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/MissionCommands.h"
 
 namespace qv::ui {
 
@@ -44,6 +45,12 @@ void useDotDecimalSeparator() {
     QLocale::setDefault(numbers);
 }
 
+void openProjectFromCommandLine(EditorApp& app, const QStringList& arguments) {
+    if (arguments.size() > 1) {
+        app.runCommand([&] { openProjectFile(app, arguments.at(1)); });
+    }
+}
+
 int runEditor(int argc, char** argv) {
     EditorApplication application(argc, argv);
     prepareApplication(application);
@@ -51,6 +58,7 @@ int runEditor(int argc, char** argv) {
     application.reportErrorsTo(dialogs);
     EditorApp editor({systemFileSystem(), dialogs, systemGameProcess()});
     editor.mainWindow().show();
+    openProjectFromCommandLine(editor, QApplication::arguments());
     return QApplication::exec();
 }
 
