@@ -12,6 +12,9 @@ here=$(dirname "$(realpath "$0")")
 wine=/usr/lib/wine/wine64
 stamp="01.06.2026 18:30:00"
 
+# UTF-8 arguments for Wine to pass on; its Windows code page for this locale (1252) has no
+# Cyrillic, so the folder's name reaches the programs only through the UTF-16 command line.
+export LC_ALL=C.UTF-8
 work=$(mktemp -d)
 trap '/usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPATH=

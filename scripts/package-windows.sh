@@ -20,8 +20,8 @@ build=build/windows-release
 grep -qF "$qt/" "$build/CMakeCache.txt" 2>/dev/null || rm -rf "$build"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_UI=ON -DQV_BUILD_TESTS=OFF \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/toolchains/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build" -j "$jobs" --target quorvane quorvane-cli >/dev/null
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/toolchains/mingw-w64-x86_64.cmake" >&2
+cmake --build "$build" -j "$jobs" --target quorvane quorvane-cli >&2
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT

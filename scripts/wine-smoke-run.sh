@@ -18,6 +18,12 @@ wine=/usr/lib/wine/wine64
 here=$(dirname "$(realpath "$0")")
 
 "$here/wine-prefix.sh" "$prefix" x11
+# A Russian user's Windows where the machine has the locale; window titles are matched in UTF-8.
+if locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+    export LC_ALL=ru_RU.UTF-8
+else
+    export LC_ALL=C.UTF-8
+fi
 export WINEPREFIX=$prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=err+all,fixme-all
 work=$(mktemp -d)
 xvfb=
