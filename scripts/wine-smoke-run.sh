@@ -29,9 +29,13 @@ work=$(mktemp -d)
 xvfb=
 editor=
 finish() {
-    [ -n "$editor" ] && kill "$editor" 2>/dev/null
+    if [ -n "$editor" ]; then
+        kill "$editor" 2>/dev/null || true
+    fi
     /usr/lib/wine/wineserver -k 2>/dev/null || true
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    if [ -n "$xvfb" ]; then
+        kill "$xvfb" 2>/dev/null || true
+    fi
     rm -rf "$work"
 }
 trap finish EXIT
@@ -88,7 +92,8 @@ wait_for "Mission Script" >/dev/null
 sleep 1
 import -window root "$screenshot"
 press "$main" alt+F4
-press "$(wait_for "Выход")" Return
+question=$(wait_for "Выход")
+press "$question" Return
 for _ in $(seq 60); do
     kill -0 "$editor" 2>/dev/null || break
     sleep 0.5
