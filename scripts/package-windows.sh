@@ -60,8 +60,8 @@ done
     sed "s/@VERSION@/$version/g" packaging/windows/README.txt | sed 's/$/\r/'
 } >"$root/README.txt"
 
-# Nothing of this machine may travel: no build or cache folder named inside any file.
-leaks=$(grep -rlaE "$HOME|$PWD|/usr/(lib|share|include|src)/|/build/" "$root" || true)
+# Nothing of this machine may travel: no file names the sources, the build or Qt's cache.
+leaks=$(grep -rlaF -e "$PWD" -e "$HOME/" -e "$qt" "$root" || true)
 if [ -n "$leaks" ]; then
     echo "package-windows: paths of the build machine inside: $leaks" >&2
     exit 1

@@ -44,10 +44,11 @@ trap finish EXIT
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-for _ in $(seq 50); do
+for _ in $(seq 100); do
     [ -s "$work/display" ] && break
     sleep 0.1
 done
+[ -s "$work/display" ] || { echo "smoke run: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$(cat "$work/display")
 exec 3>&-
 
