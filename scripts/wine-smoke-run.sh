@@ -63,22 +63,25 @@ fail() {
     import -window root "$screenshot" 2>/dev/null || true
     exit 1
 }
-# wait_for TITLE: the id of the first visible window whose title starts with TITLE.
+# wait_for TITLE: the id of the first visible window whose title starts with TITLE. The titles
+# are compared here: xdotool's own search by name does not match Cyrillic ones.
 wait_for() {
     local id
     for _ in $(seq 120); do
-        id=$(xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -n 1) || true
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
+        for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+            if [[ $(xdotool getwindowname "$id" 2>/dev/null) == "$1"* ]]; then
+                echo "$id"
+                return 0
+            fi
+        done
         kill -0 "$editor" 2>/dev/null || fail "the editor ended before a window \"$1\" appeared"
         sleep 0.5
     done
     fail "no window \"$1\" within a minute"
 }
+# press WINDOW KEYS: gives WINDOW the keyboard (there is no window manager) and presses KEYS.
 press() {
-    xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+    timeout 10 xdotool windowfocus --sync "$1" || true
     sleep 0.3
     xdotool key --clearmodifiers "$2"
 }
