@@ -63,11 +63,12 @@ fail() {
     import -window root "$screenshot" 2>/dev/null || true
     exit 1
 }
-# wait_for TITLE: the id of the first visible window whose title starts with TITLE. The titles
-# are compared here: xdotool's own search by name does not match Cyrillic ones.
-wait_for() {
+# find_window TITLE SECONDS: the id of the first visible window whose title starts with TITLE,
+# waiting up to SECONDS for one. The titles are compared here: xdotool's own search by name does
+# not match Cyrillic ones.
+find_window() {
     local id
-    for _ in $(seq 120); do
+    for _ in $(seq $(($2 * 2))); do
         for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
             if [[ $(xdotool getwindowname "$id" 2>/dev/null) == "$1"* ]]; then
                 echo "$id"
@@ -77,7 +78,10 @@ wait_for() {
         kill -0 "$editor" 2>/dev/null || fail "the editor ended before a window \"$1\" appeared"
         sleep 0.5
     done
-    fail "no window \"$1\" within a minute"
+    return 1
+}
+wait_for() {
+    find_window "$1" 60 || fail "no window \"$1\" within a minute"
 }
 # press WINDOW KEYS: gives WINDOW the keyboard (there is no window manager) and presses KEYS.
 press() {
@@ -95,8 +99,16 @@ press "$main" F5
 wait_for "Mission Script" >/dev/null
 sleep 1
 import -window root "$screenshot"
-press "$main" alt+F4
-question=$(wait_for "Выход")
+# Alt+F4 closes Wine's active window: first the "Mission Script" window that F5 brought to the
+# front, then the main window, which asks.
+question=
+for _ in 1 2 3; do
+    press "$main" alt+F4
+    if question=$(find_window "Выход" 5); then
+        break
+    fi
+done
+[ -n "$question" ] || fail "closing the main window did not ask \"Выход\""
 press "$question" Return
 for _ in $(seq 60); do
     kill -0 "$editor" 2>/dev/null || break
