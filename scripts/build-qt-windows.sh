@@ -71,22 +71,25 @@ on=(widgets png freetype harfbuzz style_windowsvista accessibility direct2d)
 features=()
 for f in "${off[@]}"; do features+=("-DFEATURE_$f=OFF"); done
 for f in "${on[@]}"; do features+=("-DFEATURE_$f=ON"); done
-{
-    cmake -S source -B build -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$work/mingw.cmake" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
-        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-        -DINPUT_opengl=no "${features[@]}" \
-        -DCMAKE_INSTALL_PREFIX="$prefix"
-    log "building with $jobs jobs"
-    cmake --build build -j "$jobs"
-    DESTDIR="$work/stage" cmake --install build --strip
-} >"$work/build.log" 2>&1 || {
-    tail -n 60 "$work/build.log" >&2
-    log "failed"
-    exit 1
+# Each step stops the script when it fails; its log is kept beside the cache to be read.
+step() {
+    if ! "$@" >>"$work/build.log" 2>&1; then
+        cp "$work/build.log" "$cache/qt-build-failed.log"
+        grep -E -B2 -A12 'error|FAILED' "$work/build.log" | head -n 80 >&2 || true
+        log "failed; the whole log is $cache/qt-build-failed.log"
+        exit 1
+    fi
 }
+step cmake -S source -B build -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$work/mingw.cmake" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+    -DINPUT_opengl=no "${features[@]}" \
+    -DCMAKE_INSTALL_PREFIX="$prefix"
+log "building with $jobs jobs"
+step cmake --build build -j "$jobs"
+DESTDIR="$work/stage" step cmake --install build --strip
 
 staged=$work/stage$prefix
 for dll in "/usr/lib/gcc/$triplet/"*-posix/libgcc_s_seh-1.dll \
