@@ -14,7 +14,8 @@ else()
     endif()
 endif()
 
-if(QV_SANITIZE)
+# The sanitizer flags are those of GCC and Clang; other compilers build without them.
+if(QV_SANITIZE AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     target_compile_options(qv_options INTERFACE -fsanitize=address,undefined
                                                 -fno-sanitize-recover=undefined
                                                 -fno-omit-frame-pointer)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when they are missing.
-# Usage: scripts/install-deps.sh [linux] [windows]
+# Usage: scripts/install-deps.sh [linux] [windows] [qt-windows] [fuzz]
 set -euo pipefail
 
 packages=()
@@ -12,6 +12,12 @@ for group in "$@"; do
                        fonts-liberation fonts-dejavu-core locales) ;;
         windows)
             packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64) ;;
+        qt-windows)
+            # Qt for Windows built from Debian's source (scripts/build-qt-windows.sh), the editor's
+            # smoke run under Wine on a virtual display, and the zip.
+            packages+=(dpkg-dev xz-utils perl cmake ninja-build qt6-base-dev
+                       qt6-translations-l10n g++-mingw-w64-x86-64-posix wine64 fonts-wine
+                       xvfb xdotool x11-apps imagemagick zip unzip binutils-mingw-w64-x86-64) ;;
         fuzz)
             packages+=(clang libclang-rt-dev) ;;
         *)

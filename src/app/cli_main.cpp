@@ -5,10 +5,11 @@
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliOptions.h"
 #include "model/Error.h"
+#include "platform/ProgramArguments.h"
 
 int main(int argc, char** argv) {
     try {
-        const std::vector<std::string> arguments(argv + 1, argv + argc);
+        const std::vector<std::string> arguments = qv::programArguments(argc, argv);
         qv::cli::runCommand(qv::cli::parseOptions(arguments), qv::systemFileSystem(), std::cout);
         if (!std::cout.flush()) {
             std::cerr << "Cannot write to standard output\n";

@@ -9,7 +9,7 @@
 
 #include "EditorFixture.h"
 #include "ui/common/MissionTreeView.h"
-#include "ui/main/Windows.h"
+#include "ui/main/EditorWindows.h"
 
 // Drives the entity dialogs and the objects and events windows through their widgets. Their
 // controls keep numbered names (Edit1, Button1) that several windows share, so every control is

@@ -6,6 +6,7 @@
 #include "ExampleMissions.h"
 #include "model/ProjectFile.h"
 #include "ui/common/MissionTreeView.h"
+#include "ui/main/Startup.h"
 
 using qv::test::EditorFixture;
 using namespace qv::ui;
@@ -41,6 +42,7 @@ class ProjectTest : public QObject {
     void aLoadedCircuitShowsItsLaps();
     void aProjectWithoutItsTreeFilesIsRefused();
     void aFailedSaveIsReported();
+    void opensTheProjectNamedOnTheCommandLine();
 };
 
 void ProjectTest::savesThroughTheSaveDialog() {
@@ -150,6 +152,31 @@ void ProjectTest::aFailedSaveIsReported() {
     QCOMPARE(shown.title, QStringLiteral("Quorvane"));
     QCOMPARE(shown.icon, MessageIcon::Error);
     QVERIFY(!shown.text.isEmpty());
+}
+
+void ProjectTest::opensTheProjectNamedOnTheCommandLine() {
+    EditorFixture editor;
+    openProjectFromCommandLine(editor.app(), {QStringLiteral("quorvane")});
+    QVERIFY(editor.dialogs.messages().empty());
+    QVERIFY(editor.dialogs.openRequests().empty());
+
+    // A folder with Cyrillic in its name, as under a Russian user's profile.
+    qv::Mission saved;
+    qv::test::fillVenturasCircuit(saved);
+    const std::string path = inFolder(editor, "Иван/Гонки/lvcircuit.qvnx");
+    qv::saveProject(saved, path, editor.files);
+    openProjectFromCommandLine(editor.app(),
+                               {QStringLiteral("quorvane"), QString::fromStdString(path)});
+    QCOMPARE(editor.mission().parameters().AMissionName, saved.parameters().AMissionName);
+    QCOMPARE(editor.mission().checkpointCount(), saved.checkpointCount());
+    QCOMPARE(editor.dialogs.lastMessage().icon, MessageIcon::Information);
+
+    // One that cannot be read is reported by the general error handler; the race stays.
+    openProjectFromCommandLine(editor.app(),
+                               {QStringLiteral("quorvane"), qInFolder(editor, "none.qvnx")});
+    QCOMPARE(editor.dialogs.lastMessage().icon, MessageIcon::Error);
+    QCOMPARE(editor.mission().parameters().AMissionName, saved.parameters().AMissionName);
+    QVERIFY(editor.dialogs.openRequests().empty());
 }
 
 QTEST_MAIN(ProjectTest)

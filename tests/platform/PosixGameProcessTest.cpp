@@ -11,10 +11,12 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "CapturedPosition.h"
+#include "Environment.h"
 #include "FakeGame.h"
 #include "gamelink/GameMemoryLayout.h"
 #include "gamelink/PositionCapture.h"
@@ -121,15 +123,15 @@ TEST(PosixGameProcessTest, CapturesThePositionFromAnotherProcessAndNoticesItsEnd
 // The case this implementation is for: the game running under Wine. The Windows build's fake
 // game program (gta_sa.exe) is named in QV_WINE_FAKE_GAME when that build exists.
 TEST(PosixGameProcessTest, ReadsTheGameRunningUnderWine) {
-    const char* fakeGame = std::getenv("QV_WINE_FAKE_GAME");
-    if (fakeGame == nullptr) {
+    const std::optional<std::string> fakeGame = test::environmentVariable("QV_WINE_FAKE_GAME");
+    if (!fakeGame) {
         GTEST_SKIP() << "QV_WINE_FAKE_GAME does not name the fake game of a Windows build";
     }
-    const char* wine = std::getenv("QV_WINE") ? std::getenv("QV_WINE") : "/usr/lib/wine/wine64";
-    char* arguments[] = {const_cast<char*>(wine), const_cast<char*>(fakeGame),
+    const std::string wine = test::environmentVariable("QV_WINE").value_or("/usr/lib/wine/wine64");
+    char* arguments[] = {const_cast<char*>(wine.c_str()), const_cast<char*>(fakeGame->c_str()),
                          const_cast<char*>("player"), nullptr};
     pid_t pid = 0;
-    ASSERT_EQ(::posix_spawn(&pid, wine, nullptr, nullptr, arguments, environ), 0);
+    ASSERT_EQ(::posix_spawn(&pid, wine.c_str(), nullptr, nullptr, arguments, environ), 0);
 
     // Wine takes a while to start; until the program has written its memory the capture finds
     // nothing.

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "Environment.h"
 #include "ExampleMissions.h"
 #include "GoldenMissions.h"
 #include "LargestMission.h"
@@ -299,7 +300,7 @@ TEST(ExampleProjects, AreWhatSavingTheExampleMissionsWrites) {
         FakeFileSystem files;
         const std::string path = std::string(QV_EXAMPLES_DIR) + "/" + name + ".qvnx";
         saveProject(mission, path, files);
-        if (std::getenv("QV_WRITE_EXAMPLES") != nullptr) {  // regenerates them
+        if (test::environmentVariable("QV_WRITE_EXAMPLES")) {  // regenerates them
             std::filesystem::remove(path);
             saveProject(mission, path, systemFileSystem());
         }

@@ -56,6 +56,15 @@ for project in "$examples"/*.qvnx; do
     same "$work/linux/$name.txt" "$work/linux/$name.from-windows.txt"
 done
 
+# A project in a folder with Cyrillic in its name, given as a Windows user types it. The Windows
+# code page of the C.UTF-8 locale (1252) has no Cyrillic, so only the UTF-16 command line brings
+# the name to the program intact.
+export LC_ALL=C.UTF-8
+mkdir -p "$work/Иван/Гонки"
+cp "$examples"/lvcircuit.qvnx* "$work/Иван/Гонки/"
+build_both cyrillic.txt "$work/Иван/Гонки/lvcircuit.qvnx" \
+    "$windows_work\\Иван\\Гонки\\lvcircuit.qvnx"
+
 [ "$count" -gt 0 ] || { echo "no example projects in $examples" >&2; exit 1; }
 [ "$failures" -eq 0 ] || exit 1
 echo "$count example projects: the same bytes from both platforms"

@@ -1,7 +1,7 @@
 #include "ui/common/RowEditor.h"
 #include "ui/editors/CheckpointDialog.h"
 #include "ui/main/EditorApp.h"
-#include "ui/main/Windows.h"
+#include "ui/main/EditorWindows.h"
 
 namespace qv::ui {
 

@@ -8,7 +8,7 @@
 #include "ui/editors/ObjectDialog.h"
 #include "ui/editors/UserModelList.h"
 #include "ui/main/EditorApp.h"
-#include "ui/main/Windows.h"
+#include "ui/main/EditorWindows.h"
 
 namespace qv::ui {
 

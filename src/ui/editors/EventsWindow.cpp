@@ -6,7 +6,7 @@
 #include "ui/common/MissionTreeView.h"
 #include "ui/editors/TreeWindow.h"
 #include "ui/main/EditorApp.h"
-#include "ui/main/Windows.h"
+#include "ui/main/EditorWindows.h"
 
 namespace qv::ui {
 

@@ -2,7 +2,7 @@
 #include "ui/editors/CarDialog.h"
 #include "ui/editors/RowTarget.h"
 #include "ui/main/EditorApp.h"
-#include "ui/main/Windows.h"
+#include "ui/main/EditorWindows.h"
 
 namespace qv::ui {
 

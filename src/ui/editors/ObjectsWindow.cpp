@@ -1,6 +1,6 @@
 #include "ui/editors/TreeWindow.h"
 #include "ui/main/EditorApp.h"
-#include "ui/main/Windows.h"
+#include "ui/main/EditorWindows.h"
 
 namespace qv::ui {
 

@@ -4,8 +4,8 @@
 #include <QVBoxLayout>
 
 #include "ui/main/EditorApp.h"
+#include "ui/main/EditorWindows.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/Windows.h"
 
 namespace qv::ui {
 

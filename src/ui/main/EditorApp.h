@@ -14,7 +14,7 @@
 #include "platform/ProcessLauncher.h"
 #include "ui/common/Commands.h"
 #include "ui/common/Dialogs.h"
-#include "ui/main/Windows.h"
+#include "ui/main/EditorWindows.h"
 
 namespace qv::ui {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Mission.h"
-#include "ui/main/Windows.h"
+#include "ui/main/EditorWindows.h"
 
 class QPushButton;
 

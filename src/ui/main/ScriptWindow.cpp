@@ -18,7 +18,7 @@
 #include "ui/main/ScriptFindBar.h"
 #include "ui/main/ScriptHighlighter.h"
 #include "ui/main/WarningsPanel.h"
-#include "ui/main/Windows.h"
+#include "ui/main/EditorWindows.h"
 
 namespace qv::ui {
 

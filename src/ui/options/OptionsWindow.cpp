@@ -17,8 +17,8 @@
 #include "platform/Paths.h"
 #include "ui/common/Controls.h"
 #include "ui/main/EditorApp.h"
+#include "ui/main/EditorWindows.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/Windows.h"
 #include "ui/options/TestRunLink.h"
 
 namespace qv::ui {
