@@ -37,7 +37,6 @@ IniDocument readSettingsFile(const FileSystem& files, const std::string& path);
 void updateSettingsFile(FileSystem& files, const std::string& path,
                         const std::function<void(IniDocument& ini)>& change);
 
-
 // Where a window stands on the screen and its size, kept in a section of its own.
 struct WindowPlacement {
     int left = 0;

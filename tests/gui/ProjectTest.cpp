@@ -6,7 +6,7 @@
 #include "ExampleMissions.h"
 #include "model/ProjectFile.h"
 #include "ui/common/MissionTreeView.h"
-#include "ui/main/Startup.h"
+#include "ui/main/MissionCommands.h"
 
 using qv::test::EditorFixture;
 using namespace qv::ui;
@@ -156,7 +156,7 @@ void ProjectTest::aFailedSaveIsReported() {
 
 void ProjectTest::opensTheProjectNamedOnTheCommandLine() {
     EditorFixture editor;
-    openProjectFromCommandLine(editor.app(), {QStringLiteral("quorvane")});
+    openProjectGivenAtStart(editor.app(), {QStringLiteral("quorvane")});
     QVERIFY(editor.dialogs.messages().empty());
     QVERIFY(editor.dialogs.openRequests().empty());
 
@@ -165,15 +165,15 @@ void ProjectTest::opensTheProjectNamedOnTheCommandLine() {
     qv::test::fillVenturasCircuit(saved);
     const std::string path = inFolder(editor, "Иван/Гонки/lvcircuit.qvnx");
     qv::saveProject(saved, path, editor.files);
-    openProjectFromCommandLine(editor.app(),
-                               {QStringLiteral("quorvane"), QString::fromStdString(path)});
+    openProjectGivenAtStart(editor.app(),
+                            {QStringLiteral("quorvane"), QString::fromStdString(path)});
     QCOMPARE(editor.mission().parameters().AMissionName, saved.parameters().AMissionName);
     QCOMPARE(editor.mission().checkpointCount(), saved.checkpointCount());
     QCOMPARE(editor.dialogs.lastMessage().icon, MessageIcon::Information);
 
     // One that cannot be read is reported by the general error handler; the race stays.
-    openProjectFromCommandLine(editor.app(),
-                               {QStringLiteral("quorvane"), qInFolder(editor, "none.qvnx")});
+    openProjectGivenAtStart(editor.app(),
+                            {QStringLiteral("quorvane"), qInFolder(editor, "none.qvnx")});
     QCOMPARE(editor.dialogs.lastMessage().icon, MessageIcon::Error);
     QCOMPARE(editor.mission().parameters().AMissionName, saved.parameters().AMissionName);
     QVERIFY(editor.dialogs.openRequests().empty());

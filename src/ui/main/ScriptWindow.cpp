@@ -12,13 +12,13 @@
 #include "generator/ScriptGenerator.h"
 #include "ui/common/Look.h"
 #include "ui/main/EditorApp.h"
+#include "ui/main/EditorWindows.h"
 #include "ui/main/GoToLineBar.h"
 #include "ui/main/RowReveal.h"
 #include "ui/main/ScriptEditor.h"
 #include "ui/main/ScriptFindBar.h"
 #include "ui/main/ScriptHighlighter.h"
 #include "ui/main/WarningsPanel.h"
-#include "ui/main/EditorWindows.h"
 
 namespace qv::ui {
 

@@ -1,12 +1,8 @@
 #pragma once
 
-#include <QStringList>
-
 class QApplication;
 
 namespace qv::ui {
-
-class EditorApp;
 
 // Settles what the whole application shares before its first window exists: the application
 // title "Quorvane", the windows' font, and Qt's own texts (standard buttons, file dialogs) in
@@ -20,11 +16,6 @@ bool installQtTranslation(QApplication& application);
 // regional settings say: the C library's (which QApplication set from the environment) and
 // Qt's default locale.
 void useDotDecimalSeparator();
-
-// Opens the project file named first on the editor's command line (`arguments` as
-// QCoreApplication::arguments() gives them, Qt's own options removed), as "Открыть..." would;
-// without one nothing happens.
-void openProjectFromCommandLine(EditorApp& app, const QStringList& arguments);
 
 // The editor's program: start-up, the main window, the event loop.
 int runEditor(int argc, char** argv);

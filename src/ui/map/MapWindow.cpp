@@ -16,8 +16,8 @@
 #include "ui/editors/TreeWindow.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/SharedShortcuts.h"
 #include "ui/main/RowReveal.h"
+#include "ui/main/SharedShortcuts.h"
 #include "ui/map/MapCanvas.h"
 #include "ui/options/OptionsWindow.h"
 
