@@ -614,34 +614,19 @@ MissionTrees Mission::cloneTrees() const {
 }
 
 void Mission::addObserver(MissionObserver* observer) const {
-    observers_.push_back(observer);
+    observers_.add(observer);
 }
 
 void Mission::removeObserver(MissionObserver* observer) const {
-    std::erase(observers_, observer);
+    observers_.remove(observer);
 }
-
-namespace {
-
-template <typename Call>
-void tellObservers(const std::vector<MissionObserver*>& observers, Call call) {
-    // A copy, since an observer may add or remove observers meanwhile.
-    const std::vector<MissionObserver*> told = observers;
-    for (MissionObserver* observer : told) {
-        if (std::find(observers.begin(), observers.end(), observer) != observers.end()) {
-            call(*observer);
-        }
-    }
-}
-
-}  // namespace
 
 void Mission::notify(MissionPart part) const {
-    tellObservers(observers_, [part](MissionObserver& o) { o.missionChanged(part); });
+    observers_.tell([part](MissionObserver& o) { o.missionChanged(part); });
 }
 
 void Mission::notifyHistory() const {
-    tellObservers(observers_, [](MissionObserver& o) { o.historyChanged(); });
+    observers_.tell([](MissionObserver& o) { o.historyChanged(); });
 }
 
 }  // namespace qv

@@ -7,6 +7,7 @@
 #include "model/Entries.h"
 #include "model/MissionHistory.h"
 #include "model/MissionParameters.h"
+#include "model/ObserverList.h"
 #include "model/TextTree.h"
 
 namespace qv {
@@ -190,7 +191,7 @@ class Mission {
     TextTree eventsTree_;
     MissionHistory history_;
     bool applying_ = false;
-    mutable std::vector<MissionObserver*> observers_;
+    mutable ObserverList<MissionObserver> observers_;
 };
 
 }  // namespace qv

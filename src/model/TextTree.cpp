@@ -72,13 +72,7 @@ void TextTree::adopt(TreeNode* parent, std::vector<std::unique_ptr<TreeNode>>& s
 
 template <typename Call>
 void TextTree::tellObservers(Call&& call) const {
-    // A copy, since an observer may add or remove observers meanwhile.
-    const std::vector<TreeObserver*> observers = observers_;
-    for (TreeObserver* observer : observers) {
-        if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end()) {
-            call(*observer);
-        }
-    }
+    observers_.tell(call);
 }
 
 TreeNode& TextTree::append(TreeNode* parent, std::string text) {
@@ -175,11 +169,11 @@ std::vector<std::unique_ptr<TreeNode>> TextTree::takeNodes() {
 }
 
 void TextTree::addObserver(TreeObserver* observer) const {
-    observers_.push_back(observer);
+    observers_.add(observer);
 }
 
 void TextTree::removeObserver(TreeObserver* observer) const {
-    std::erase(observers_, observer);
+    observers_.remove(observer);
 }
 
 }  // namespace qv

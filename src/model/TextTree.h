@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "model/ObserverList.h"
+
 namespace qv {
 
 // One node of a tree mirror: a text and its ordered children.
@@ -116,7 +118,7 @@ class TextTree {
     void tellObservers(Call&& call) const;
 
     std::vector<std::unique_ptr<TreeNode>> top_;
-    mutable std::vector<TreeObserver*> observers_;
+    mutable ObserverList<TreeObserver> observers_;
 };
 
 }  // namespace qv
