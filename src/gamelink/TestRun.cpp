@@ -101,7 +101,7 @@ struct TestRun::Paths {
     }
 
     TestRunRecord record(TestRunStage stage) const {
-        return {stage, gameScript, backup, testScript, {}, {}};
+        return {stage, gameScript, backup, testScript, {}, {}, {}, {}};
     }
 };
 
@@ -202,8 +202,12 @@ void TestRun::advance() {
     }
 }
 
-void TestRun::record(TestRunStage stage) {
-    TestRunRecord record = active_->paths.record(stage);
+// Records the programs the run has started, and the one about to start, if any: should the
+// program die while the system starts it, the next start still knows what to wait for.
+void TestRun::record(const std::string& compilerStarting, const std::string& gameStarting) {
+    TestRunRecord record = active_->paths.record(TestRunStage::Moved);
+    record.compilerStarting = compilerStarting;
+    record.gameStarting = gameStarting;
     if (active_->compiler) {
         record.compiler = active_->compiler->identity();
     }
@@ -261,6 +265,7 @@ void TestRun::startCompiler() {
     // A log left by an earlier compilation would be taken for this one's.
     files_.removeFile(paths.compileLog);
     host_.showStatus(std::string(CompilingStatus));
+    record(paths.compiler, {});
     StartOutcome compiler = launcher_.start(
         {paths.compiler, paths.compilerParameters, paths.compilerFolder, WindowShow::Minimized});
     if (!compiler.process) {
@@ -271,7 +276,7 @@ void TestRun::startCompiler() {
     // Should the program die now, the next start waits for this compiler before it puts main.scm
     // back: the compiler would write over it.
     try {
-        record(TestRunStage::Moved);
+        record({}, {});
     } catch (const StepFailure&) {
         active_->compiler->terminate();
         throw;
@@ -313,6 +318,7 @@ void TestRun::startGame() {
     if (game_.gameWindowExists()) {
         host_.showInformation(std::string(GameRunningMessage));
     } else {
+        record({}, paths.gameProgram);
         StartOutcome game =
             launcher_.start({paths.gameProgram, {}, paths.gameFolder, WindowShow::Normal});
         if (!game.process) {
@@ -322,7 +328,7 @@ void TestRun::startGame() {
         active_->game = std::move(game.process);
         // The game reads main.scm as it starts a new game: the next start after a crash waits
         // for it too.
-        record(TestRunStage::Moved);
+        record({}, {});
     }
     host_.showStatus(std::string(WaitingStatus));
     active_->stage = Active::Stage::Playing;

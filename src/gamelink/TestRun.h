@@ -100,7 +100,7 @@ class TestRun {
     // Puts main.scm back, removes the test script and the journal, and ends the run. Throws Error
     // when a step failed (`problem`, with `detail` below it) or main.scm could not be put back.
     void finish(const std::string& problem, const std::string& detail);
-    void record(TestRunStage stage);
+    void record(const std::string& compilerStarting, const std::string& gameStarting);
 
     FileSystem& files_;
     ProcessLauncher& launcher_;

@@ -66,6 +66,12 @@ IoStatus TestRunJournal::record(const TestRunRecord& record) {
             text += std::string(key) + "=" + identityText(process) + "\n";
         }
     }
+    for (const auto& [key, program] : {std::pair{"compiler-starting", &record.compilerStarting},
+                                       {"game-starting", &record.gameStarting}}) {
+        if (!program->empty()) {
+            text += std::string(key) + "=" + *program + "\n";
+        }
+    }
     return writeFileAtomically(files_, path_, text);
 }
 
@@ -92,7 +98,9 @@ std::optional<TestRunRecord> TestRunJournal::read() const {
                          values["backup"],
                          values["test"],
                          identityOf(values["compiler"]),
-                         identityOf(values["game"])};
+                         identityOf(values["game"]),
+                         values["compiler-starting"],
+                         values["game-starting"]};
     if (!stage || record.gameScript.empty() || record.backup.empty()) {
         return std::nullopt;
     }
@@ -135,10 +143,15 @@ RecoveryOutcome recoverInterruptedTestRun(FileSystem& files, const ProcessLaunch
     }
     // The program that died left these running: a compiler still writes the game's main.scm,
     // a game still reads it.
-    if (processes.isRunning(record->compiler)) {
+    // A program whose start was under way is known by its file alone.
+    const auto runs = [&](const ProcessIdentity& process, const std::string& starting) {
+        return processes.isRunning(process) ||
+               (!starting.empty() && processes.isProgramRunning(starting));
+    };
+    if (runs(record->compiler, record->compilerStarting)) {
         return {{}, "Sanny Builder"};
     }
-    if (processes.isRunning(record->game)) {
+    if (runs(record->game, record->gameStarting)) {
         return {{}, "GTA: San Andreas"};
     }
     const RestoreOutcome outcome = restoreGameScript(files, *record);

@@ -23,6 +23,10 @@ struct TestRunRecord {
     // The programs the run started, while they may still write or read the game's files.
     ProcessIdentity compiler;
     ProcessIdentity game;
+    // A program being started, whose process the system has not yet named: its program file,
+    // so that the next start can still know it by name.
+    std::string compilerStarting;
+    std::string gameStarting;
 
     bool operator==(const TestRunRecord&) const = default;
 };

@@ -57,6 +57,9 @@ class ProcessLauncher {
     // one that has died since. A process that has ended and one with the same id but started
     // at another moment do not count.
     virtual bool isRunning(const ProcessIdentity& identity) const = 0;
+    // Whether any process of the program file `program` runs, whoever started it: known by its
+    // file name alone, for a start whose process was never seen.
+    virtual bool isProgramRunning(const std::string& program) const = 0;
 };
 
 // The launcher of the machine the program runs on.

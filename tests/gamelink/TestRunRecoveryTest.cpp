@@ -17,7 +17,8 @@ class RecoveryTest : public ::testing::Test {
   protected:
     void diedAt(TestRunStage stage, ProcessIdentity compiler = {}, ProcessIdentity game = {}) {
         TestRunJournal journal(files, Journal);
-        ASSERT_TRUE(journal.record({stage, GameScript, Backup, TestScript, compiler, game}));
+        ASSERT_TRUE(
+            journal.record({stage, GameScript, Backup, TestScript, compiler, game, {}, {}}));
         files.files[TestScript] = "test script";
     }
 
@@ -72,6 +73,28 @@ TEST_F(RecoveryTest, CompilerOrGameTheRunStartedIsWaitedForWithEveryFileLeftAsIt
     processes.running = {{compiler.id, 2000}};  // its id, since given to another process
     EXPECT_TRUE(recover());
     expectCleanedUp();
+}
+
+// Killed while the system started a program, before the run could record its process.
+TEST_F(RecoveryTest, ProgramWhoseStartWasUnderWayIsWaitedForByItsFile) {
+    for (const bool compiling : {true, false}) {
+        TestRunRecord died{TestRunStage::Moved, GameScript, Backup, TestScript, {}, {}, {}, {}};
+        (compiling ? died.compilerStarting : died.gameStarting) =
+            compiling ? Compiler : GameProgram;
+        ASSERT_TRUE(TestRunJournal(files, Journal).record(died));
+        files.files[Backup] = UserScript;
+        files.files.erase(GameScript);
+        const auto before = files.files;
+
+        processes.programsRunning = {compiling ? Compiler : GameProgram};
+        const RecoveryOutcome outcome = recoverInterruptedTestRun(files, processes, Working);
+        EXPECT_EQ(outcome.waitingFor, compiling ? "Sanny Builder" : "GTA: San Andreas");
+        EXPECT_EQ(files.files, before);
+
+        processes.programsRunning = {};
+        EXPECT_TRUE(recover());
+        expectCleanedUp();
+    }
 }
 
 TEST_F(RecoveryTest, KilledBeforeTheCompilerWroteAnything) {
@@ -152,7 +175,8 @@ TEST(TestRunJournal, RecordReadsBackAsWritten) {
     test::FakeFileSystem files;
     TestRunJournal journal(files, Journal);
     const TestRunRecord record{TestRunStage::Moved, "/игры/SA/main.scm",   "/игры/SA/main.BAK",
-                               TestScript,          {12345, 987654321987}, {1, 2}};
+                               TestScript,          {12345, 987654321987}, {1, 2},
+                               "/sb/sanny.exe",     "/игры/SA/gta_sa.exe"};
     ASSERT_TRUE(journal.record(record));
     EXPECT_EQ(journal.read(), record);
     journal.clear();

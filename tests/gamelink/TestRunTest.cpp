@@ -126,6 +126,38 @@ TEST_F(TestRunTest, CompilesStartsTheGameWaitsAndPutsTheUsersScriptBack) {
     EXPECT_THAT(host.statuses, ::testing::Contains(HasSubstr("закроете GTA: San Andreas")));
 }
 
+TEST_F(TestRunTest, JournalNamesEachProgramBeforeItStartsAndItsProcessOnceStarted) {
+    std::vector<TestRunRecord> atStart;
+    const auto recordStart = [this, &atStart](const ProgramStart&) {
+        atStart.push_back(TestRunJournal(files, Journal).read().value_or(TestRunRecord{}));
+    };
+    compiler().onStart = [this, recordStart](const ProgramStart& program) {
+        recordStart(program);
+        files.files[GameScript] = "compiled";
+    };
+    launcher.programs[GameProgram].onStart = [this, recordStart](const ProgramStart& program) {
+        recordStart(program);
+        game.setRunning(true);
+    };
+    std::optional<TestRunRecord> whileGameRuns;
+    driver.onTick = [this, &whileGameRuns](int) {
+        if (game.gameWindowExists()) {
+            whileGameRuns = TestRunJournal(files, Journal).read();
+            game.setRunning(false);
+        }
+    };
+    run();
+
+    ASSERT_EQ(atStart.size(), 2u);
+    EXPECT_EQ(atStart[0].compilerStarting, Compiler);
+    EXPECT_EQ(atStart[1].gameStarting, GameProgram);
+    EXPECT_EQ(atStart[1].compiler, launcher.identities[0]);
+    ASSERT_TRUE(whileGameRuns);
+    EXPECT_EQ(whileGameRuns->game, launcher.identities[1]);
+    EXPECT_EQ(whileGameRuns->gameStarting, "");
+    expectUntouched();
+}
+
 TEST_F(TestRunTest, TestScriptIsTheFrameAndTheMissionStartingMissionZero) {
     compiler().onStart = [this](const ProgramStart&) {
         whilePlaying = files.files;

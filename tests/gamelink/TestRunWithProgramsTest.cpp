@@ -210,6 +210,8 @@ TEST_F(TestRunWithProgramsTest, NextStartPutsBackWhatARunKilledWhileWaitingLeft)
                                 utf8(backup),
                                 utf8(work_ / "Tempscript"),
                                 {},
+                                {},
+                                {},
                                 {}}));
 
     const std::optional<std::string> message =
@@ -237,6 +239,9 @@ TEST_F(TestRunWithProgramsTest, RestartWhileTheKilledRunsCompilerWorksWaitsForIt
     const RecoveryOutcome atStart =
         recoverInterruptedTestRun(systemFileSystem(), systemProcessLauncher(), folders().working);
     EXPECT_EQ(atStart.waitingFor, "Sanny Builder");
+    // Known by its file too, as after a kill while the system was still starting it.
+    EXPECT_TRUE(systemProcessLauncher().isProgramRunning(utf8(compiler_ / "sanny.exe")));
+    EXPECT_FALSE(systemProcessLauncher().isProgramRunning(utf8(compiler_ / "sanny2.exe")));
     EXPECT_FALSE(fs::exists(gameScript_));
     EXPECT_EQ(readAll(gameScript_.parent_path() / "main.BAK"), UserScript);
 

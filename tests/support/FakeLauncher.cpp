@@ -65,4 +65,8 @@ bool FakeLauncher::isRunning(const ProcessIdentity& identity) const {
     return identity && std::ranges::find(running, identity) != running.end();
 }
 
+bool FakeLauncher::isProgramRunning(const std::string& program) const {
+    return std::ranges::find(programsRunning, program) != programsRunning.end();
+}
+
 }  // namespace qv::test

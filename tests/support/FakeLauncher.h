@@ -29,9 +29,12 @@ class FakeLauncher final : public ProcessLauncher {
     // isRunning() (a program that outlived the run that started it).
     std::vector<ProcessIdentity> identities;
     std::vector<ProcessIdentity> running;
+    // The program files that isProgramRunning() finds a process of.
+    std::vector<std::string> programsRunning;
 
     StartOutcome start(const ProgramStart& program) override;
     bool isRunning(const ProcessIdentity& identity) const override;
+    bool isProgramRunning(const std::string& program) const override;
 };
 
 }  // namespace qv::test

@@ -1,63 +1,16 @@
 #include "platform/posix/PosixGameProcess.h"
 
 #include "platform/LittleEndian.h"
+#include "platform/posix/ProcessTable.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/uio.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <array>
-#include <cctype>
-#include <charconv>
-#include <fstream>
-#include <iterator>
-#include <memory>
 
 namespace qv {
 namespace {
-
-std::string readSmallFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
-// The last component of a Linux or Windows path.
-std::string_view fileNameOf(std::string_view path) {
-    const auto separator = path.find_last_of("/\\");
-    return separator == std::string_view::npos ? path : path.substr(separator + 1);
-}
-
-// A process that has ended but not yet been waited for still has its name.
-bool hasEnded(const std::string& folder) {
-    const std::string status = readSmallFile(folder + "stat");
-    const auto nameEnd = status.rfind(')');
-    return nameEnd == std::string::npos || nameEnd + 2 >= status.size() ||
-           status[nameEnd + 2] == 'Z' || status[nameEnd + 2] == 'X';
-}
-
-bool isProcessOf(const std::string& pid, std::string_view executableName) {
-    const std::string folder = "/proc/" + pid + "/";
-    if (hasEnded(folder)) {
-        return false;
-    }
-    std::string name = readSmallFile(folder + "comm");
-    if (!name.empty() && name.back() == '\n') {
-        name.pop_back();
-    }
-    if (equalIgnoringCase(name, executableName)) {
-        return true;
-    }
-    const std::string commandLine = readSmallFile(folder + "cmdline");
-    const std::string_view program(commandLine.c_str());  // up to the first NUL
-    return equalIgnoringCase(fileNameOf(program), executableName);
-}
 
 bool readThroughSystemCall(pid_t pid, std::uint32_t address, Word32& bytes) {
     iovec local{bytes.data(), bytes.size()};
@@ -76,33 +29,13 @@ bool readThroughProcMem(pid_t pid, std::uint32_t address, Word32& bytes) {
     return count == static_cast<ssize_t>(bytes.size());
 }
 
-std::optional<pid_t> parsePid(std::string_view text) {
-    pid_t pid = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), pid);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
-        return std::nullopt;
-    }
-    return pid;
-}
-
 }  // namespace
 
 PosixGameProcess::PosixGameProcess(std::string executableName)
     : executableName_(std::move(executableName)) {}
 
 std::optional<pid_t> PosixGameProcess::findProcess() const {
-    const std::unique_ptr<DIR, int (*)(DIR*)> processes(::opendir("/proc"), ::closedir);
-    if (!processes) {
-        return std::nullopt;
-    }
-    const pid_t self = ::getpid();
-    while (const dirent* entry = ::readdir(processes.get())) {
-        const std::optional<pid_t> pid = parsePid(entry->d_name);
-        if (pid && *pid != self && isProcessOf(entry->d_name, executableName_)) {
-            return pid;
-        }
-    }
-    return std::nullopt;
+    return findProcessOf(executableName_);
 }
 
 bool PosixGameProcess::gameWindowExists() const {

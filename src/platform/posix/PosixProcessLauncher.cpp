@@ -17,38 +17,12 @@
 #include <vector>
 
 #include "platform/CommandLine.h"
+#include "platform/posix/ProcessTable.h"
 
 extern char** environ;
 
 namespace qv {
 namespace {
-
-// What /proc/PID/stat says of a process: its state letter and its start time (field 22, in
-// clock ticks since the boot).
-struct ProcessStat {
-    char state = 0;
-    std::uint64_t started = 0;
-};
-
-std::optional<ProcessStat> processStat(std::uint64_t pid) {
-    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
-    const std::string text(std::istreambuf_iterator<char>(file), {});
-    // The program's name in parentheses (field 2) may hold blanks and parentheses itself.
-    const std::size_t nameEnd = text.rfind(')');
-    if (nameEnd == std::string::npos) {
-        return std::nullopt;
-    }
-    std::istringstream fields(text.substr(nameEnd + 1));
-    ProcessStat stat;
-    fields >> stat.state;
-    std::string skipped;
-    for (int field = 4; field < 22 && fields >> skipped; ++field) {
-    }
-    if (!(fields >> stat.started)) {
-        return std::nullopt;
-    }
-    return stat;
-}
 
 class PosixProcess final : public StartedProcess {
   public:
@@ -211,8 +185,11 @@ bool PosixProcessLauncher::isRunning(const ProcessIdentity& identity) const {
         return false;
     }
     const std::optional<ProcessStat> stat = processStat(identity.id);
-    // A zombie has ended and only waits for its parent to collect it.
-    return stat && stat->started == identity.started && stat->state != 'Z' && stat->state != 'X';
+    return stat && stat->started == identity.started && !stat->hasEnded();
+}
+
+bool PosixProcessLauncher::isProgramRunning(const std::string& program) const {
+    return findProcessOf(fileNameOf(program)).has_value();
 }
 
 ProcessLauncher& systemProcessLauncher() {

@@ -19,6 +19,7 @@ class PosixProcessLauncher final : public ProcessLauncher {
 
     StartOutcome start(const ProgramStart& program) override;
     bool isRunning(const ProcessIdentity& identity) const override;
+    bool isProgramRunning(const std::string& program) const override;
 
     // The first of "wine" and "wine64" on the search path, or Debian's Wine, if any.
     static std::optional<std::string> findWine();

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <cstdint>
 #include <optional>
@@ -96,6 +97,30 @@ class Win32ProcessLauncher final : public ProcessLauncher {
                                                FALSE, DWORD(identity.id)));
         return process.valid() && creationTime(process.get()) == identity.started &&
                WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
+    }
+
+    bool isProgramRunning(const std::string& program) const override {
+        const std::optional<std::wstring> path = toWide(program);
+        if (!path) {
+            return false;
+        }
+        const std::size_t separator = path->find_last_of(L"\\/");
+        const std::wstring name =
+            separator == std::wstring::npos ? *path : path->substr(separator + 1);
+        const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+        if (!snapshot.valid()) {
+            return false;
+        }
+        PROCESSENTRY32W entry{};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+             more = Process32NextW(snapshot.get(), &entry)) {
+            if (CompareStringOrdinal(entry.szExeFile, -1, name.c_str(), int(name.size()), TRUE) ==
+                CSTR_EQUAL) {
+                return true;
+            }
+        }
+        return false;
     }
 };
 
