@@ -1,8 +1,11 @@
 // The program's test run alone, as a process of its own that a test can kill at any moment:
 // "qv_testrun_driver WORKING GAME COMPILER" (each folder without a trailing separator) runs one
 // test run over the three folders, stepping
-// it as the editor's timer does, and ends when the run is over.
+// it as the editor's timer does, and ends when the run is over. A run that cannot start leaves
+// its reason in testrundriver.failure in the folder it was started in.
 #include <chrono>
+#include <exception>
+#include <fstream>
 #include <string>
 #include <thread>
 
@@ -33,7 +36,8 @@ int main(int argc, char** argv) {
             std::this_thread::sleep_for(run.timing().poll);
             run.step();
         }
-    } catch (...) {
+    } catch (const std::exception& failure) {
+        std::ofstream("testrundriver.failure", std::ios::binary) << failure.what();
         return 1;
     }
     return 0;

@@ -108,6 +108,17 @@ class TestRunWithProgramsTest : public ::testing::Test {
         return TestRunJournal(systemFileSystem(), TestRunJournal::pathIn(folders().working)).read();
     }
 
+    // What a run in a program of its own has done so far, for a test that waited in vain.
+    std::string whereTheRunIs(StartedProcess& program) const {
+        std::string state = program.hasExited() ? "the run's program has ended" : "it still runs";
+        for (const fs::path& file : {work_ / "testrundriver.failure", work_ / "testrun.journal",
+                                     compiler_ / "fakesanny.args", game_ / "fakegame.loaded"}) {
+            state += "; " + utf8(file.filename()) +
+                     (fs::exists(file) ? ":\n" + readAll(file) : " is missing");
+        }
+        return state;
+    }
+
     // Starts the program anew once the killed run has left its files, as the editor does: while
     // a program of the killed run still runs, asks again.
     RecoveryOutcome recoverWhenAllowed() {
@@ -223,15 +234,11 @@ TEST_F(TestRunWithProgramsTest, NextStartPutsBackWhatARunKilledWhileWaitingLeft)
 }
 
 TEST_F(TestRunWithProgramsTest, RestartWhileTheKilledRunsCompilerWorksWaitsForItsOutput) {
-#ifdef _WIN32
-    // Under Wine the killed run's program now and then never reaches its journal within the
-    // wait; until that is understood, the case is covered by the Linux run.
-    GTEST_SKIP() << "flaky under Wine";
-#endif
     writeAll(compiler_ / "fakesanny.mode", "held");
     const std::unique_ptr<StartedProcess> program = startRunProgram();
     ASSERT_TRUE(program);
-    ASSERT_TRUE(waitUntil([this] { return journal() && journal()->compiler; }));
+    ASSERT_TRUE(waitUntil([this] { return journal() && journal()->compiler; }))
+        << whereTheRunIs(*program);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     program->terminate();
 
@@ -254,15 +261,11 @@ TEST_F(TestRunWithProgramsTest, RestartWhileTheKilledRunsCompilerWorksWaitsForIt
 }
 
 TEST_F(TestRunWithProgramsTest, RestartWhileTheKilledRunsGameRunsWaitsForTheGame) {
-#ifdef _WIN32
-    // Under Wine the killed run's program now and then never reaches its journal within the
-    // wait; until that is understood, the case is covered by the Linux run.
-    GTEST_SKIP() << "flaky under Wine";
-#endif
     const std::unique_ptr<StartedProcess> program = startRunProgram();
     ASSERT_TRUE(program);
-    ASSERT_TRUE(waitUntil(
-        [this] { return journal() && journal()->game && fs::exists(game_ / "fakegame.loaded"); }));
+    ASSERT_TRUE(waitUntil([this] {
+        return journal() && journal()->game && fs::exists(game_ / "fakegame.loaded");
+    })) << whereTheRunIs(*program);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     program->terminate();
     EXPECT_THAT(readAll(gameScript_), StartsWith("COMPILED\n"));

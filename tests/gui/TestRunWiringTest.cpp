@@ -130,7 +130,8 @@ void TestRunWiringTest::anInterruptedRunIsUndoneAndReportedAtStart() {
     editor.files.files[GameScript] = "compiled";
     editor.files.files[TestScript] = "test script";
     qv::TestRunJournal journal(editor.files, qv::TestRunJournal::pathIn(Working));
-    QVERIFY(journal.record({qv::TestRunStage::Moved, GameScript, Backup, TestScript, {}, {}}));
+    QVERIFY(
+        journal.record({qv::TestRunStage::Moved, GameScript, Backup, TestScript, {}, {}, {}, {}}));
 
     // The next start of the program.
     EditorApp restarted(
@@ -153,7 +154,7 @@ struct KilledWhileCompiling : TestRunEditor {
         files.files.erase(GameScript);
         files.files[TestScript] = "test script";
         QVERIFY(journal.record(
-            {qv::TestRunStage::Moved, GameScript, Backup, TestScript, compiler, {}}));
+            {qv::TestRunStage::Moved, GameScript, Backup, TestScript, compiler, {}, {}, {}}));
         launcher.running = {compiler};
     }
 

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <memory>
+#include <thread>
 
 #include "TempFolder.h"
 
@@ -110,6 +114,24 @@ TEST_F(FileSystemTest, ReplaceRenamesOverAnExistingFile) {
     ASSERT_TRUE(files.writeFile(temporary, "new"));
     ASSERT_TRUE(files.replaceFile(temporary, target));
     EXPECT_FALSE(files.fileExists(temporary));
+    EXPECT_EQ(contentOf(target), "new");
+}
+
+// As a virus scanner does with a file just written, or another copy of the program with the
+// test run's journal.
+TEST_F(FileSystemTest, ReplaceWaitsOutAReaderThatHoldsTheFileForAMoment) {
+    const std::string target = folder.file("testrun.journal");
+    const std::string temporary = folder.file("testrun.journal.tmp");
+    ASSERT_TRUE(files.writeFile(target, "old"));
+    ASSERT_TRUE(files.writeFile(temporary, "new"));
+    auto reader = std::make_unique<std::ifstream>(test::TempFolder::native(target));
+    ASSERT_TRUE(*reader);
+    std::thread closer([&reader] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        reader.reset();
+    });
+    EXPECT_TRUE(files.replaceFile(temporary, target));
+    closer.join();
     EXPECT_EQ(contentOf(target), "new");
 }
 

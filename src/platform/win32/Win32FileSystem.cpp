@@ -58,8 +58,10 @@ class Win32FileSystem final : public FileSystem {
         if (!wide) {
             return invalidPath();
         }
-        UniqueHandle file(CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        // Reading never stands in the way of another program's replace of the same file.
+        UniqueHandle file(CreateFileW(wide->c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.valid()) {
             return lastError();
         }
@@ -109,8 +111,18 @@ class Win32FileSystem final : public FileSystem {
         return IoStatus::success();
     }
 
+    // A replace fails while another program holds either file open without letting it be
+    // deleted: a virus scanner or an indexer reading a file just written, or another copy of
+    // this program reading the test run's journal. Such holds are brief, so the replace is
+    // tried again for up to two seconds.
     IoStatus replaceFile(const std::string& from, const std::string& to) override {
-        return move(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        constexpr DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+        DWORD error = moveError(from, to, flags);
+        for (int retry = 0; error != 0 && retry < 40 && isBriefHold(error, to); ++retry) {
+            Sleep(50);
+            error = moveError(from, to, flags);
+        }
+        return statusOf(error);
     }
 
     IoStatus moveFile(const std::string& from, const std::string& to) override {
@@ -152,15 +164,31 @@ class Win32FileSystem final : public FileSystem {
     }
 
   private:
+    // Whether `error` of a replace can come from another program's open handle, and not from
+    // something that stays (a folder standing where the file should go).
+    bool isBriefHold(DWORD error, const std::string& target) const {
+        return (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                error == ERROR_ACCESS_DENIED) &&
+               !isDirectory(target);
+    }
+
     // Without MOVEFILE_REPLACE_EXISTING the move fails when `to` exists, as MoveFile does.
     static IoStatus move(const std::string& from, const std::string& to, DWORD flags) {
+        return statusOf(moveError(from, to, flags));
+    }
+
+    // The system's error code of one move; 0 when it succeeded.
+    static DWORD moveError(const std::string& from, const std::string& to, DWORD flags) {
         const std::optional<std::wstring> wideFrom = toWide(from);
         const std::optional<std::wstring> wideTo = toWide(to);
         if (!wideFrom || !wideTo) {
-            return invalidPath();
+            return ERROR_INVALID_NAME;
         }
-        return MoveFileExW(wideFrom->c_str(), wideTo->c_str(), flags) ? IoStatus::success()
-                                                                      : lastError();
+        return MoveFileExW(wideFrom->c_str(), wideTo->c_str(), flags) ? 0 : GetLastError();
+    }
+
+    static IoStatus statusOf(DWORD error) {
+        return error == 0 ? IoStatus::success() : IoStatus::failure(systemErrorText(error));
     }
 };
 
