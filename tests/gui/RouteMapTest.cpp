@@ -8,6 +8,7 @@
 #include "EditorFixture.h"
 #include "ExampleMissions.h"
 #include "GameFixtures.h"
+#include "NativePath.h"
 #include "ui/common/MissionTreeView.h"
 #include "ui/editors/TreeWindow.h"
 #include "ui/map/MapCanvas.h"
@@ -139,8 +140,8 @@ void RouteMapTest::selectingARowHighlightsItsMarkAndChangesShowAtOnce() {
 
 void RouteMapTest::theBackgroundComesFromTheGameFolderOrTheNoteSaysWhy() {
     EditorFixture editor;
-    writeSyntheticGame(editor.files, "/game");
-    MapWindow& map = openMap(editor, "/game/");
+    writeSyntheticGame(editor.files, native("/game"));
+    MapWindow& map = openMap(editor, native("/game/"));
     QCOMPARE(note(editor), QString());
     QVERIFY(map.background().tile(0) != nullptr);
     QCOMPARE(map.background().tile(0)->size(), QSize(128, 128));
@@ -156,13 +157,15 @@ void RouteMapTest::theBackgroundComesFromTheGameFolderOrTheNoteSaysWhy() {
              qPrintable(editor.get<QLabel>("MapPosition").text()));
 
     map.hide();
-    editor.files.files["/game/models/gta3.img"] = "VER1 and nothing else";
-    static_cast<ui::OptionsWindow&>(editor.window(WindowId::Options)).setGameFolder("/other/");
-    writeSyntheticGame(editor.files, "/other");
-    editor.files.files["/other/models/gta3.img"] = "VER1 and nothing else";
+    editor.files.files[native("/game/models/gta3.img")] = "VER1 and nothing else";
+    static_cast<ui::OptionsWindow&>(editor.window(WindowId::Options))
+        .setGameFolder(native("/other/"));
+    writeSyntheticGame(editor.files, native("/other"));
+    editor.files.files[native("/other/models/gta3.img")] = "VER1 and nothing else";
     editor.action("RouteMapAction").trigger();
-    QCOMPARE(note(editor), QStringLiteral("Нет фона: /other/models/gta3.img: не архив IMG "
-                                          "версии 2: нет «VER2» в начале"));
+    QCOMPARE(note(editor),
+             QStringLiteral("Нет фона: %1: не архив IMG версии 2: нет «VER2» в начале")
+                 .arg(QString::fromStdString(native("/other/models/gta3.img"))));
     QVERIFY(map.background().tile(0) == nullptr);
 }
 
@@ -176,12 +179,13 @@ void RouteMapTest::withoutAGameFolderTheMapAsksOnceAndKeepsTheAnswer() {
     QCOMPARE(editor.dialogs.folderPrompts().size(), 1);
 
     EditorFixture second;
-    writeSyntheticGame(second.files, "/game");
-    openMap(second, {}, QStringLiteral("/game"));
+    writeSyntheticGame(second.files, native("/game"));
+    openMap(second, {}, QString::fromStdString(native("/game")));
     QCOMPARE(note(second), QString());
     auto& options = static_cast<ui::OptionsWindow&>(second.window(WindowId::Options));
-    QCOMPARE(options.gameFolder(), std::string("/game/"));
-    QVERIFY(second.files.files["/races/settings.ini"].find("GameDir=/game/") != std::string::npos);
+    QCOMPARE(options.gameFolder(), native("/game/"));
+    QVERIFY(second.files.files[native("/races/settings.ini")].find("GameDir=" + native("/game/")) !=
+            std::string::npos);
 }
 
 void RouteMapTest::thePlaceOfTheWindowIsKept() {
@@ -189,12 +193,12 @@ void RouteMapTest::thePlaceOfTheWindowIsKept() {
     MapWindow& map = openMap(editor);
     map.setGeometry(40, 50, 700, 500);
     map.hide();
-    const std::string& ini = editor.files.files["/races/settings.ini"];
+    const std::string& ini = editor.files.files[native("/races/settings.ini")];
     QVERIFY2(ini.find("[RouteMap]\r\n") != std::string::npos, ini.c_str());
     QVERIFY2(ini.find("Width=700\r\nHeight=500\r\n") != std::string::npos, ini.c_str());
 
     EditorFixture later;
-    later.files.files["/races/settings.ini"] = ini;
+    later.files.files[native("/races/settings.ini")] = ini;
     later.dialogs.answerFolder({});
     later.action("RouteMapAction").trigger();
     QCOMPARE(later.get<MapWindow>("RouteMap").geometry(), QRect(40, 50, 700, 500));
@@ -202,9 +206,9 @@ void RouteMapTest::thePlaceOfTheWindowIsKept() {
 
 void RouteMapTest::theExampleCircuitOnASyntheticGame() {
     EditorFixture editor;
-    writeSyntheticGame(editor.files, "/game");
+    writeSyntheticGame(editor.files, native("/game"));
     fillVenturasCircuit(editor.mission());
-    MapWindow& map = openMap(editor, "/game/");
+    MapWindow& map = openMap(editor, native("/game/"));
     // Opened, and after any change of size, the map shows the whole race.
     map.resize(500, 400);
     QVERIFY(!map.canvas().scene().marks.empty());

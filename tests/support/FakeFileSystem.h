@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "NativePath.h"
 
 namespace qv::test {
 
@@ -38,7 +39,7 @@ class FakeFileSystem final : public FileSystem {
     IoStatus moveFile(const std::string& from, const std::string& to) override;
     IoStatus removeFile(const std::string& path) override;
     LockOutcome lockFile(const std::string& path) override;
-    std::string currentFolder() const override { return "/races"; }
+    std::string currentFolder() const override { return native("/races"); }
 
   private:
     int writes_ = 0;

@@ -1,5 +1,7 @@
 #include "GameFixtures.h"
 
+#include "NativePath.h"
+
 #include <cstdio>
 
 #include "platform/Paths.h"
@@ -123,18 +125,18 @@ void writeSyntheticGame(FileSystem& files, const std::string& folder) {
         std::snprintf(name, sizeof name, "radar%02d.txd", index);
         tiles.emplace_back(name, syntheticTile(index));
     }
-    files.writeFile(joinPath(folder, "models/gta3.img"), imgArchive(tiles));
-    files.writeFile(joinPath(folder, "data/info.zon"),
+    files.writeFile(joinPath(folder, native("models/gta3.img")), imgArchive(tiles));
+    files.writeFile(joinPath(folder, native("data/info.zon")),
                     "zone\r\n"
                     "STRIP1, 0, 2027.4, 863.2, -89.0, 2087.3, 1703.2, 110.9, 1, STRIP\r\n"
                     "ROY1, 0, 2087.3, 1543.2, -89.0, 2437.3, 1703.2, 110.9, 1, ROY\r\n"
                     "end\r\n");
-    files.writeFile(joinPath(folder, "data/map.zon"),
+    files.writeFile(joinPath(folder, native("data/map.zon")),
                     "zone\r\n"
                     "VE, 3, 685.0, 476.0, -500.0, 3000.0, 3000.0, 500.0, 1, VE\r\n"
                     "end\r\n");
     files.writeFile(
-        joinPath(folder, "text/american.gxt"),
+        joinPath(folder, native("text/american.gxt")),
         gxtFile({{"STRIP", "The Strip"}, {"ROY", "Royal Casino"}, {"VE", "Las Venturas"}}));
 }
 
