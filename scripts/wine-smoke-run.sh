@@ -63,14 +63,14 @@ fail() {
     import -window root "$screenshot" 2>/dev/null || true
     exit 1
 }
-# find_window TITLE SECONDS: the id of the first visible window whose title starts with TITLE,
+# find_window TITLE SECONDS: the id of the first visible window whose title holds TITLE,
 # waiting up to SECONDS for one. The titles are compared here: xdotool's own search by name does
 # not match Cyrillic ones.
 find_window() {
     local id
     for _ in $(seq $(($2 * 2))); do
         for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-            if [[ $(xdotool getwindowname "$id" 2>/dev/null) == "$1"* ]]; then
+            if [[ $(xdotool getwindowname "$id" 2>/dev/null) == *"$1"* ]]; then
                 echo "$id"
                 return 0
             fi
@@ -94,7 +94,7 @@ box=$(wait_for "Миссия")
 awk -v a="$started" -v b="$(date +%s.%N)" \
     'BEGIN { printf "smoke run: started and loaded the project in %.1f s\n", b - a }' >&2
 press "$box" Return
-main=$(wait_for "Quorvane 0.9")
+main=$(wait_for " - Quorvane 0.9")  # "lvcircuit.qvnx - Quorvane 0.9"
 press "$main" F5
 wait_for "Mission Script" >/dev/null
 sleep 1
