@@ -61,6 +61,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# File names that Qt's code writes into its DLLs (in its assertions) name the build folder
+# without this machine's part of it.
+set(CMAKE_C_FLAGS_INIT "-fmacro-prefix-map=$work/=")
+set(CMAKE_CXX_FLAGS_INIT "-fmacro-prefix-map=$work/=")
 EOF
 
 log "configuring (the build log is $work/build.log while it runs)"
