@@ -16,16 +16,16 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 cmake --build build/test -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build/test --output-on-failure -j "$jobs"
 
-# Windows: the core, the command-line tool and their tests, cross-built with MinGW-w64 and run
-# under 64-bit Wine in a throwaway prefix (ctest label "windows"); it also compares its
-# quorvane-cli and capture with the Linux build's (label "cross").
-# With QV_WINDOWS_EDITOR=1 the editor is built for Windows too: Qt for Windows, built once from
-# Debian's own qt6-base source and kept in ~/.cache/quorvane (the first time takes a while), the
-# editor and its GUI tests under Wine, its smoke run on a virtual display, and the zip a Windows
-# user downloads, checked as that user gets it.
+# Windows: everything cross-built with MinGW-w64 in Release and run under 64-bit Wine in a
+# throwaway prefix (ctest label "windows"): the core, the command-line tool and their tests (it
+# also compares its quorvane-cli and capture with the Linux build's, label "cross"), and the
+# editor against Qt for Windows, built once from Debian's own qt6-base source and kept in
+# ~/.cache/quorvane (the first time takes a while): its GUI tests, its smoke run on a virtual
+# display, and the zip a Windows user downloads, made of the programs just tested and checked
+# as that user gets it. QV_WINDOWS_EDITOR=0 leaves the editor out (no Qt for Windows needed).
 scripts/install-deps.sh windows
 toolchain=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchains/mingw-w64-x86_64.cmake")
-if [ "${QV_WINDOWS_EDITOR:-0}" = 1 ]; then
+if [ "${QV_WINDOWS_EDITOR:-1}" = 1 ]; then
     scripts/install-deps.sh qt-windows
     qt=$(nice -n 5 scripts/build-qt-windows.sh "$jobs")
     toolchain=(-DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
@@ -33,13 +33,13 @@ if [ "${QV_WINDOWS_EDITOR:-0}" = 1 ]; then
 fi
 # CMake keeps the toolchain of a build folder's first run, so another one means a new folder.
 grep -qF "${toolchain[0]#*=}" build/windows/CMakeCache.txt 2>/dev/null || rm -rf build/windows
-cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV_WERROR=ON \
+cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_WERROR=ON \
     "${toolchain[@]}" -DQV_LINUX_BUILD_DIR="$PWD/build/test"
 cmake --build build/windows -j "$jobs"
 scripts/wine-prefix.sh build/windows/wineprefix
 ctest --test-dir build/windows -L windows --output-on-failure --timeout 300 -j "$jobs"
-if [ "${QV_WINDOWS_EDITOR:-0}" = 1 ]; then
-    zip=$(scripts/package-windows.sh "$jobs")
+if [ "${QV_WINDOWS_EDITOR:-1}" = 1 ]; then
+    zip=$(scripts/package-windows.sh build/windows "$jobs")
     scripts/check-windows-package.sh "$zip" build/test/src/app/quorvane-cli
 fi
 

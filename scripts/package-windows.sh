@@ -1,26 +1,34 @@
 #!/usr/bin/env bash
 # Makes the zip a Windows user downloads: build/windows/quorvane-<version>-windows-x64.zip with
-# quorvane.exe and quorvane-cli.exe (a Release build cross-built with MinGW-w64 in
-# build/windows-release), the Qt DLLs and plugins they load, the MinGW runtime, Qt's Russian
-# texts, the example projects and README.txt. Qt for Windows comes from
-# scripts/build-qt-windows.sh (built once, then taken from its cache).
-# Usage: scripts/package-windows.sh [JOBS]      (prints the zip's path)
+# quorvane.exe and quorvane-cli.exe of a Release build cross-built with MinGW-w64, the Qt DLLs
+# and plugins they load, the MinGW runtime, Qt's Russian texts, the example projects and
+# README.txt. Qt for Windows comes from scripts/build-qt-windows.sh (built once, then taken from
+# its cache).
+# Usage: scripts/package-windows.sh [BUILD [JOBS]]      (prints the zip's path)
+# BUILD is a Release build folder made against that Qt (./test.sh packs the programs its tests
+# ran); by default build/windows-release, configured here when needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-jobs=${1:-$(nproc)}
+build=${1:-build/windows-release}
+jobs=${2:-$(nproc)}
 triplet=x86_64-w64-mingw32
 version=$(sed -n 's/^project(Quorvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 name=quorvane-$version-windows-x64
 zip=$PWD/build/windows/$name.zip
 qt=$(scripts/build-qt-windows.sh "$jobs")
-build=build/windows-release
 
-# Built afresh when Qt's prefix changed, since CMake keeps the toolchain of its first run.
-grep -qF "$qt/" "$build/CMakeCache.txt" 2>/dev/null || rm -rf "$build"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_UI=ON -DQV_BUILD_TESTS=OFF \
-    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/toolchains/mingw-w64-x86_64.cmake" >&2
+# Configured afresh when Qt's prefix changed, since CMake keeps the toolchain of its first run.
+if ! grep -qF "$qt/" "$build/CMakeCache.txt" 2>/dev/null; then
+    rm -rf "$build"
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_UI=ON \
+        -DQV_BUILD_TESTS=OFF -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/toolchains/mingw-w64-x86_64.cmake" >&2
+fi
+if ! grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$build/CMakeCache.txt"; then
+    echo "package-windows: $build is not a Release build" >&2
+    exit 1
+fi
 cmake --build "$build" -j "$jobs" --target quorvane quorvane-cli >&2
 
 stage=$(mktemp -d)

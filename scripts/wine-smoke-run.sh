@@ -25,6 +25,9 @@ else
     export LC_ALL=C.UTF-8
 fi
 export WINEPREFIX=$prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=err+all,fixme-all
+# Wine's processes of the prefix that started without our display (a program run just before)
+# would keep every window off it: they are let end first.
+timeout 30 /usr/lib/wine/wineserver -w 2>/dev/null || /usr/lib/wine/wineserver -k 2>/dev/null || true
 work=$(mktemp -d)
 xvfb=
 editor=
