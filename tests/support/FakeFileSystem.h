@@ -4,8 +4,8 @@
 #include <set>
 #include <string>
 
-#include "platform/FileSystem.h"
 #include "NativePath.h"
+#include "platform/FileSystem.h"
 
 namespace qv::test {
 
