@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gamedata/ByteReader.h"
+#include "model/AsciiCase.h"
 #include "model/Error.h"
 
 namespace qv {
@@ -11,13 +12,6 @@ namespace {
 constexpr std::size_t HeaderSize = 8;
 constexpr std::size_t EntrySize = 32;
 constexpr std::size_t NameSize = 24;
-
-bool sameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
 
 std::string readPart(const FileSystem& files, const std::string& path, std::uint64_t offset,
                      std::size_t size) {
@@ -56,8 +50,9 @@ ImgArchive::ImgArchive(const FileSystem& files, std::string path)
 }
 
 const ImgEntry* ImgArchive::find(std::string_view name) const {
-    const auto it = std::find_if(entries_.begin(), entries_.end(),
-                                 [&](const ImgEntry& entry) { return sameName(entry.name, name); });
+    const auto it = std::find_if(entries_.begin(), entries_.end(), [&](const ImgEntry& entry) {
+        return equalIgnoringAsciiCase(entry.name, name);
+    });
     return it != entries_.end() ? &*it : nullptr;
 }
 

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
+
+#include "model/AsciiCase.h"
 
 namespace qv {
 
@@ -86,13 +87,6 @@ constexpr std::array<VehicleModel, LastVehicleId - FirstVehicleId + 1> Models{{
     {610, "FARMTR1", Trailer},   {611, "UTILTR1", Trailer},
 }};
 
-bool sameLetters(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) ==
-               std::toupper(static_cast<unsigned char>(y));
-    });
-}
-
 }  // namespace
 
 std::span<const VehicleModel> vehicleModels() {
@@ -100,8 +94,9 @@ std::span<const VehicleModel> vehicleModels() {
 }
 
 const VehicleModel* findVehicleModel(std::string_view name) {
-    const auto found = std::ranges::find_if(
-        Models, [name](const VehicleModel& model) { return sameLetters(model.name, name); });
+    const auto found = std::ranges::find_if(Models, [name](const VehicleModel& model) {
+        return equalIgnoringAsciiCase(model.name, name);
+    });
     return found == Models.end() ? nullptr : &*found;
 }
 

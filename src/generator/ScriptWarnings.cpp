@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "gamedata/VehicleModels.h"
+#include "model/AsciiCase.h"
 #include "model/IdentifierTidy.h"
 
 namespace qv {
@@ -60,9 +61,7 @@ bool onlyDigits(std::string_view text) {
 
 std::string lowered(std::string_view text) {
     std::string result(text);
-    std::ranges::transform(result, result.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
+    std::ranges::transform(result, result.begin(), asciiLower);
     return result;
 }
 

@@ -1,8 +1,10 @@
 #include "model/IniDocument.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 
+#include "model/AsciiCase.h"
 #include "model/Error.h"
 
 namespace qv {
@@ -22,11 +24,7 @@ std::string_view trim(std::string_view text) {
 
 std::string folded(std::string_view name) {
     std::string result(name);
-    for (char& c : result) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
+    std::ranges::transform(result, result.begin(), asciiLower);
     return result;
 }
 

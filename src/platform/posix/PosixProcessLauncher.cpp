@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
@@ -16,6 +15,7 @@
 #include <system_error>
 #include <vector>
 
+#include "model/AsciiCase.h"
 #include "platform/CommandLine.h"
 #include "platform/posix/ProcessTable.h"
 
@@ -65,13 +65,8 @@ class PosixProcess final : public StartedProcess {
 };
 
 bool endsWithExe(const std::string& path) {
-    if (path.size() < 4) {
-        return false;
-    }
-    std::string extension = path.substr(path.size() - 4);
-    std::ranges::transform(extension, extension.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".exe";
+    return path.size() >= 4 &&
+           equalIgnoringAsciiCase(std::string_view(path).substr(path.size() - 4), ".exe");
 }
 
 bool isWindowsProgram(const std::string& path) {

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <fstream>
 #include <iterator>
@@ -12,17 +11,14 @@
 #include <sstream>
 #include <string>
 
+#include "model/AsciiCase.h"
+
 namespace qv {
 namespace {
 
 std::string readSmallFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 bool isProcessOf(pid_t pid, std::string_view executableName) {
@@ -35,12 +31,12 @@ bool isProcessOf(pid_t pid, std::string_view executableName) {
     if (!name.empty() && name.back() == '\n') {
         name.pop_back();
     }
-    if (equalIgnoringCase(name, executableName)) {
+    if (equalIgnoringAsciiCase(name, executableName)) {
         return true;
     }
     const std::string commandLine = readSmallFile(folder + "cmdline");
     const std::string_view program(commandLine.c_str());  // up to the first NUL
-    return equalIgnoringCase(fileNameOf(program), executableName);
+    return equalIgnoringAsciiCase(fileNameOf(program), executableName);
 }
 
 std::optional<pid_t> parsePid(std::string_view text) {
