@@ -292,6 +292,9 @@ void Mission::checkRow(MissionPart table, int row) const {
 
 int Mission::insertRow(MissionPart table, int row, RowCopy copy, const char* action) {
     checkRoom(table);
+    if (action == nullptr) {
+        action = row > rowCount(table) ? "добавление " : "вставка ";
+    }
     const int index = std::clamp(row, 1, rowCount(table) + 1) - 1;
     Step step{action + rowName(table, index + 1), {change::InsertRow{table, index, copy}}};
     const int player = data_.parameters.PlayerCarNumber;
@@ -304,26 +307,22 @@ int Mission::insertRow(MissionPart table, int row, RowCopy copy, const char* act
 
 int Mission::insertCar(int row, const CarEntry& car) {
     checkComponents(car);
-    return insertRow(MissionPart::Cars, row, {car, carRow(car)},
-                     row > carCount() ? "добавление " : "вставка ");
+    return insertRow(MissionPart::Cars, row, {car, carRow(car)});
 }
 
 int Mission::insertCheckpoint(int row, const CheckpointEntry& checkpoint,
                               const std::string& driveTypeCaption) {
     return insertRow(MissionPart::Checkpoints, row,
-                     {checkpoint, checkpointRow(checkpoint, driveTypeCaption)},
-                     row > checkpointCount() ? "добавление " : "вставка ");
+                     {checkpoint, checkpointRow(checkpoint, driveTypeCaption)});
 }
 
 int Mission::insertObject(int row, const ObjectEntry& object) {
-    return insertRow(MissionPart::Objects, row, {object, objectRow(object)},
-                     row > objectCount() ? "добавление " : "вставка ");
+    return insertRow(MissionPart::Objects, row, {object, objectRow(object)});
 }
 
 int Mission::insertEvent(int row, const EventEntry& event) {
     checkConditionCount(event.Conditions.size());
-    return insertRow(MissionPart::Events, row, {std::monostate{}, eventRow(event)},
-                     row > eventCount() ? "добавление " : "вставка ");
+    return insertRow(MissionPart::Events, row, {std::monostate{}, eventRow(event)});
 }
 
 int Mission::duplicateRow(MissionPart table, int row) {
@@ -449,13 +448,7 @@ std::string Mission::redoName() const {
 }
 
 void Mission::perform(Step step) {
-    {
-        const bool wasApplying = std::exchange(applying_, true);
-        for (const Change& c : step.changes) {
-            apply(c, true);
-        }
-        applying_ = wasApplying;
-    }
+    applyStep(step, true);
     history_.record(std::move(step));
     notifyHistory();
 }
@@ -464,12 +457,7 @@ void Mission::undo() {
     if (!history_.canUndo()) {
         return;
     }
-    const bool wasApplying = std::exchange(applying_, true);
-    const Step& step = history_.toUndo();
-    for (auto it = step.changes.rbegin(); it != step.changes.rend(); ++it) {
-        apply(*it, false);
-    }
-    applying_ = wasApplying;
+    applyStep(history_.toUndo(), false);
     history_.undone();
     notifyHistory();
 }
@@ -478,13 +466,24 @@ void Mission::redo() {
     if (!history_.canRedo()) {
         return;
     }
-    const bool wasApplying = std::exchange(applying_, true);
-    for (const Change& c : history_.toRedo().changes) {
-        apply(c, true);
-    }
-    applying_ = wasApplying;
+    applyStep(history_.toRedo(), true);
     history_.redone();
     notifyHistory();
+}
+
+// Forward in order, backward in reverse; the views told meanwhile make no step of their own.
+void Mission::applyStep(const Step& step, bool forward) {
+    const bool wasApplying = std::exchange(applying_, true);
+    if (forward) {
+        for (const Change& c : step.changes) {
+            apply(c, true);
+        }
+    } else {
+        for (auto it = step.changes.rbegin(); it != step.changes.rend(); ++it) {
+            apply(*it, false);
+        }
+    }
+    applying_ = wasApplying;
 }
 
 void Mission::markSaved() {

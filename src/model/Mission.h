@@ -169,12 +169,14 @@ class Mission {
     void checkRoom(MissionPart table) const;
     void checkRow(MissionPart table, int row) const;
     bool removeLast(MissionPart table);
-    int insertRow(MissionPart table, int row, RowCopy copy, const char* action);
+    // `action` begins the step's name; by default "добавление " at the end, "вставка " before.
+    int insertRow(MissionPart table, int row, RowCopy copy, const char* action = nullptr);
     void replaceRow(MissionPart table, int row, RowCopy copy);
     // A copy of row `index` (from 0) as it stands.
     RowCopy copyRow(MissionPart table, int index) const;
     // Does a new step and records it.
     void perform(Step step);
+    void applyStep(const Step& step, bool forward);
     void apply(const Change& change, bool forward);
     void putRow(MissionPart table, int index, const RowCopy& row);
     void dropRow(MissionPart table, int index);
