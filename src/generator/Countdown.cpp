@@ -7,17 +7,15 @@ namespace qv {
 namespace {
 
 // A camera point `behind` metres behind and `above` metres above the player's car.
-void cameraPoint(const ScriptContext& c, const std::string& suffix, const char* behind,
+void cameraPoint(const ScriptContext& c, std::string_view suffix, const char* behind,
                  const char* above, bool pointingTime) {
     if (!c.flag(CameraFlyIn)) {
         return;
     }
-    const std::string x = "$camx" + suffix;
-    const std::string y = "$camy" + suffix;
-    const std::string z = "$camz" + suffix;
-    c.out.line("0407: create_coordinate " + x + " " + y + " " + z +
-               " from_car $car[$ak] offset 0.0 " + behind + " " + above);
-    c.out.line("Camera.SetPosition(" + x + ", " + y + ", " + z + ", 0.0, 0.0, 0.0)");
+    c.out.line("0407: create_coordinate $camx", suffix, " $camy", suffix, " $camz", suffix,
+               " from_car $car[$ak] offset 0.0 ", behind, " ", above);
+    c.out.line("Camera.SetPosition($camx", suffix, ", $camy", suffix, ", $camz", suffix,
+               ", 0.0, 0.0, 0.0)");
     c.out.line("Camera.OnVehicle($car[$ak], 15, 1)");
     if (pointingTime) {
         c.out.line("0460: set_camera_pointing_time 0.0 2000");
@@ -25,7 +23,7 @@ void cameraPoint(const ScriptContext& c, const std::string& suffix, const char* 
 }
 
 void countdownNumber(const ScriptContext& c, const char* key, const char* shown) {
-    c.out.line(std::string("00BA: text_styled '") + key + "' 1100 ms 4 // " + shown);
+    c.out.line("00BA: text_styled '", key, "' 1100 ms 4 // ", shown);
     c.out.lines({"097A: at 0.0 0.0 0.0 play_sound 1056", "wait 1100 ms"});
 }
 

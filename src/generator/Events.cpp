@@ -12,19 +12,18 @@ void writeEvents(const ScriptContext& c) {
     out.label(label::Events);
     for (int e = 1; e <= c.mission.eventCount(); ++e) {
         const EventEntry event = c.mission.event(e);
-        const std::string guard = "$Event" + std::to_string(e);
         out.line("if");
-        out.line(" not " + guard + " == 1");
+        out.line(" not $Event", e, " == 1");
         out.line("then");
-        out.line(" if " + event.ConditionKind);
+        out.line(" if ", event.ConditionKind);
         for (const auto& condition : event.Conditions) {
-            out.line("  " + condition);
+            out.line("  ", condition);
         }
         out.line(" then");
         for (const auto& action : event.Actions) {
-            out.line("  " + action);
+            out.line("  ", action);
         }
-        out.line(" " + guard + " = 1");
+        out.line(" $Event", e, " = 1");
         out.lines({" end", "end"});
     }
     out.line("return");

@@ -9,11 +9,10 @@ void writeRaceBodyOpening(const ScriptContext& c) {
     out.label(label::RaceBody);
     out.lines({"increment_mission_attempts", "$ONMISSION = 1 // integer values"});
     if (c.p.AWeather > 0) {
-        out.line("set_weather " + std::to_string(c.p.AWeather - 1));
+        out.line("set_weather ", c.p.AWeather - 1);
     }
     if (c.p.ATime) {
-        out.line("00C0: set_current_time " + std::to_string(c.p.AHour) + " " +
-                 std::to_string(c.p.AMinutes));
+        out.line("00C0: set_current_time ", c.p.AHour, " ", c.p.AMinutes);
     }
     out.lines({"Player.ClearWantedLevel($PLAYER_CHAR)", "00BE: text_clear_all"});
 }
@@ -64,7 +63,7 @@ void writeCarsAndDrivers(const ScriptContext& c) {
                " if", "  $par <> $ak", " then",
                "  0560: $car[$par] = create_random_driver_in_vehicle $act[$par]"});
     if (c.p.IHBar > 0) {
-        out.line("  0423: vehicle $car[$par] improve_handling " + std::to_string(c.p.IHBar) + ".0");
+        out.line("  0423: vehicle $car[$par] improve_handling ", c.p.IHBar, ".0");
     }
     out.lines({" end", "end"});
     if (!c.p.PlayerCar) {

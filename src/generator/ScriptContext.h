@@ -21,10 +21,10 @@ struct ScriptContext {
     bool flag(int index) const { return p.Flags[static_cast<size_t>(index)]; }
 };
 
-// A stored coordinate or angle as the script carries it: exactly as stored, except that a whole
-// number ("-1141", "0") gets ".0" appended, since Sanny Builder takes a bare integer for an
-// integer and refuses it in a float array.
-std::string scriptFloat(std::string_view text);
+// What follows a stored coordinate or angle in the script, which carries it exactly as stored:
+// ".0" after a whole number ("-1141", "0"), since Sanny Builder takes a bare integer for an
+// integer and refuses it in a float array; nothing after anything else.
+std::string_view floatSuffix(std::string_view text);
 
 // The sections of the script, in the order the generator writes them.
 void writeTriggerThread(const ScriptContext& c);

@@ -8,12 +8,8 @@
 
 namespace qv {
 
-std::string scriptFloat(std::string_view text) {
-    std::string value(text);
-    if (isWholeNumber(text)) {
-        value += ".0";
-    }
-    return value;
+std::string_view floatSuffix(std::string_view text) {
+    return isWholeNumber(text) ? ".0" : "";
 }
 
 std::string timestampText(std::chrono::system_clock::time_point when) {
@@ -29,15 +25,42 @@ std::string timestampText(std::chrono::system_clock::time_point when) {
     return text;
 }
 
-std::vector<std::string> generateScriptLines(const Mission& mission, const std::string& timestamp) {
+namespace {
+
+// Bytes of the texts of `node` and of everything under it, each with room for its indent and
+// line end.
+std::size_t treeBytes(const TreeNode& node) {
+    std::size_t bytes = node.text().size() + 8;
+    for (int i = 0; i < node.childCount(); ++i) {
+        bytes += treeBytes(*node.child(i));
+    }
+    return bytes;
+}
+
+// Somewhat more than the script of `mission` takes: the frame every script has, the lines of
+// each row and index, and the events' own texts with their frames.
+std::size_t scriptSizeHint(const Mission& mission, int indexCount) {
+    constexpr std::size_t FrameBytes = 12 << 10;
+    constexpr std::size_t RowBytes = 320;
+    constexpr std::size_t EventBytes = 96;
+    const int rows =
+        mission.carCount() + mission.checkpointCount() + mission.objectCount() + indexCount;
+    std::size_t bytes = FrameBytes + RowBytes * static_cast<std::size_t>(rows);
+    if (const TreeNode* events = mission.eventsTree().root()) {
+        bytes += treeBytes(*events) + EventBytes * static_cast<std::size_t>(events->childCount());
+    }
+    return bytes;
+}
+
+void writeScript(const Mission& mission, const std::string& timestamp, ScriptWriter& out) {
     const MissionParameters& p = mission.parameters();
-    ScriptWriter out(p.AMissionPrefix);
     const int largestTable =
         std::max({mission.carCount(), mission.checkpointCount(), mission.objectCount()});
     const ScriptContext c{mission, p, out, p.ARaceType == Circuit, largestTable + 8};
+    out.reserve(scriptSizeHint(mission, c.indexCount));
 
     out.line("//This script was created by 'Quorvane'");
-    out.line("//" + timestamp);
+    out.line("//", timestamp);
     out.lineBreakLine();
 
     writeTriggerThread(c);
@@ -60,7 +83,14 @@ std::vector<std::string> generateScriptLines(const Mission& mission, const std::
     writeFailure(c);
     writeRemoval(c);
     writeEndBlock(c);
-    return out.take();
+}
+
+}  // namespace
+
+std::vector<std::string> generateScriptLines(const Mission& mission, const std::string& timestamp) {
+    ScriptWriter out(mission.parameters().AMissionPrefix);
+    writeScript(mission, timestamp, out);
+    return out.takeLines();
 }
 
 std::string joinLines(const std::vector<std::string>& lines, std::string_view lineEnd) {
@@ -78,7 +108,9 @@ std::string joinLines(const std::vector<std::string>& lines, std::string_view li
 }
 
 std::string generateScript(const Mission& mission, const std::string& timestamp) {
-    return joinLines(generateScriptLines(mission, timestamp));
+    ScriptWriter out(mission.parameters().AMissionPrefix, "\r\n");
+    writeScript(mission, timestamp, out);
+    return out.takeText();
 }
 
 }  // namespace qv

@@ -4,7 +4,7 @@ namespace qv {
 
 void ScriptWriter::lines(std::initializer_list<std::string_view> texts) {
     for (const auto text : texts) {
-        lines_.emplace_back(text);
+        line(text);
     }
 }
 
@@ -14,22 +14,19 @@ void ScriptWriter::lineBreakLine() {
 }
 
 void ScriptWriter::label(std::string_view suffix) {
-    std::string text = ":" + prefix_;
-    text += suffix;
-    lines_.push_back(std::move(text));
-}
-
-std::string ScriptWriter::ref(std::string_view suffix) const {
-    std::string text = "@" + prefix_;
-    text += suffix;
-    return text;
+    line(":", prefix_, suffix);
 }
 
 void ScriptWriter::jump(std::string_view command, std::string_view suffix) {
-    std::string text(command);
-    text += ' ';
-    text += ref(suffix);
-    lines_.push_back(std::move(text));
+    line(command, " @", prefix_, suffix);
+}
+
+std::string& ScriptWriter::beginLine(std::size_t bytes) {
+    if (oneText_) {
+        return text_;
+    }
+    lines_.emplace_back().reserve(bytes);
+    return lines_.back();
 }
 
 }  // namespace qv

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <charconv>
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -24,30 +26,59 @@ inline constexpr std::string_view Remove = "_REMOVE";
 inline constexpr std::string_view EndBlock = "_2762";
 }  // namespace label
 
-// Collects the script line by line; lines are only ever appended. Labels are built here and
-// nowhere else.
+// Collects the script line by line, either as lines apart or as one text with each line
+// followed by a line end; lines are only ever appended. A line is written from its parts (texts
+// and integers) straight into its place, so that writing it makes no string of its own. Labels
+// are built here and nowhere else.
 class ScriptWriter {
   public:
+    // Lines apart.
     explicit ScriptWriter(std::string labelPrefix) : prefix_(std::move(labelPrefix)) {}
+    // One text, each line followed by `lineEnd`.
+    ScriptWriter(std::string labelPrefix, std::string_view lineEnd)
+        : prefix_(std::move(labelPrefix)), lineEnd_(lineEnd), oneText_(true) {}
 
-    void line(std::string text) { lines_.push_back(std::move(text)); }
+    // The line made of `parts` in order.
+    template <typename... Parts>
+    void line(const Parts&... parts) {
+        std::string& target = beginLine((maxBytes(parts) + ... + 0));
+        (add(target, parts), ...);
+        endLine();
+    }
     void lines(std::initializer_list<std::string_view> texts);
-    void empty() { lines_.emplace_back(); }
+    // Room for `bytes` of one text, so that it is made in one piece rather than grown.
+    void reserve(std::size_t bytes) { text_.reserve(oneText_ ? bytes : 0); }
+    void empty() { line(); }
     // A line that is itself CR LF: two empty lines in the text.
     void lineBreakLine();
 
     // The label definition line: ":" + prefix + suffix.
     void label(std::string_view suffix);
-    // A label reference: "@" + prefix + suffix.
-    std::string ref(std::string_view suffix) const;
-    // `command` followed by a blank and the reference, as in "jf @RaceMission1_1349".
+    // `command` followed by a blank and a reference to the label, "@" + prefix + suffix, as in
+    // "jf @RaceMission1_1349".
     void jump(std::string_view command, std::string_view suffix);
 
-    const std::vector<std::string>& result() const { return lines_; }
-    std::vector<std::string> take() { return std::move(lines_); }
+    std::string takeText() { return std::move(text_); }
+    std::vector<std::string> takeLines() { return std::move(lines_); }
 
   private:
+    static constexpr std::size_t IntegerBytes = 11;  // "-2147483648"
+
+    static std::size_t maxBytes(std::string_view text) { return text.size(); }
+    static std::size_t maxBytes(int) { return IntegerBytes; }
+    static void add(std::string& target, std::string_view text) { target += text; }
+    static void add(std::string& target, int number) {
+        char digits[IntegerBytes];
+        target.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+    }
+    // Where the next line goes, with room for `bytes` when it is a line apart.
+    std::string& beginLine(std::size_t bytes);
+    void endLine() { text_ += lineEnd_; }
+
     std::string prefix_;
+    std::string_view lineEnd_;
+    bool oneText_ = false;
+    std::string text_;
     std::vector<std::string> lines_;
 };
 

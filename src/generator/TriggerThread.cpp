@@ -19,11 +19,14 @@ void writeTriggerThread(const ScriptContext& c) {
     const std::string vars = "$" + p.AStartXvar + " $" + p.AStartYvar + " $" + p.AStartZvar;
 
     out.label(label::Trigger);
-    out.line("$" + p.AStartXvar + " = " + scriptFloat(p.AStartX) + " // floating-point values");
-    out.line("$" + p.AStartYvar + " = " + scriptFloat(p.AStartY) + " // floating-point values");
-    out.line("$" + p.AStartZvar + " = " + scriptFloat(p.AStartZ) + " // floating-point values");
-    out.line("$11192 = Marker.CreateIconAndSphere(53, $" + p.AStartXvar + ", $" + p.AStartYvar +
-             ", $" + p.AStartZvar + ")");
+    const auto startAxis = [&](const std::string& var, const std::string& value) {
+        out.line("$", var, " = ", value, floatSuffix(value), " // floating-point values");
+    };
+    startAxis(p.AStartXvar, p.AStartX);
+    startAxis(p.AStartYvar, p.AStartY);
+    startAxis(p.AStartZvar, p.AStartZ);
+    out.line("$11192 = Marker.CreateIconAndSphere(53, $", p.AStartXvar, ", $", p.AStartYvar, ", $",
+             p.AStartZvar, ")");
     out.empty();
 
     out.label(label::WaitForPlayer);
@@ -52,7 +55,7 @@ void writeTriggerThread(const ScriptContext& c) {
     out.lines({"if", " not fading"});
     out.jump("jf", label::WaitForFade);
     out.lines({"00BE: text_clear_all", "03E6: remove_text_box"});
-    out.line("start_mission " + std::to_string(p.AMissionNumber));
+    out.line("start_mission ", p.AMissionNumber);
     out.line("end_thread");
     out.lineBreakLine();
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "LargestMission.h"
 #include "ScriptTestSupport.h"
 #include "generator/ScriptGenerator.h"
 
@@ -35,6 +36,21 @@ TEST(ScriptFrame, TheWholeTextEndsEveryLineWithCrLf) {
     EXPECT_EQ(text.substr(0, 46), "//This script was created by 'Quorvane'\r\n//x\r\n");
     EXPECT_EQ(text.substr(text.size() - 10), "\r\nreturn\r\n");
     EXPECT_EQ(joinLines({"a", "", "b"}, "\n"), "a\n\nb\n");
+}
+
+TEST(ScriptFrame, TheTextAndTheLinesAreTheSameScript) {
+    // The largest mission, then one whose events hold far more text than their count suggests,
+    // so that the text outgrows the room made for it.
+    Mission mission;
+    fillLargestMission(mission);
+    EXPECT_EQ(generateScript(mission, "x"), joinLines(generateScriptLines(mission, "x")));
+    const std::string longAction(3000, 'a');
+    for (int e = 1; e <= 3; ++e) {
+        mission.appendEvent({"or", {"$kar == " + std::to_string(e)}, {longAction, longAction}});
+    }
+    const std::string text = generateScript(mission, "x");
+    EXPECT_EQ(text, joinLines(generateScriptLines(mission, "x")));
+    EXPECT_NE(text.find("  " + longAction + "\r\n  " + longAction + "\r\n"), std::string::npos);
 }
 
 TEST(ScriptFrame, IndexConstantsRunFromZeroToTheLargestTablePlusEight) {
