@@ -61,24 +61,30 @@ GxtTable::GxtTable(std::string_view bytes) {
     const std::uint32_t keysSize = reader.u32();
     ByteReader keys(reader.take(keysSize), "текст игры обрывается");
     expectTag(reader, "TDAT");
-    const std::string_view data = reader.take(reader.u32());
+    data_ = reader.take(reader.u32());
+    offsets_.reserve(keys.remaining() / 8);
     while (keys.remaining() >= 8) {
         const std::uint32_t offset = keys.u32();
         const std::uint32_t hash = keys.u32();
-        if (offset >= data.size()) {
+        if (offset >= data_.size()) {
             throw Error("текст игры повреждён: строка за концом TDAT");
         }
-        const std::string_view text = fixedName(data.substr(offset));
-        texts_.emplace(hash, decodeCp1251(text));
+        offsets_.emplace(hash, offset);
     }
 }
 
 std::optional<std::string> GxtTable::find(std::string_view key) const {
-    const auto it = texts_.find(gxtKeyHash(key));
-    if (it == texts_.end()) {
+    const auto it = offsets_.find(gxtKeyHash(key));
+    if (it == offsets_.end()) {
         return std::nullopt;
     }
-    return it->second;
+    // The last text may end with TDAT itself rather than with a NUL.
+    const std::string_view rest = std::string_view(data_).substr(it->second, MaxTextBytes + 1);
+    const std::string_view text = fixedName(rest);
+    if (text.size() > MaxTextBytes) {
+        return std::nullopt;
+    }
+    return decodeCp1251(text);
 }
 
 }  // namespace qv

@@ -15,18 +15,24 @@ std::uint32_t gxtKeyHash(std::string_view key);
 // The texts of the MAIN table of a San Andreas .gxt file (text\american.gxt and its
 // translations): version 4 with 8-bit characters, a TABL list of tables, then the table's TKEY
 // (text offsets and key hashes) and TDAT (the NUL-ended texts). Texts are decoded as
-// Windows-1251.
+// Windows-1251 when they are asked for, so that reading the file costs the same however its
+// keys point into the texts.
 class GxtTable {
   public:
+    // Longer than any text the game shows; a text that has not ended by then is damage.
+    static constexpr std::size_t MaxTextBytes = 4096;
+
     GxtTable() = default;
     // Throws Error with the reason when the bytes are no such file or are damaged.
     explicit GxtTable(std::string_view bytes);
 
+    // The text of `key`; nothing when there is none or it runs on past MaxTextBytes.
     std::optional<std::string> find(std::string_view key) const;
-    std::size_t size() const { return texts_.size(); }
+    std::size_t size() const { return offsets_.size(); }
 
   private:
-    std::unordered_map<std::uint32_t, std::string> texts_;
+    std::string data_;                                        // TDAT
+    std::unordered_map<std::uint32_t, std::size_t> offsets_;  // key hash -> text offset
 };
 
 }  // namespace qv

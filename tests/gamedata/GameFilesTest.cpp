@@ -118,6 +118,20 @@ TEST_F(GameFiles, GxtKeysAreFoundByTheGamesHash) {
     }
 }
 
+TEST_F(GameFiles, AGxtTextThatNeverEndsIsNotReadAsAName) {
+    // Damage that leaves no NUL for a long way: the key that points there finds nothing instead
+    // of everything up to the end, and every key costs the same however far that is.
+    const std::string endless(64 * GxtTable::MaxTextBytes, 'x');
+    const std::string longest(GxtTable::MaxTextBytes, 'y');
+    const GxtTable table(
+        test::gxtFile({{"ROY", "Royal"}, {"RUN", endless}, {"LONGEST", longest}, {"VE", "LV"}}));
+    EXPECT_EQ(table.size(), 4u);
+    EXPECT_EQ(table.find("RUN"), std::nullopt);
+    EXPECT_EQ(table.find("LONGEST"), longest);
+    EXPECT_EQ(table.find("ROY"), "Royal");
+    EXPECT_EQ(table.find("VE"), "LV");
+}
+
 TEST_F(GameFiles, ZonesNameTheSmallestBoxAroundAPointAndItsRegion) {
     const std::vector<Zone> zones = parseZones(
         "# comment\r\n"
