@@ -1,5 +1,6 @@
 #include "gamedata/GxtTable.h"
 
+#include <algorithm>
 #include <array>
 
 #include "gamedata/ByteReader.h"
@@ -69,13 +70,22 @@ GxtTable::GxtTable(std::string_view bytes) {
         if (offset >= data_.size()) {
             throw Error("текст игры повреждён: строка за концом TDAT");
         }
-        offsets_.emplace(hash, offset);
+        offsets_.emplace_back(hash, offset);
     }
+    // Of keys with one hash, the first in the file counts.
+    std::stable_sort(offsets_.begin(), offsets_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    offsets_.erase(std::unique(offsets_.begin(), offsets_.end(),
+                               [](const auto& a, const auto& b) { return a.first == b.first; }),
+                   offsets_.end());
 }
 
 std::optional<std::string> GxtTable::find(std::string_view key) const {
-    const auto it = offsets_.find(gxtKeyHash(key));
-    if (it == offsets_.end()) {
+    const std::uint32_t hash = gxtKeyHash(key);
+    const auto it =
+        std::lower_bound(offsets_.begin(), offsets_.end(), hash,
+                         [](const auto& entry, std::uint32_t h) { return entry.first < h; });
+    if (it == offsets_.end() || it->first != hash) {
         return std::nullopt;
     }
     // The last text may end with TDAT itself rather than with a NUL.

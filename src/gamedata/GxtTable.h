@@ -4,7 +4,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace qv {
 
@@ -31,8 +32,9 @@ class GxtTable {
     std::size_t size() const { return offsets_.size(); }
 
   private:
-    std::string data_;                                        // TDAT
-    std::unordered_map<std::uint32_t, std::size_t> offsets_;  // key hash -> text offset
+    std::string data_;  // TDAT
+    // (key hash, text offset) in the order of the hashes, one per hash.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> offsets_;
 };
 
 }  // namespace qv
