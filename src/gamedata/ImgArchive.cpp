@@ -35,9 +35,14 @@ ImgArchive::ImgArchive(const FileSystem& files, std::string path)
     if (count > MaxEntries) {
         throw Error("архив повреждён: в оглавлении " + std::to_string(count) + " записей");
     }
+    // A directory cut off by the end of the file is refused before any entry is made of it.
+    const std::string cut = "архив повреждён: оглавление обрывается";
     const std::string directory = readPart(files_, path_, HeaderSize, count * EntrySize);
-    ByteReader entries(directory, "архив повреждён: оглавление обрывается");
-    entries_.reserve(std::min<std::size_t>(count, directory.size() / EntrySize));
+    if (directory.size() < count * EntrySize) {
+        throw Error(cut);
+    }
+    ByteReader entries(directory, cut);
+    entries_.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
         ImgEntry entry;
         entry.offset = entries.u32() * SectorSize;
