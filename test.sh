@@ -16,6 +16,11 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 cmake --build build/test -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build/test --output-on-failure -j "$jobs"
 
+# The libFuzzer targets, built with clang in build/fuzz and each run for a short while
+# (QV_FUZZ_SECONDS, 20 by default), so that they cannot rot unseen.
+scripts/install-deps.sh fuzz
+scripts/fuzz.sh "${QV_FUZZ_SECONDS:-20}" "$jobs"
+
 # Windows: everything cross-built with MinGW-w64 in Release and run under 64-bit Wine in a
 # throwaway prefix (ctest label "windows"): the core, the command-line tool and their tests (it
 # also compares its quorvane-cli and capture with the Linux build's, label "cross"), and the
