@@ -43,7 +43,6 @@ class ScriptWriter {
     // `command` followed by a blank and the reference, as in "jf @RaceMission1_1349".
     void jump(std::string_view command, std::string_view suffix);
 
-    const std::vector<std::string>& result() const { return lines_; }
     std::vector<std::string> take() { return std::move(lines_); }
 
   private:

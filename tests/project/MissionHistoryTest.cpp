@@ -91,7 +91,9 @@ class RandomEditor {
                 }
                 break;
             default:
-                mission.removeLastCar();
+                if (mission.carCount() > 0) {
+                    mission.removeRow(MissionPart::Cars, mission.carCount());
+                }
                 break;
         }
     }
@@ -278,6 +280,68 @@ TEST(MissionHistory, ARunOfTypingInOneFieldIsOneStepAndSavingOrOpeningEndsIt) {
     mission.replace({}, {});
     EXPECT_FALSE(mission.canUndo());
     EXPECT_FALSE(mission.modified());
+}
+
+// Tries to make steps of its own while it is told about one being applied, as a view that
+// reacts to a change by editing would.
+class EditingObserver : public MissionObserver {
+  public:
+    explicit EditingObserver(Mission& mission) : mission_(mission) {}
+    void missionChanged(MissionPart) override {
+        inserted.push_back(mission_.appendCar(car("X")));
+        mission_.removeRow(MissionPart::Cars, 1);
+        mission_.undo();
+        mission_.redo();
+        mission_.replace({}, {});
+    }
+    std::vector<int> inserted;
+
+  private:
+    Mission& mission_;
+};
+
+TEST(MissionHistory, AnEditWhileAStepIsAppliedIsRefusedAndNeverRecorded) {
+    Mission mission;
+    mission.appendCar(car("A"));
+    mission.appendCar(car("B"));
+    const Files both = savedFiles(mission);
+    mission.undo();
+    const Files one = savedFiles(mission);
+    EditingObserver observer(mission);
+    mission.addObserver(&observer);
+
+    mission.redo();
+    EXPECT_EQ(savedFiles(mission), both);
+    mission.undo();
+    EXPECT_EQ(savedFiles(mission), one);
+    mission.removeObserver(&observer);
+
+    ASSERT_FALSE(observer.inserted.empty());
+    EXPECT_EQ(observer.inserted, std::vector<int>(observer.inserted.size(), 0));
+    EXPECT_EQ(mission.historySize(), 2);
+    EXPECT_EQ(mission.redoName(), "добавление машины 2");
+}
+
+TEST(MissionHistory, TypingThatEndsWhereItBeganLeavesNoStep) {
+    Mission mission;
+    mission.appendCar(car("A"));
+    mission.markSaved();
+    const MissionParameters start = mission.parameters();
+    MissionParameters p = start;
+    p.AMissionName += "x";
+    mission.setParameters(p);
+    EXPECT_TRUE(mission.modified());
+    mission.setParameters(start);
+    EXPECT_FALSE(mission.modified());
+    EXPECT_EQ(mission.historySize(), 1);
+    EXPECT_EQ(mission.undoName(), "добавление машины 1");
+
+    // Typed, saved, then erased: the erasing is a change from what was saved.
+    mission.setParameters(p);
+    mission.markSaved();
+    mission.setParameters(start);
+    EXPECT_TRUE(mission.modified());
+    EXPECT_TRUE(mission.canUndo());
 }
 
 }  // namespace
