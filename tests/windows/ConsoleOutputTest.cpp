@@ -59,8 +59,9 @@ TEST(ConsoleOutput, RussianErrorsReadRightOnAConsoleOfTheOemCodePage) {
 
     const std::wstring project = L"Гонка по берегу.qvnx";
     EXPECT_EQ(runOnConsole(screen.get(), L"check \"" + project + L"\""), 1u);
-    EXPECT_NE(screenText(screen.get()).find(project), std::wstring::npos)
-        << fromWide(screenText(screen.get()));
+    std::wstring shown = screenText(screen.get());
+    shown.resize(shown.find_last_not_of(L' ') + 1);
+    EXPECT_NE(shown.find(project), std::wstring::npos) << fromWide(shown);
     FreeConsole();
 }
 
