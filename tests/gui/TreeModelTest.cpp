@@ -210,7 +210,8 @@ void TreeModelTest::rowsAreDroppedInTheirNewPlace() {
     for (const QString& format : own->formats()) {
         fromAnotherEditor.setData(format, own->data(format));
     }
-    QVERIFY(!model.dropMimeData(&fromAnotherEditor, Qt::MoveAction, 0, 0, root));
+    QVERIFY(!model.dropMimeData(&fromAnotherEditor, Qt::MoveAction, 3, 0, root));
+    QCOMPARE(models(), "DCAB");
     QVERIFY(!model.dropMimeData(drag(1).get(), Qt::MoveAction, -1, 0,
                                 model.index(0, 0, model.index(2, 0, root))));
     QCOMPARE(models(), "DCAB");
