@@ -1,30 +1,39 @@
 // quorvane-cli: builds, checks, describes and copies race projects from the command line.
 #include <exception>
-#include <iostream>
+#include <sstream>
+#include <string>
 
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliOptions.h"
 #include "model/Error.h"
 #include "platform/ProgramArguments.h"
+#include "platform/StandardOutput.h"
+
+namespace {
+
+int fail(const std::string& message, int status) {
+    qv::writeStandard(qv::StandardStream::Error, message);
+    return status;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     try {
         const std::vector<std::string> arguments = qv::programArguments(argc, argv);
-        qv::cli::runCommand(qv::cli::parseOptions(arguments), qv::systemFileSystem(), std::cout);
-        if (!std::cout.flush()) {
-            std::cerr << "Cannot write to standard output\n";
-            return 1;
+        std::ostringstream out;
+        qv::cli::runCommand(qv::cli::parseOptions(arguments), qv::systemFileSystem(), out);
+        if (!qv::writeStandard(qv::StandardStream::Output, out.str())) {
+            return fail("Cannot write to standard output\n", 1);
         }
         return 0;
     } catch (const qv::cli::UsageError& error) {
-        std::cerr << "quorvane-cli: " << error.what() << "\n"
-                  << "Try 'quorvane-cli --help' for more information.\n";
-        return 2;
+        return fail(std::string("quorvane-cli: ") + error.what() +
+                        "\nTry 'quorvane-cli --help' for more information.\n",
+                    2);
     } catch (const qv::Error& error) {
-        std::cerr << error.message() << '\n';
-        return 1;
+        return fail(error.message() + '\n', 1);
     } catch (const std::exception& error) {
-        std::cerr << "quorvane-cli: " << error.what() << '\n';
-        return 1;
+        return fail(std::string("quorvane-cli: ") + error.what() + '\n', 1);
     }
 }

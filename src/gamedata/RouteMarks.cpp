@@ -1,9 +1,10 @@
 #include "gamedata/RouteMarks.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <numbers>
+
+#include "model/NumberText.h"
 
 namespace qv {
 namespace {
@@ -16,8 +17,8 @@ RouteMark markOf(MissionPart part, int row) {
 }
 
 std::optional<WorldPoint> pointOf(const std::string& x, const std::string& y) {
-    const std::optional<double> px = numberOf(x);
-    const std::optional<double> py = numberOf(y);
+    const std::optional<double> px = numberValue(x);
+    const std::optional<double> py = numberValue(y);
     if (!px || !py) {
         return std::nullopt;
     }
@@ -33,25 +34,6 @@ void add(std::vector<RouteMark>& marks, RouteMark mark, const std::string& x,
 }
 
 }  // namespace
-
-std::optional<double> numberOf(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 WorldPoint headingStep(double degrees) {
     const double radians = degrees * std::numbers::pi / 180;
@@ -69,7 +51,7 @@ std::vector<RouteMark> routeMarks(const Mission& mission) {
     for (int row = 1; row <= mission.carCount(); ++row) {
         const CarEntry& car = mission.car(row);
         RouteMark mark = markOf(MissionPart::Cars, row);
-        mark.heading = numberOf(car.Angle).value_or(0);
+        mark.heading = numberValue(car.Angle).value_or(0);
         mark.playerCar = row == parameters.PlayerCarNumber;
         mark.model = car.Model;
         add(marks, std::move(mark), car.X, car.Y);
@@ -77,7 +59,7 @@ std::vector<RouteMark> routeMarks(const Mission& mission) {
     for (int row = 1; row <= mission.objectCount(); ++row) {
         const ObjectEntry& object = mission.object(row);
         RouteMark mark = markOf(MissionPart::Objects, row);
-        mark.heading = numberOf(object.Angle).value_or(0);
+        mark.heading = numberValue(object.Angle).value_or(0);
         mark.model = object.Model;
         add(marks, std::move(mark), object.X, object.Y);
     }

@@ -21,10 +21,6 @@ struct RouteMark {
     std::string model;  // cars and objects
 };
 
-// A coordinate or angle text as a number: "." as the decimal separator, blanks around it
-// allowed; nullopt for any other text.
-std::optional<double> numberOf(std::string_view text);
-
 // The direction a heading faces on the map, as a unit step in the world: 0 is north, 90 west.
 WorldPoint headingStep(double degrees);
 

@@ -1,9 +1,9 @@
 #include "gamedata/ZoneMap.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "model/Error.h"
+#include "model/NumberText.h"
 #include "platform/Paths.h"
 
 namespace qv {
@@ -31,12 +31,6 @@ std::vector<std::string_view> fields(std::string_view line) {
         start = comma + 1;
     }
     return result;
-}
-
-bool toNumber(std::string_view text, double& value) {
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    return result.ec == std::errc() && result.ptr == end;
 }
 
 double area(const WorldRect& box) {
@@ -72,14 +66,17 @@ std::vector<Zone> parseZones(std::string_view text) {
         if (!inSection || parts.size() < 10) {
             continue;
         }
-        double x1, y1, x2, y2;
-        if (!toNumber(parts[2], x1) || !toNumber(parts[3], y1) || !toNumber(parts[5], x2) ||
-            !toNumber(parts[6], y2)) {
+        const auto x1 = numberValue(parts[2]);
+        const auto y1 = numberValue(parts[3]);
+        const auto x2 = numberValue(parts[5]);
+        const auto y2 = numberValue(parts[6]);
+        if (!x1 || !y1 || !x2 || !y2) {
             continue;
         }
-        zones.push_back({std::string(parts[0]),
-                         {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)},
-                         std::string(parts[9])});
+        zones.push_back(
+            {std::string(parts[0]),
+             {std::min(*x1, *x2), std::min(*y1, *y2), std::max(*x1, *x2), std::max(*y1, *y2)},
+             std::string(parts[9])});
     }
     return zones;
 }

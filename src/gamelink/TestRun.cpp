@@ -129,11 +129,14 @@ void TestRun::start(const TestRunFolders& folders, const std::vector<std::string
     }
     checkFolders(files_, folders);
     Paths paths = Paths::of(folders);
-    // A working folder that cannot take the lock file cannot take the test script either, and
-    // the test script's error says why.
+    // Unlocked, another copy of the program could run beside this one or undo it as
+    // interrupted: no run without the lock.
     LockOutcome lock = files_.lockFile(paths.lock);
     if (lock.heldElsewhere) {
         throw Error(alreadyRunningMessage(" в другой копии программы"));
+    }
+    if (!lock.lock) {
+        throw Error(cannotCreateFileMessage(paths.lock, lock.failure));
     }
     prepare(paths, missionLines, labelPrefix);
     active_ =
@@ -243,13 +246,14 @@ void TestRun::prepare(const Paths& paths, const std::vector<std::string>& missio
     if (const IoStatus recorded = journal.record(paths.record(TestRunStage::Prepared)); !recorded) {
         throw Error(cannotCreateFileMessage(paths.journal, recorded.reason));
     }
-    files_.moveFile(paths.gameScript, paths.backup);
+    const IoStatus moved = files_.moveFile(paths.gameScript, paths.backup);
     // Moved means under the backup name alone. A move that stopped half-way with the script under
     // both names (a hard link whose source could not be removed) is no move: through the shared
     // file, the compiler's output would overwrite the backup too.
     if (!files_.fileExists(paths.backup) || files_.fileExists(paths.gameScript)) {
         journal.clear();
-        throw Error("Ошибка");
+        throw Error("Ошибка.\nНе удалось переименовать " + paths.gameScript + " в " + paths.backup +
+                    ": " + (moved ? std::string("файл остался под обоими именами") : moved.reason));
     }
     if (const IoStatus recorded = journal.record(paths.record(TestRunStage::Moved)); !recorded) {
         // The first record still tells the next start what to undo if this fails too.

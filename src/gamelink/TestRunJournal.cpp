@@ -75,9 +75,12 @@ IoStatus TestRunJournal::record(const TestRunRecord& record) {
     return writeFileAtomically(files_, path_, text);
 }
 
-std::optional<TestRunRecord> TestRunJournal::read() const {
+std::optional<TestRunRecord> TestRunJournal::read(std::string* unreadable) const {
     std::string text;
-    if (!files_.readFile(path_, text)) {
+    if (const IoStatus status = files_.readFile(path_, text); !status) {
+        if (unreadable != nullptr) {
+            *unreadable = status.reason.empty() ? std::string("?") : status.reason;
+        }
         return std::nullopt;
     }
     std::istringstream lines(text);
@@ -133,7 +136,17 @@ RecoveryOutcome recoverInterruptedTestRun(FileSystem& files, const ProcessLaunch
     if (lock.heldElsewhere) {
         return {};
     }
-    const std::optional<TestRunRecord> record = journal.read();
+    std::string unreadable;
+    const std::optional<TestRunRecord> record = journal.read(&unreadable);
+    if (!unreadable.empty()) {
+        // Held by another program or barred for now: it may still be the only word on where
+        // the user's script is.
+        return {"Журнал прерванной проверки скрипта миссии (" + journal.path() +
+                    ") сейчас не прочитать: " + unreadable +
+                    ". Программа попробует снова при следующем запуске; до тех пор проверьте, что "
+                    "в папке игры на месте ваш main.scm: он мог остаться под именем main.BAK.",
+                {}};
+    }
     if (!record) {
         journal.clear();
         return {"Найден повреждённый журнал прерванной проверки скрипта миссии (" + journal.path() +

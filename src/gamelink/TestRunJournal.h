@@ -46,8 +46,10 @@ class TestRunJournal {
     const std::string& path() const { return path_; }
     bool exists() const;
     IoStatus record(const TestRunRecord& record);
-    // The record; nothing when the journal is missing or not one of ours.
-    std::optional<TestRunRecord> read() const;
+    // The record; nothing when the journal is missing, cannot be read now or is not one of
+    // ours. `unreadable`, when given, tells which: the system's reason why the file could not be
+    // read, empty when it was read.
+    std::optional<TestRunRecord> read(std::string* unreadable = nullptr) const;
     void clear();
 
   private:
@@ -74,8 +76,8 @@ struct RecoveryOutcome {
 
 // At start-up: finishes a test run that the program did not live to finish. While a program the
 // run started still runs, it leaves every file as it is and says so: ask again later. When the
-// main script cannot be put back, the journal stays so the next start tries again; a run that
-// another copy of the program still holds is left to it.
+// journal cannot be read now or the main script cannot be put back, the journal stays so the
+// next start tries again; a run that another copy of the program still holds is left to it.
 RecoveryOutcome recoverInterruptedTestRun(FileSystem& files, const ProcessLauncher& processes,
                                           const std::string& workingFolder);
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -10,6 +9,7 @@
 #include "gamedata/VehicleModels.h"
 #include "model/AsciiCase.h"
 #include "model/IdentifierTidy.h"
+#include "model/NumberText.h"
 
 namespace qv {
 
@@ -39,21 +39,6 @@ constexpr double SameSpot = 1.0;
 // The words in an event's action that create a radar blip.
 constexpr std::array<std::string_view, 5> BlipMakers = {
     "marker.create", "create_marker", "create_icon_marker", "create_checkpoint_at", "add_blip"};
-
-std::optional<double> numberOf(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{}) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 bool onlyDigits(std::string_view text) {
     return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
@@ -112,11 +97,30 @@ void checkIdentifiers(const MissionParameters& p, Collector& out) {
     }
 }
 
+// A row's coordinate or angle that is not a number goes into the script as typed.
+template <typename Entry>
+void checkNumbers(const Entry& entry, MissionPart part, int row, const std::string& where,
+                  Collector& out) {
+    std::vector<std::pair<const char*, const std::string*>> fields = {
+        {"X", &entry.X}, {"Y", &entry.Y}, {"Z", &entry.Z}};
+    if constexpr (requires { entry.Angle; }) {
+        fields.emplace_back("Угол", &entry.Angle);
+    }
+    for (const auto& [name, text] : fields) {
+        if (!numberValue(*text)) {
+            out.add(part, row, where,
+                    std::string(name) + " = " + quoted(*text) +
+                        " — не число, а скрипт пишет его как есть, и Sanny Builder такой скрипт "
+                        "не скомпилирует: впишите число с точкой, например -1234.5.");
+        }
+    }
+}
+
 // A coordinate pair beyond the map's edge.
 void checkOnMap(std::string_view x, std::string_view y, MissionPart part, int row,
                 const std::string& where, Collector& out) {
     for (const auto& [axis, text] : {std::pair{"X", x}, std::pair{"Y", y}}) {
-        const auto value = numberOf(text);
+        const auto value = numberValue(text);
         if (value && std::fabs(*value) > MapEdge) {
             out.add(part, row, where,
                     std::string(axis) + " = " + std::string(text) +
@@ -169,6 +173,7 @@ void checkCars(const Mission& mission, Collector& out) {
         if (!(p.PlayerCar && row == p.PlayerCarNumber)) {
             checkCarModel(car, row, out);
         }
+        checkNumbers(car, MissionPart::Cars, row, numbered("Машина", row), out);
         checkOnMap(car.X, car.Y, MissionPart::Cars, row, numbered("Машина", row), out);
     }
 }
@@ -176,8 +181,8 @@ void checkCars(const Mission& mission, Collector& out) {
 bool withinReach(const CheckpointEntry& a, const CheckpointEntry& b, double reach) {
     for (const auto& [from, to] :
          {std::pair{&a.X, &b.X}, std::pair{&a.Y, &b.Y}, std::pair{&a.Z, &b.Z}}) {
-        const auto u = numberOf(*from);
-        const auto v = numberOf(*to);
+        const auto u = numberValue(*from);
+        const auto v = numberValue(*to);
         if (!u || !v || std::fabs(*u - *v) >= reach) {
             return false;
         }
@@ -190,6 +195,7 @@ void checkCheckpoints(const Mission& mission, Collector& out) {
     for (int row = 1; row <= count; ++row) {
         const CheckpointEntry& checkpoint = mission.checkpoint(row);
         const std::string where = numbered("Чекпоинт", row);
+        checkNumbers(checkpoint, MissionPart::Checkpoints, row, where, out);
         checkOnMap(checkpoint.X, checkpoint.Y, MissionPart::Checkpoints, row, where, out);
         if (row > 1 && withinReach(mission.checkpoint(row - 1), checkpoint, SameSpot)) {
             out.add(MissionPart::Checkpoints, row, where,
@@ -208,6 +214,7 @@ void checkCheckpoints(const Mission& mission, Collector& out) {
 void checkObjects(const Mission& mission, Collector& out) {
     for (int row = 1; row <= mission.objectCount(); ++row) {
         const ObjectEntry& object = mission.object(row);
+        checkNumbers(object, MissionPart::Objects, row, numbered("Объект", row), out);
         if (onlyDigits(object.Model)) {
             out.add(MissionPart::Objects, row, numbered("Объект", row),
                     "Модель объекта записана числом, а скрипт пишет перед ней «#», после которого "

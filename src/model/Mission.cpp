@@ -301,8 +301,7 @@ int Mission::insertRow(MissionPart table, int row, RowCopy copy, const char* act
     if (table == MissionPart::Cars && index < player && player <= carCount()) {
         addPlayerCarChange(step, player + 1);
     }
-    perform(std::move(step));
-    return index + 1;
+    return perform(std::move(step)) ? index + 1 : 0;
 }
 
 int Mission::insertCar(int row, const CarEntry& car) {
@@ -377,14 +376,6 @@ void Mission::checkConditionCount(std::size_t count) {
     }
 }
 
-bool Mission::removeLast(MissionPart table) {
-    if (rowCount(table) == 0) {
-        return false;
-    }
-    removeRow(table, rowCount(table));
-    return true;
-}
-
 void Mission::moveRow(MissionPart table, int from, int to) {
     checkRow(table, from);
     checkRow(table, to);
@@ -420,9 +411,8 @@ bool Mission::editEventLine(TreeNode& node, const std::string& text) {
     }
     const TreeNode& group = *node.parent();
     const int event = group.parent()->index();
-    perform({"правка строки " + rowName(MissionPart::Events, event + 1),
-             {change::EventLine{event, group.index(), node.index(), node.text(), text}}});
-    return true;
+    return perform({"правка строки " + rowName(MissionPart::Events, event + 1),
+                    {change::EventLine{event, group.index(), node.index(), node.text(), text}}});
 }
 
 RowCopy Mission::copyRow(MissionPart table, int index) const {
@@ -447,14 +437,18 @@ std::string Mission::redoName() const {
     return step != nullptr ? step->name : std::string();
 }
 
-void Mission::perform(Step step) {
+bool Mission::perform(Step step) {
+    if (applying_) {
+        return false;
+    }
     applyStep(step, true);
     history_.record(std::move(step));
     notifyHistory();
+    return true;
 }
 
 void Mission::undo() {
-    if (!history_.canUndo()) {
+    if (applying_ || !history_.canUndo()) {
         return;
     }
     applyStep(history_.toUndo(), false);
@@ -463,7 +457,7 @@ void Mission::undo() {
 }
 
 void Mission::redo() {
-    if (!history_.canRedo()) {
+    if (applying_ || !history_.canRedo()) {
         return;
     }
     applyStep(history_.toRedo(), true);
@@ -595,6 +589,9 @@ int Mission::rowForNode(const TextTree& tree, const TreeNode* node) {
 }
 
 void Mission::replace(MissionData data, MissionTrees trees) {
+    if (applying_) {
+        return;
+    }
     data_ = std::move(data);
     carTree_.reset(std::move(trees.cars));
     checkpointTree_.reset(std::move(trees.checkpoints));
@@ -605,11 +602,6 @@ void Mission::replace(MissionData data, MissionTrees trees) {
     // mission is where the history starts.
     history_.clear();
     notifyHistory();
-}
-
-MissionTrees Mission::cloneTrees() const {
-    return {carTree_.cloneNodes(), checkpointTree_.cloneNodes(), objectTree_.cloneNodes(),
-            eventsTree_.cloneNodes()};
 }
 
 void Mission::addObserver(MissionObserver* observer) const {

@@ -48,6 +48,9 @@ struct MissionTrees {
 //
 // Every change goes through the methods below, and each user action is one step of the
 // mission's history, which undo and redo walk. Opening a project (replace) clears it.
+// While a step is being done, undone or redone, the observers told about it make no step of
+// their own: an edit, undo, redo or replace then is refused and changes nothing (an insert
+// returns 0, an in-place edit false); a parameters change follows the step without a step.
 class Mission {
   public:
     static constexpr int MaxRows = 100;
@@ -121,12 +124,6 @@ class Mission {
     // Moves row `from` so that it becomes row `to`; the player's car number follows its car.
     void moveRow(MissionPart table, int from, int to);
 
-    // Remove the last row; false (and nothing changed) when the table is empty.
-    bool removeLastCar() { return removeLast(MissionPart::Cars); }
-    bool removeLastCheckpoint() { return removeLast(MissionPart::Checkpoints); }
-    bool removeLastObject() { return removeLast(MissionPart::Objects); }
-    bool removeLastEvent() { return removeLast(MissionPart::Events); }
-
     // In-place edit of one condition or action line of this mission's events tree. Any other
     // node (of another tree, or a structural node) keeps its text, and an empty text is
     // refused; returns whether the line changed.
@@ -139,8 +136,6 @@ class Mission {
 
     // Replace the whole mission at once (loading); the history starts afresh.
     void replace(MissionData data, MissionTrees trees);
-    // A deep copy of the trees, for saving or for a second mission.
-    MissionTrees cloneTrees() const;
 
     // The history: the step the next undo or redo takes, by name ("добавление чекпоинта 12");
     // empty when there is none.
@@ -168,14 +163,13 @@ class Mission {
     TreeNode& rootOf(TextTree& tree);
     void checkRoom(MissionPart table) const;
     void checkRow(MissionPart table, int row) const;
-    bool removeLast(MissionPart table);
     // `action` begins the step's name; by default "добавление " at the end, "вставка " before.
     int insertRow(MissionPart table, int row, RowCopy copy, const char* action = nullptr);
     void replaceRow(MissionPart table, int row, RowCopy copy);
     // A copy of row `index` (from 0) as it stands.
     RowCopy copyRow(MissionPart table, int index) const;
-    // Does a new step and records it.
-    void perform(Step step);
+    // Does a new step and records it; false, with nothing done, while a step is being applied.
+    bool perform(Step step);
     void applyStep(const Step& step, bool forward);
     void apply(const Change& change, bool forward);
     void putRow(MissionPart table, int index, const RowCopy& row);

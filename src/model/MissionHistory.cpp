@@ -12,6 +12,11 @@ void MissionHistory::record(Step step) {
         step.changes.size() == 1) {
         auto& last = std::get<change::Parameters>(steps_.back().changes.front());
         last.after = std::get<change::Parameters>(step.changes.front()).after;
+        if (last.after == last.before) {
+            // Typed and erased again: nothing is left to undo.
+            steps_.pop_back();
+            --done_;
+        }
         return;
     }
     steps_.push_back(std::move(step));

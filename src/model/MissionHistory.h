@@ -83,7 +83,8 @@ class MissionHistory {
     void redone() { ++done_; }
 
     // Records a step that was just done; the undone steps are dropped. A step of the same
-    // typing field as the last one joins it, unless that one is the saved state.
+    // typing field as the last one joins it, unless that one is the saved state; a joined step
+    // that ends where it began is dropped.
     void record(Step step);
     void clear();
 

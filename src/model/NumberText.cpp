@@ -1,5 +1,8 @@
 #include "model/NumberText.h"
 
+#include <charconv>
+#include <cmath>
+
 namespace qv {
 
 namespace {
@@ -48,6 +51,24 @@ bool convertsToFloat(std::string_view text) {
         }
     }
     return skipBlanks(text, i) == text.size();
+}
+
+std::optional<double> numberValue(std::string_view text) {
+    if (!convertsToFloat(text)) {
+        return std::nullopt;
+    }
+    text.remove_prefix(skipBlanks(text, 0));
+    text.remove_suffix(text.size() - text.find_last_not_of(' ') - 1);
+    if (text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc{} || stop != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 std::string tidyCoordinate(std::string_view text) {

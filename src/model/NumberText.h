@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,10 @@ namespace qv {
 // around it, an optional sign, digits with an optional fraction, an optional exponent.
 // "1,5", letters and the empty text do not.
 bool convertsToFloat(std::string_view text);
+
+// The value of a coordinate, an angle or any number field, read by the rules above; nothing
+// when the text does not convert or its value is beyond a double ("1e999").
+std::optional<double> numberValue(std::string_view text);
 
 // The coordinate field tidy: a text that does not convert becomes "0.00"; any other text is
 // kept exactly as typed.

@@ -19,7 +19,6 @@ class TreeNode {
     TreeNode* parent() const { return parent_; }
     int childCount() const { return static_cast<int>(children_.size()); }
     TreeNode* child(int index) const;  // nullptr when out of range
-    TreeNode* lastChild() const { return children_.empty() ? nullptr : children_.back().get(); }
     // Position among the parent's children (or among the top-level nodes), from 0.
     int index() const;
     // 0 for a top-level node, 1 for its children, and so on.

@@ -161,6 +161,22 @@ TEST_F(RecoveryTest, RunThatAnotherCopyOfTheProgramStillHoldsIsLeftToIt) {
     EXPECT_TRUE(files.locks.empty());
 }
 
+TEST_F(RecoveryTest, JournalThatCannotBeReadNowIsKeptForTheNextStart) {
+    diedAt(TestRunStage::Moved);
+    files.files[Backup] = UserScript;
+    files.unreadable.insert(Journal);
+    const std::optional<std::string> message = recover();
+    ASSERT_TRUE(message);
+    EXPECT_THAT(*message, HasSubstr(Journal));
+    EXPECT_THAT(*message, HasSubstr("Permission denied"));
+    EXPECT_TRUE(files.fileExists(Journal));
+    EXPECT_EQ(files.files[Backup], UserScript);
+
+    files.unreadable.clear();
+    EXPECT_TRUE(recover());
+    expectCleanedUp();
+}
+
 TEST_F(RecoveryTest, DamagedJournalIsReportedAndRemoved) {
     files.files[GameScript] = UserScript;
     files.files[Journal] = "Quorvane test run\nstage=sideways\n";

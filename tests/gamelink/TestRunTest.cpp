@@ -212,7 +212,14 @@ TEST_F(TestRunTest, MissingFolderOrProgramIsAnErrorNamingItAndWhereToSetIt) {
 }
 
 TEST_F(TestRunTest, UnwritableWorkingFolderStopsBeforeTheGameFolderIsTouched) {
-    files.readOnly = {Lock, TestScript};
+    // Not even the lock file: no run goes on unlocked.
+    files.readOnly = {Lock};
+    EXPECT_EQ(errorOf([this] { run(); }), "Cannot create file \"" + Lock + "\". Permission denied");
+    expectUntouched();
+    EXPECT_TRUE(launcher.starts.empty());
+    EXPECT_FALSE(files.fileExists(TestScript));
+
+    files.readOnly = {TestScript};
     EXPECT_EQ(errorOf([this] { run(); }),
               "Cannot create file \"" + TestScript + "\". Permission denied");
     expectUntouched();
@@ -240,16 +247,21 @@ TEST_F(TestRunTest, JournalThatCannotRecordTheMoveUndoesItOrLeavesItToTheNextSta
     expectUntouched();
 }
 
-TEST_F(TestRunTest, FailedMoveIsTheGeneralError) {
-    files.failRename(2);  // the journal's first record is the first rename, the move the second
-    EXPECT_EQ(errorOf([this] { run(); }), "Ошибка");
+TEST_F(TestRunTest, FailedMoveNamesTheScriptItsBackupAndTheReason) {
+    files.failRename(2, "Sharing violation");  // the journal's first record, then the move
+    const std::string error = errorOf([this] { run(); });
+    EXPECT_THAT(error, HasSubstr(GameScript));
+    EXPECT_THAT(error, HasSubstr(Backup));
+    EXPECT_THAT(error, HasSubstr("Sharing violation"));
     expectUntouched();
     EXPECT_TRUE(launcher.starts.empty());
 }
 
-TEST_F(TestRunTest, MoveThatLeavesTheScriptUnderBothNamesIsTheGeneralError) {
+TEST_F(TestRunTest, MoveThatLeavesTheScriptUnderBothNamesIsRefused) {
     files.movesHalfway = true;
-    EXPECT_EQ(errorOf([this] { run(); }), "Ошибка");
+    const std::string error = errorOf([this] { run(); });
+    EXPECT_THAT(error, HasSubstr(GameScript));
+    EXPECT_THAT(error, HasSubstr(Backup));
     EXPECT_TRUE(launcher.starts.empty());  // no compiler writes through a shared file
     EXPECT_EQ(files.files[GameScript], UserScript);
     EXPECT_FALSE(files.fileExists(Journal));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptTestSupport.h"
+#include "TreeCopies.h"
 
 namespace qv::test {
 namespace {
@@ -53,7 +54,7 @@ TEST(Events, AnEventWhoseNodesAreMissingStillGivesAClosedBlock) {
     mission.appendEvent({"or", {"c"}, {"a"}});
     MissionData data = mission.data();
     data.eventCount = 2;  // a hand-edited project whose events file lists one event only
-    mission.replace(data, mission.cloneTrees());
+    mission.replace(data, test::copyTrees(mission));
     const Lines events = section(script(mission), ":RaceMission1_651", ":RaceMission1_2491");
     EXPECT_EQ(Lines(events.end() - 9, events.end()),
               (Lines{"if", " not $Event2 == 1", "then", " if ", " then", " $Event2 = 1", " end",

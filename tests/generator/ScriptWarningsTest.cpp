@@ -174,6 +174,21 @@ std::vector<Case> cases() {
          MissionPart::Cars, 2, "Машина №2", true},
         {"checkpoint beyond the edge", [](Mission& m) { addCheckpoint(m, "3100", "0.0"); },
          MissionPart::Checkpoints, 2, "Чекпоинт №2", true},
+        // A row's number that is none: its own warning, and no guess at where it lies.
+        {"car x with letters after the number",
+         [](Mission& m) { changeCar(m, 2, [](CarEntry& c) { c.X = "12abc"; }); }, MissionPart::Cars,
+         2, "Машина №2", true, "12abc"},
+        {"car x beyond the edge with letters after it",
+         [](Mission& m) { changeCar(m, 2, [](CarEntry& c) { c.X = "-4000abc"; }); },
+         MissionPart::Cars, 2, "Машина №2", true, "-4000abc"},
+        {"checkpoint height with a decimal comma",
+         [](Mission& m) { addCheckpoint(m, "0.0", "0.0", "1,5"); }, MissionPart::Checkpoints, 2,
+         "Чекпоинт №2", true, "1,5"},
+        {"object angle beyond any number",
+         [](Mission& m) {
+             m.appendObject({"BARREL4", "1.0", "1.0", " 1.0 ", "1e999"});
+         },
+         MissionPart::Objects, 1, "Объект №1", true, "1e999"},
         {"checkpoint high above the map",
          [](Mission& m) { addCheckpoint(m, "0.0", "0.0", "5000.0"); }, MissionPart::Checkpoints, 2,
          "Чекпоинт №2", false},

@@ -229,7 +229,7 @@ void EditingTest::projectsOpenFromTheCommandLineByDropAndFromTheRecentList() {
     openProjectGivenAtStart(editor.app(), {QStringLiteral("quorvane")});  // nothing given
 
     // A dropped project, with the question about the changes first.
-    editor.mission().removeLastCar();
+    editor.mission().removeRow(qv::MissionPart::Cars, editor.mission().carCount());
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(ProjectPath)});
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

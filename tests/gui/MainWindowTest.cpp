@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 #include "EditorFixture.h"
+#include "TreeCopies.h"
 #include "ui/common/Look.h"
 #include "ui/common/MissionTreeView.h"
 
@@ -257,7 +258,7 @@ void MainWindowTest::aLoadedValueIsHeldAsItsControlHoldsIt() {
     data.parameters.TrafficOn = false;
     data.parameters.TrafficOff = false;
     data.cars = {car("A"), car("B"), car("C")};
-    editor.mission().replace(std::move(data), editor.mission().cloneTrees());
+    editor.mission().replace(std::move(data), qv::test::copyTrees(editor.mission()));
 
     const qv::MissionParameters& p = editor.mission().parameters();
     QCOMPARE(p.IHBar, 5);

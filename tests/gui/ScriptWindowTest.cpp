@@ -122,6 +122,10 @@ void ScriptWindowTest::savingWritesWhatTheCommandLineToolWrites() {
     fillBuildable(editor.mission());
     editor.mission().appendObject({"BARREL4", "1.0", "2.0", "3.0", "45.0"});
     editor.press(QKeySequence(Qt::Key_F5));
+    // A change typed into the text is the user's own: the file is the script as built.
+    auto& window = static_cast<ScriptWindow&>(editor.window(WindowId::Script));
+    window.script().moveCursor(QTextCursor::Start);
+    window.script().insertPlainText(QStringLiteral("правка\n"));
     editor.dialogs.answerSaveFile(QStringLiteral("/races/Гонка.txt"));
     editor.click(QStringLiteral("SaveScriptBtn"));
     QCOMPARE(editor.dialogs.saveRequests().back().defaultSuffix, QStringLiteral("txt"));

@@ -211,6 +211,9 @@ void StartupTest::theGeneralErrorHandlerAppendsAFullStopOnlyAfterLetters() {
              QStringLiteral("Invalid level (3) for item \"a\""));
     QCOMPARE(errorBoxText("Строка 12"), QStringLiteral("Строка 12."));
     QCOMPARE(errorBoxText("Конец."), QStringLiteral("Конец."));
+    for (const char* ended : {"Заменить файл?", "Подождите…", "Причина:"}) {
+        QCOMPARE(errorBoxText(QString::fromUtf8(ended)), QString::fromUtf8(ended));
+    }
     QCOMPARE(errorBoxText("a; "), QStringLiteral("a; "));
     QCOMPARE(errorBoxText(""), QString());
 }

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QToolTip>
 
+#include "TreeCopies.h"
 #include "model/Mission.h"
 #include "ui/common/MissionTreeView.h"
 #include "ui/common/TreeModel.h"
@@ -70,7 +71,7 @@ void TreeModelTest::followsEveryChangeOfTheTree() {
     QCOMPARE(dump(model), dump(mission.carTree()));
     QVERIFY(!model.flags(model.index(0, 0)).testFlag(Qt::ItemIsEditable));
 
-    mission.removeLastCar();
+    mission.removeRow(qv::MissionPart::Cars, mission.carCount());
     QCOMPARE(dump(model), dump(mission.carTree()));
     QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("Машины (1 всего)"));
 
@@ -79,7 +80,7 @@ void TreeModelTest::followsEveryChangeOfTheTree() {
     for (const char* name : {"A", "B", "C"}) {
         other.appendCar(car(name));
     }
-    mission.replace(other.data(), other.cloneTrees());
+    mission.replace(other.data(), qv::test::copyTrees(other));
     QCOMPARE(dump(model), dump(mission.carTree()));
     const QModelIndex third = model.index(2, 0, model.index(0, 0));
     QCOMPARE(model.node(third), mission.carTree().root()->child(2));
@@ -133,12 +134,12 @@ void TreeModelTest::theViewSelectsRowsAndForgetsRemovedOnes() {
     QCOMPARE(view.selectedRow(), 0);
 
     view.selectRow(2);
-    mission.removeLastCar();
+    mission.removeRow(qv::MissionPart::Cars, mission.carCount());
     QCOMPARE(view.selectedNode(), nullptr);
     QCOMPARE(selected.last().at(0).value<const qv::TreeNode*>(), nullptr);
 
     view.selectRow(1);
-    mission.replace(mission.data(), mission.cloneTrees());
+    mission.replace(mission.data(), qv::test::copyTrees(mission));
     QCOMPARE(view.selectedNode(), nullptr);
     QCOMPARE(selected.last().at(0).value<const qv::TreeNode*>(), nullptr);
 }
@@ -203,6 +204,14 @@ void TreeModelTest::rowsAreDroppedInTheirNewPlace() {
     std::unique_ptr<QMimeData> foreign(
         otherModel.mimeData({otherModel.index(0, 0, otherModel.index(0, 0))}));
     QVERIFY(!model.dropMimeData(foreign.get(), Qt::MoveAction, 0, 0, root));
+    // Another running editor's drag says what this one's would.
+    const std::unique_ptr<QMimeData> own = drag(1);
+    QMimeData fromAnotherEditor;
+    for (const QString& format : own->formats()) {
+        fromAnotherEditor.setData(format, own->data(format));
+    }
+    QVERIFY(!model.dropMimeData(&fromAnotherEditor, Qt::MoveAction, 3, 0, root));
+    QCOMPARE(models(), "DCAB");
     QVERIFY(!model.dropMimeData(drag(1).get(), Qt::MoveAction, -1, 0,
                                 model.index(0, 0, model.index(2, 0, root))));
     QCOMPARE(models(), "DCAB");

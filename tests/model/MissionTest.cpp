@@ -79,7 +79,7 @@ TEST(Mission, RemovingTheLastCarRenumbersNothingAndAFollowingAddReusesTheNumber)
     for (const char* model : {"A", "B", "C"}) {
         mission.appendCar(car(model));
     }
-    EXPECT_TRUE(mission.removeLastCar());
+    mission.removeRow(MissionPart::Cars, mission.carCount());
     EXPECT_EQ(mission.carCount(), 2);
     EXPECT_EQ(mission.carTree().root()->text(), "Машины (2 всего)");
     EXPECT_EQ(mission.carTree().root()->childCount(), 2);
@@ -92,11 +92,12 @@ TEST(Mission, RemovingFromAnEmptyTableChangesAndReportsNothing) {
     Mission mission;
     RecordingObserver observer;
     mission.addObserver(&observer);
-    EXPECT_FALSE(mission.removeLastCar());
-    EXPECT_FALSE(mission.removeLastCheckpoint());
-    EXPECT_FALSE(mission.removeLastObject());
-    EXPECT_FALSE(mission.removeLastEvent());
+    for (MissionPart table :
+         {MissionPart::Cars, MissionPart::Checkpoints, MissionPart::Objects, MissionPart::Events}) {
+        EXPECT_THROW(mission.removeRow(table, 1), Error);
+    }
     EXPECT_TRUE(observer.parts.empty());
+    EXPECT_FALSE(mission.canUndo());
     EXPECT_EQ(dump(mission.carTree()), "Машины (0 всего)\n");
     mission.removeObserver(&observer);
 }
@@ -175,7 +176,7 @@ TEST(Mission, CheckpointNodesCarryTheSpeedAndTheDialogsDriveTypeCaption) {
     EXPECT_EQ(node->child(1)->text(), "Тип езды: По обычным путям");
     EXPECT_EQ(node->child(2)->child(2)->text(), "Z: 9");
     EXPECT_EQ(mission.checkpoint(1).Type, "1");
-    EXPECT_TRUE(mission.removeLastCheckpoint());
+    mission.removeRow(MissionPart::Checkpoints, mission.checkpointCount());
     EXPECT_EQ(mission.checkpointTree().root()->text(), "Чекпоинты (1 всего)");
 }
 
@@ -186,7 +187,7 @@ TEST(Mission, ObjectRootNeverChanges) {
     EXPECT_EQ(dump(mission.objectTree()),
               "Объекты\n\tОбъект 1\n\t\tМодель: #3578\n\t\tКоординаты\n"
               "\t\t\tX: 5\n\t\t\tY: 6\n\t\t\tZ: 7\n\t\t\tУгол: 8\n");
-    EXPECT_TRUE(mission.removeLastObject());
+    mission.removeRow(MissionPart::Objects, mission.objectCount());
     EXPECT_EQ(dump(mission.objectTree()), "Объекты\n");
 }
 

@@ -19,6 +19,22 @@ TEST(NumberText, TheTidyReplacesEveryOtherTextByZero) {
     }
 }
 
+// One reading for the script's check, the input check and the route map: a value exactly where
+// the text converts, and none beyond a double.
+TEST(NumberText, AValueIsReadWhereTheTextConvertsAndNowhereElse) {
+    for (const auto& [text, value] : {std::pair{" 12.25 ", 12.25},
+                                      {"+2.", 2.0},
+                                      {"-0.5E-2", -0.005},
+                                      {".5", 0.5},
+                                      {"-1141", -1141.0}}) {
+        ASSERT_TRUE(numberValue(text)) << text;
+        EXPECT_DOUBLE_EQ(*numberValue(text), value) << text;
+    }
+    for (const char* text : {"-4000abc", "1,5", "\t1", "0x10", "inf", "nan", "1e999", "", " "}) {
+        EXPECT_FALSE(numberValue(text)) << text;
+    }
+}
+
 TEST(NumberText, WholeNumbersAreASignAndDigitsOnly) {
     for (const char* text : {"0", "-1141", "+7", "0012"}) {
         EXPECT_TRUE(isWholeNumber(text)) << text;

@@ -10,6 +10,10 @@
 #include "LaunchedProgram.h"
 #include "NativePath.h"
 
+#ifdef _WIN32
+#include "platform/win32/ProcessOpenError.h"
+#endif
+
 namespace qv {
 namespace {
 
@@ -46,6 +50,27 @@ TEST_F(ProcessLauncherTest, ProgramThatRunsOnCanBeEnded) {
     started.process->terminate();
     EXPECT_TRUE(started.process->hasExited());
 }
+
+TEST_F(ProcessLauncherTest, AProcessRunsByItsIdentityUntilItHasEndedAndIsGone) {
+    std::ofstream(test::TempFolder::native(folder.file("Папка 1/fakesanny.mode"))) << "hang";
+    StartOutcome started = systemProcessLauncher().start({program, {}, workingFolder});
+    ASSERT_TRUE(started.process) << started.failure;
+    const ProcessIdentity identity = started.process->identity();
+    EXPECT_TRUE(systemProcessLauncher().isRunning(identity));
+    started.process->terminate();
+    ASSERT_TRUE(started.process->hasExited());
+    started.process.reset();
+    EXPECT_FALSE(systemProcessLauncher().isRunning(identity));
+}
+
+#ifdef _WIN32
+// A process the system will not open for this account may be another account's compiler still
+// writing the game's script; only an id that names nothing means it is gone.
+TEST(Win32ProcessLauncher, OnlyAnIdOfNoProcessMeansGone) {
+    EXPECT_FALSE(mayStillRunAfterOpenFailed(ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(mayStillRunAfterOpenFailed(ERROR_ACCESS_DENIED));
+}
+#endif
 
 TEST_F(ProcessLauncherTest, MissingProgramOrFolderIsAFailureWithTheSystemsReason) {
     StartOutcome started =

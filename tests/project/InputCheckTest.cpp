@@ -117,8 +117,8 @@ TEST(InputCheck, CheckpointsByRaceType) {
                                        MissionTab::CheckpsParameters}));
     mission.appendCheckpoint({}, "Гоночный ");
     EXPECT_EQ(check(mission), std::nullopt);
-    mission.removeLastCheckpoint();
-    mission.removeLastCheckpoint();
+    mission.removeRow(MissionPart::Checkpoints, mission.checkpointCount());
+    mission.removeRow(MissionPart::Checkpoints, mission.checkpointCount());
     edit(mission, [](MissionParameters& p) { p.ARaceType = 5; });
     EXPECT_EQ(check(mission), std::nullopt);
 }

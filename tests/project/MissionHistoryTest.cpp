@@ -2,6 +2,7 @@
 
 #include <map>
 #include <random>
+#include <utility>
 
 #include "FakeFileSystem.h"
 #include "model/Mission.h"
@@ -91,7 +92,9 @@ class RandomEditor {
                 }
                 break;
             default:
-                mission.removeLastCar();
+                if (mission.carCount() > 0) {
+                    mission.removeRow(MissionPart::Cars, mission.carCount());
+                }
                 break;
         }
     }
@@ -278,6 +281,78 @@ TEST(MissionHistory, ARunOfTypingInOneFieldIsOneStepAndSavingOrOpeningEndsIt) {
     mission.replace({}, {});
     EXPECT_FALSE(mission.canUndo());
     EXPECT_FALSE(mission.modified());
+}
+
+// Tries to make steps of its own while it is told about one being applied, as a view that
+// reacts to a change by editing would.
+class EditingObserver : public MissionObserver {
+  public:
+    explicit EditingObserver(Mission& mission) : mission_(mission) {}
+    void missionChanged(MissionPart) override {
+        if (std::exchange(busy_, true)) {
+            return;  // told about its own edit
+        }
+        inserted.push_back(mission_.appendCar(car("X")));
+        mission_.removeRow(MissionPart::Cars, 1);
+        mission_.undo();
+        mission_.redo();
+        mission_.replace({}, {});
+        busy_ = false;
+    }
+    std::vector<int> inserted;
+
+  private:
+    Mission& mission_;
+    bool busy_ = false;
+};
+
+TEST(MissionHistory, AnEditWhileAStepIsAppliedIsRefusedAndNeverRecorded) {
+    Mission mission;
+    mission.appendCar(car("A"));
+    mission.appendCar(car("B"));
+    MissionParameters p = mission.parameters();
+    p.PlayerCarNumber = 2;
+    mission.setParameters(p);
+    mission.insertCar(1, car("C"));  // the player's car moves along: a step of two changes
+    const Files inserted = savedFiles(mission);
+    mission.undo();
+    const Files before = savedFiles(mission);
+    const int steps = mission.historySize();
+    EditingObserver observer(mission);
+    mission.addObserver(&observer);
+
+    mission.redo();
+    EXPECT_EQ(savedFiles(mission), inserted);
+    mission.undo();
+    EXPECT_EQ(savedFiles(mission), before);
+    mission.removeObserver(&observer);
+
+    ASSERT_FALSE(observer.inserted.empty());
+    EXPECT_EQ(observer.inserted, std::vector<int>(observer.inserted.size(), 0));
+    EXPECT_EQ(mission.historySize(), steps);
+    EXPECT_TRUE(mission.canRedo());
+}
+
+TEST(MissionHistory, TypingThatEndsWhereItBeganLeavesNoStep) {
+    Mission mission;
+    mission.appendCar(car("A"));
+    mission.markSaved();
+    const MissionParameters start = mission.parameters();
+    MissionParameters p = start;
+    p.AMissionName += "x";
+    mission.setParameters(p);
+    EXPECT_TRUE(mission.modified());
+    mission.setParameters(start);
+    EXPECT_FALSE(mission.modified());
+    EXPECT_EQ(mission.historySize(), 1);
+    EXPECT_EQ(mission.undoName(), "добавление машины 1");
+
+    // Typed, saved, then erased: the erasing is a change from what was saved.
+    mission.setParameters(p);
+    mission.markSaved();
+    mission.setParameters(start);
+    EXPECT_TRUE(mission.modified());
+    EXPECT_TRUE(mission.canUndo());
 }
 
 }  // namespace

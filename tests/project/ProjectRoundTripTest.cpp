@@ -285,7 +285,7 @@ TEST(ProjectLoad, TreeFilesThatDisagreeWithTheCountsDoNotHarmTheMission) {
     expected.changeEvent(1, {});
     expected.changeEvent(2, {});
     EXPECT_EQ(generateScript(mission, GoldenTimestamp), generateScript(expected, GoldenTimestamp));
-    mission.removeLastCar();
+    mission.removeRow(MissionPart::Cars, mission.carCount());
     mission.appendEvent({"", {"$a == 1"}, {"wait 0"}});
     EXPECT_EQ(mission.eventCount(), 3);
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/ProcessLauncher.h"
+#include "platform/win32/ProcessOpenError.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/WideText.h"
 
@@ -95,7 +96,10 @@ class Win32ProcessLauncher final : public ProcessLauncher {
         }
         const UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION,
                                                FALSE, DWORD(identity.id)));
-        return process.valid() && creationTime(process.get()) == identity.started &&
+        if (!process.valid()) {
+            return mayStillRunAfterOpenFailed(GetLastError());
+        }
+        return creationTime(process.get()) == identity.started &&
                WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
     }
 

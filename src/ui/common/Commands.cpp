@@ -9,7 +9,10 @@
 namespace qv::ui {
 
 QString errorBoxText(const QString& message) {
-    if (!message.isEmpty() && message.back() > QLatin1Char('.')) {
+    // A sentence's own ending stays as it is: "?" and "…" end it, ":" and ";" lead on.
+    static const QString Endings = QStringLiteral("?…:;");
+    if (!message.isEmpty() && message.back() > QLatin1Char('.') &&
+        !Endings.contains(message.back())) {
         return message + QLatin1Char('.');
     }
     return message;

@@ -14,7 +14,8 @@ namespace qv::ui {
 inline constexpr const char* ApplicationTitle = "Quorvane";
 
 // The text of the error box: the message, with a full stop appended when its last character
-// sorts after "." ("Ошибка" gets one, "Указан неверный путь!" does not).
+// sorts after "." and does not end or lead on the sentence itself ("Ошибка" gets one; "Указан
+// неверный путь!", "Заменить?" and "Причина:" do not).
 QString errorBoxText(const QString& message);
 
 // The general error handler: a modal box titled "Quorvane" with an error icon and one OK button,

@@ -117,9 +117,8 @@ QMimeData* TreeModel::mimeData(const QModelIndexList& indexes) const {
         return nullptr;
     }
     auto* data = new QMimeData;
-    // The tree goes with the row, so that a row never lands in another tree.
-    data->setData(RowMimeType, QByteArray::number(reinterpret_cast<quintptr>(&tree_)) + ' ' +
-                                   QByteArray::number(row));
+    data->setData(RowMimeType, QByteArray::number(row));
+    drag_ = data;
     return data;
 }
 
@@ -137,14 +136,12 @@ int TreeModel::dropTarget(int from, int row, const QModelIndex& parent) const {
 
 bool TreeModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int /*column*/,
                              const QModelIndex& parent) {
-    if (!moveHook_ || action != Qt::MoveAction || data == nullptr || tree_.root() == nullptr) {
+    // Only a row of this very tree, dragged here: a row never lands in another tree.
+    if (!moveHook_ || action != Qt::MoveAction || data == nullptr || data != drag_ ||
+        tree_.root() == nullptr) {
         return false;
     }
-    const QList<QByteArray> parts = data->data(RowMimeType).split(' ');
-    if (parts.size() != 2 || parts[0] != QByteArray::number(reinterpret_cast<quintptr>(&tree_))) {
-        return false;
-    }
-    const int from = parts[1].toInt();
+    const int from = data->data(RowMimeType).toInt();
     const int to = dropTarget(from, row, parent);
     if (from < 1 || from > tree_.root()->childCount() || to < 1 || from == to) {
         return false;

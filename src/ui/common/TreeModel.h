@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <QMimeData>
+#include <QPointer>
 #include <functional>
 #include <string>
 
@@ -63,6 +65,9 @@ class TreeModel final : public QAbstractItemModel, private TreeObserver {
     EditHook editHook_;
     MoveHook moveHook_;
     EditablePredicate editable_;
+    // The data of the drag this model last began. A drop carrying any other data, though it
+    // says the same (from another model, or from another running editor), moves nothing.
+    mutable QPointer<QMimeData> drag_;
 };
 
 }  // namespace qv::ui

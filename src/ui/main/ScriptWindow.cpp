@@ -34,20 +34,6 @@ QPushButton* makeButton(const char* name, const QString& caption, QWidget* paren
     return button;
 }
 
-// The text's lines as the build gave them: every line ends with a line break, the last one too.
-std::vector<std::string> linesOf(const QString& text) {
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.back().isEmpty()) {
-        lines.removeLast();
-    }
-    std::vector<std::string> result;
-    result.reserve(static_cast<std::size_t>(lines.size()));
-    for (const QString& line : lines) {
-        result.push_back(line.toStdString());
-    }
-    return result;
-}
-
 }  // namespace
 
 ScriptWindow::ScriptWindow(EditorApp& app) : app_(app) {
@@ -121,6 +107,7 @@ void ScriptWindow::showScript(const std::vector<std::string>& lines) {
     showMaximized();
     raise();
     activateWindow();
+    built_ = lines;
     // Every line ends with a line break, the last one too.
     script_->setPlainText(QString::fromStdString(joinLines(lines, "\n")));
     if (findBar_->isVisible()) {
@@ -141,7 +128,7 @@ void ScriptWindow::saveScript() {
         {this, QStringLiteral("Скрипт Sanny Builder (*.txt)"), QStringLiteral("txt"),
          QString::fromStdString(app_.workingFolder())});
     if (!path.isEmpty()) {
-        saveScriptFile(app_.files(), path.toStdString(), linesOf(script_->toPlainText()));
+        saveScriptFile(app_.files(), path.toStdString(), built_);
     }
 }
 

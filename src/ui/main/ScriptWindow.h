@@ -20,7 +20,8 @@ class WarningsPanel;
 // "Mission Script": the built script, in a text field named Script from which the user copies
 // it into the game's main script, coloured as Sanny Builder source and numbered by line, with
 // the build's warnings below it. "Копировать всё" copies the whole text, "Сохранить скрипт..."
-// writes it as Sanny Builder reads it; Ctrl+F searches and Ctrl+G goes to a line.
+// writes the script as built (whatever was typed into the text since) as Sanny Builder reads
+// it; Ctrl+F searches and Ctrl+G goes to a line.
 class ScriptWindow final : public QWidget {
     Q_OBJECT
 
@@ -46,6 +47,7 @@ class ScriptWindow final : public QWidget {
     WarningsPanel* warnings_;
     ScriptFindBar* findBar_;
     GoToLineBar* goToLine_;
+    std::vector<std::string> built_;  // the script last shown, as the build gave it
 };
 
 }  // namespace qv::ui

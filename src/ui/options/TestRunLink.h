@@ -34,7 +34,6 @@ class TestRunLink final : public QObject, private TestRunHost {
 
     // The build's follow-up: starts the test of the mission whose script is `lines`.
     void testBuiltMission(const std::vector<std::string>& lines);
-    bool inProgress() const { return testRun_.inProgress(); }
 
     // Undoes an interrupted run, or waits for its programs and tries again on every tick.
     void recoverInterruptedRun();
