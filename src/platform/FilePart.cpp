@@ -7,7 +7,7 @@ namespace qv {
 IoStatus FileSystem::readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
                                   std::string& bytes) const {
     std::string whole;
-    IoStatus status = readFile(path, whole);
+    IoStatus status = readFile(path, whole, AnySize);
     if (!status) {
         return status;
     }

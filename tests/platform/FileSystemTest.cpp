@@ -24,7 +24,7 @@ class FileSystemTest : public testing::Test {
   protected:
     std::string contentOf(const std::string& path) {
         std::string bytes;
-        EXPECT_TRUE(files.readFile(path, bytes)) << path;
+        EXPECT_TRUE(files.readFile(path, bytes, AnySize)) << path;
         return bytes;
     }
 
@@ -79,7 +79,7 @@ TEST_F(FileSystemTest, TellsFoldersFromFiles) {
 
 TEST_F(FileSystemTest, ReportsTheSystemsReasonWhenAFileCannotBeUsed) {
     std::string bytes = "kept";
-    const IoStatus read = files.readFile(folder.file("missing"), bytes);
+    const IoStatus read = files.readFile(folder.file("missing"), bytes, AnySize);
     EXPECT_FALSE(read);
     EXPECT_FALSE(read.reason.empty());
     EXPECT_EQ(bytes, "kept");

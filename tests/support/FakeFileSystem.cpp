@@ -29,16 +29,20 @@ void FakeFileSystem::failRename(int n, std::string reason) {
 }
 
 bool FakeFileSystem::fileExists(const std::string& path) const {
-    return files.contains(path);
+    return files.contains(path) || devices.contains(path);
 }
 
 bool FakeFileSystem::isDirectory(const std::string& path) const {
     return folders.contains(path);
 }
 
-IoStatus FakeFileSystem::readFile(const std::string& path, std::string& bytes) const {
+IoStatus FakeFileSystem::readFile(const std::string& path, std::string& bytes,
+                                  std::uint64_t limit) const {
     if (folders.contains(path)) {
-        return IoStatus::failure("Is a directory");
+        return admitReading(FileKind::Folder, 0, limit);
+    }
+    if (devices.contains(path)) {
+        return admitReading(FileKind::Other, 0, limit);
     }
     if (unreadable.contains(path)) {
         return IoStatus::failure("Permission denied");
@@ -46,6 +50,10 @@ IoStatus FakeFileSystem::readFile(const std::string& path, std::string& bytes) c
     const auto found = files.find(path);
     if (found == files.end()) {
         return IoStatus::failure("No such file or directory");
+    }
+    if (IoStatus admitted = admitReading(FileKind::Regular, found->second.size(), limit);
+        !admitted) {
+        return admitted;
     }
     bytes = found->second;
     return IoStatus::success();

@@ -48,43 +48,27 @@ class Win32FileSystem final : public FileSystem {
         return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
 
-    IoStatus readFile(const std::string& path, std::string& bytes) const override {
-        return readFilePart(path, 0, std::numeric_limits<std::size_t>::max(), bytes);
+    IoStatus readFile(const std::string& path, std::string& bytes,
+                      std::uint64_t limit) const override {
+        // One byte past the limit tells a file that grew while it was read.
+        const std::size_t most = limit >= std::numeric_limits<std::size_t>::max()
+                                     ? std::numeric_limits<std::size_t>::max()
+                                     : static_cast<std::size_t>(limit) + 1;
+        std::string content;
+        if (IoStatus status = readAdmitted(path, 0, most, limit, content); !status) {
+            return status;
+        }
+        if (IoStatus admitted = admitReading(FileKind::Regular, content.size(), limit);
+            !admitted) {
+            return admitted;
+        }
+        bytes = std::move(content);
+        return IoStatus::success();
     }
 
     IoStatus readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
                           std::string& bytes) const override {
-        const std::optional<std::wstring> wide = toWide(path);
-        if (!wide) {
-            return invalidPath();
-        }
-        // Reading never stands in the way of another program's replace of the same file.
-        UniqueHandle file(CreateFileW(wide->c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid()) {
-            return lastError();
-        }
-        LARGE_INTEGER start;
-        start.QuadPart = static_cast<LONGLONG>(offset);
-        if (!SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN)) {
-            return lastError();
-        }
-        std::string content;
-        char buffer[65536];
-        while (content.size() < size) {
-            const auto wanted = static_cast<DWORD>(std::min(sizeof buffer, size - content.size()));
-            DWORD count = 0;
-            if (!ReadFile(file.get(), buffer, wanted, &count, nullptr)) {
-                return lastError();
-            }
-            if (count == 0) {
-                break;
-            }
-            content.append(buffer, count);
-        }
-        bytes = std::move(content);
-        return IoStatus::success();
+        return readAdmitted(path, offset, size, AnySize, bytes);
     }
 
     IoStatus writeFile(const std::string& path, std::string_view bytes) override {
@@ -164,6 +148,62 @@ class Win32FileSystem final : public FileSystem {
     }
 
   private:
+    // Up to `size` bytes from `offset` of what `path` opens, once admitReading lets it be read.
+    static IoStatus readAdmitted(const std::string& path, std::uint64_t offset, std::size_t size,
+                                 std::uint64_t limit, std::string& bytes) {
+        const std::optional<std::wstring> wide = toWide(path);
+        if (!wide) {
+            return invalidPath();
+        }
+        // Reading never stands in the way of another program's replace of the same file. Backup
+        // semantics open a folder too, so that it is told apart by its handle like the rest.
+        UniqueHandle file(CreateFileW(wide->c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        if (!file.valid()) {
+            return lastError();
+        }
+        FileKind kind = FileKind::Other;  // a pipe, a console, NUL or another device
+        std::uint64_t fileSize = 0;
+        if (GetFileType(file.get()) == FILE_TYPE_DISK) {
+            BY_HANDLE_FILE_INFORMATION info{};
+            if (!GetFileInformationByHandle(file.get(), &info)) {
+                return lastError();
+            }
+            kind = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? FileKind::Folder
+                                                                      : FileKind::Regular;
+            fileSize = (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
+        }
+        if (IoStatus admitted = admitReading(kind, fileSize, limit); !admitted) {
+            return admitted;
+        }
+        LARGE_INTEGER start;
+        start.QuadPart = static_cast<LONGLONG>(offset);
+        if (!SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN)) {
+            return lastError();
+        }
+        std::string content;
+        if (offset < fileSize) {
+            content.reserve(
+                static_cast<std::size_t>(std::min<std::uint64_t>(size, fileSize - offset)));
+        }
+        char buffer[65536];
+        while (content.size() < size) {
+            const auto wanted = static_cast<DWORD>(std::min(sizeof buffer, size - content.size()));
+            DWORD count = 0;
+            if (!ReadFile(file.get(), buffer, wanted, &count, nullptr)) {
+                return lastError();
+            }
+            if (count == 0) {
+                break;
+            }
+            content.append(buffer, count);
+        }
+        bytes = std::move(content);
+        return IoStatus::success();
+    }
+
     // Whether `error` of a replace can come from another program's open handle, and not from
     // something that stays (a folder standing where the file should go).
     bool isBriefHold(DWORD error, const std::string& target) const {

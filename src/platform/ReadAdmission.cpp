@@ -1,0 +1,39 @@
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace qv {
+namespace {
+
+constexpr std::uint64_t Kilobyte = 1024;
+constexpr std::uint64_t Megabyte = 1024 * Kilobyte;
+
+std::string sizeText(std::uint64_t bytes) {
+    if (bytes >= Megabyte && bytes % Megabyte == 0) {
+        return std::to_string(bytes / Megabyte) + " МБ";
+    }
+    if (bytes >= Kilobyte && bytes % Kilobyte == 0) {
+        return std::to_string(bytes / Kilobyte) + " КБ";
+    }
+    return std::to_string(bytes) + " байт";
+}
+
+}  // namespace
+
+IoStatus admitReading(FileKind kind, std::uint64_t size, std::uint64_t limit) {
+    switch (kind) {
+        case FileKind::Folder:
+            return IoStatus::failure("Это папка, а не файл");
+        case FileKind::Other:
+            return IoStatus::failure("Это не файл, а канал или устройство");
+        case FileKind::Regular:
+            break;
+    }
+    if (size > limit) {
+        return IoStatus::failure("Файл слишком велик (" + std::to_string(size) +
+                                 " байт): файл такого рода не бывает больше " + sizeText(limit));
+    }
+    return IoStatus::success();
+}
+
+}  // namespace qv
