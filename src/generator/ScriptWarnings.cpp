@@ -255,11 +255,12 @@ void checkEventsLeftOut(const Mission& mission, Collector& out) {
     const TreeNode* root = mission.eventsTree().root();
     const int held = root != nullptr ? root->childCount() : 0;
     if (held > mission.eventCount()) {
-        out.add(MissionPart::Events, 0, "События",
-                "В дереве событий их " + std::to_string(held) + ", а в проекте записано " +
-                    std::to_string(mission.eventCount()) +
-                    ", и в скрипт попадут только первые " + std::to_string(mission.eventCount()) +
-                    ": добавьте недостающие события заново или исправьте EventNum в файле проекта.");
+        out.add(
+            MissionPart::Events, 0, "События",
+            "В дереве событий их " + std::to_string(held) + ", а в проекте записано " +
+                std::to_string(mission.eventCount()) + ", и в скрипт попадут только первые " +
+                std::to_string(mission.eventCount()) +
+                ": добавьте недостающие события заново или исправьте EventNum в файле проекта.");
     }
 }
 

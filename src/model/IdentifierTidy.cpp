@@ -35,9 +35,10 @@ std::string tidyIdentifier(std::string_view text) {
 
 bool hasRefusedCharacter(std::string_view text) {
     return std::ranges::any_of(text, isControl) ||
-           std::any_of(
-        refusedCharacters().begin(), refusedCharacters().end(),
-        [text](std::string_view refused) { return text.find(refused) != std::string_view::npos; });
+           std::any_of(refusedCharacters().begin(), refusedCharacters().end(),
+                       [text](std::string_view refused) {
+                           return text.find(refused) != std::string_view::npos;
+                       });
 }
 
 }  // namespace qv

@@ -126,8 +126,8 @@ MissionParameters readParameters(const IniDocument& ini, int currentLaps, const 
     p.ARaceType = readInRange(ini, "RaceType", Sprint, Circuit, path);
     // Projects written before the laps were saved keep the laps in effect. The key is the
     // program's own, so a value no circuit can have becomes the nearest one the editor offers.
-    p.ALapsCount = std::clamp(ini.readInteger(k::Integers, "LapsCount", currentLaps), MinLaps,
-                              MaxLaps);
+    p.ALapsCount =
+        std::clamp(ini.readInteger(k::Integers, "LapsCount", currentLaps), MinLaps, MaxLaps);
     return p;
 }
 
@@ -254,8 +254,8 @@ LoadSummary loadProject(Mission& mission, const std::string& path, FileSystem& f
                                         : readTree(k::companion(path, k::EventsFile), files,
                                                    std::string(tree_text::EventsRoot));
     requireRowsHeld("CarNum", static_cast<int>(data.cars.size()), trees.cars, path, k::CarsFile);
-    requireRowsHeld("CheckpNum", static_cast<int>(data.checkpoints.size()), trees.checkpoints,
-                    path, k::CheckpointsFile);
+    requireRowsHeld("CheckpNum", static_cast<int>(data.checkpoints.size()), trees.checkpoints, path,
+                    k::CheckpointsFile);
     requireRowsHeld("ObjectNum", static_cast<int>(data.objects.size()), trees.objects, path,
                     k::ObjectsFile);
     requireRowsHeld("EventNum", data.eventCount, trees.events, path, k::EventsFile);

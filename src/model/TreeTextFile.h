@@ -29,7 +29,6 @@ std::string treeText(const TextTree& tree);
 // indentation; a line whose level is more than one below the line before it throws Error
 // naming the level, the line's number and text, and `path`, the file the text was read from.
 // An empty text gives no nodes.
-std::vector<std::unique_ptr<TreeNode>> readTreeText(std::string_view text,
-                                                    const std::string& path);
+std::vector<std::unique_ptr<TreeNode>> readTreeText(std::string_view text, const std::string& path);
 
 }  // namespace qv

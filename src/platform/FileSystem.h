@@ -55,14 +55,12 @@ class FileSystem {
     // folder, a pipe, a device, a link to one, a file larger than `limit`) is refused before a
     // byte is read, and opening it never waits for a writer. A file that grows past `limit`
     // while it is read is refused too.
-    virtual IoStatus readFile(const std::string& path, std::string& bytes,
-                              std::uint64_t limit) const = 0;
+    IoStatus readFile(const std::string& path, std::string& bytes, std::uint64_t limit) const;
     // Up to `size` bytes of `path` from `offset`: fewer where the file ends first, none from
     // past its end. Only what is read is held, so a large file costs no more than the part;
     // anything but a regular file is refused as by readFile.
-    // This default reads the whole file; the system's file systems read just the part.
-    virtual IoStatus readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
-                                  std::string& bytes) const;
+    IoStatus readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                          std::string& bytes) const;
     // Creates or truncates `path` and writes `bytes`, flushed to the disk before it returns.
     virtual IoStatus writeFile(const std::string& path, std::string_view bytes) = 0;
     // Renames `from` to `to`, replacing `to` in one step when it exists.
@@ -74,6 +72,12 @@ class FileSystem {
     // one) does.
     virtual LockOutcome lockFile(const std::string& path) = 0;
     virtual std::string currentFolder() const = 0;
+
+  protected:
+    // Opens `path` without waiting on it (a pipe with no writer), lets admitReading judge what
+    // it opened with `limit`, and only then reads up to `size` bytes from `offset`.
+    virtual IoStatus readAdmitted(const std::string& path, std::uint64_t offset, std::size_t size,
+                                  std::uint64_t limit, std::string& bytes) const = 0;
 };
 
 // The file system of the machine the program runs on.

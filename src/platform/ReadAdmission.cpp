@@ -1,3 +1,4 @@
+#include <limits>
 #include <string>
 
 #include "platform/FileSystem.h"
@@ -34,6 +35,28 @@ IoStatus admitReading(FileKind kind, std::uint64_t size, std::uint64_t limit) {
                                  " байт): файл такого рода не бывает больше " + sizeText(limit));
     }
     return IoStatus::success();
+}
+
+IoStatus FileSystem::readFile(const std::string& path, std::string& bytes,
+                              std::uint64_t limit) const {
+    // One byte past the limit tells a file that grew while it was read.
+    const std::size_t most = limit >= std::numeric_limits<std::size_t>::max()
+                                 ? std::numeric_limits<std::size_t>::max()
+                                 : static_cast<std::size_t>(limit) + 1;
+    std::string content;
+    if (IoStatus status = readAdmitted(path, 0, most, limit, content); !status) {
+        return status;
+    }
+    if (IoStatus admitted = admitReading(FileKind::Regular, content.size(), limit); !admitted) {
+        return admitted;
+    }
+    bytes = std::move(content);
+    return IoStatus::success();
+}
+
+IoStatus FileSystem::readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                                  std::string& bytes) const {
+    return readAdmitted(path, offset, size, AnySize, bytes);
 }
 
 }  // namespace qv

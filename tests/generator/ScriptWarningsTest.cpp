@@ -80,8 +80,8 @@ std::vector<Case> cases() {
     return {
         // Values a project holds that the editor's controls cannot: named with what it uses.
         {"handling beyond the slider",
-         [](Mission& m) { setParameter(m, [](P& p) { p.IHBar = 9; }); }, MissionPart::Parameters,
-         0, "Улучшенное управление машин противников", true, "вместо него 5"},
+         [](Mission& m) { setParameter(m, [](P& p) { p.IHBar = 9; }); }, MissionPart::Parameters, 0,
+         "Улучшенное управление машин противников", true, "вместо него 5"},
         {"an hour of 30", [](Mission& m) { setParameter(m, [](P& p) { p.AHour = 30; }); },
          MissionPart::Parameters, 0, "Время проведения (часы)", true, "вместо него 23"},
         {"a weather the list lacks",

@@ -107,24 +107,33 @@ TEST_F(ProjectFailures, DamagedProjectsAreRefusedNamingTheFileAndWhatIsWrong) {
     };
     const std::string notAProject = "не является проектом гонки";
     const Damage damages[] = {
-        {"a count beyond 32 bits", replaced("CarNum=3", "CarNum=99999999999999999999"),
+        {"a count beyond 32 bits",
+         replaced("CarNum=3", "CarNum=99999999999999999999"),
          {"CarNum (99999999999999999999)", Project}},
-        {"a count that is no number", replaced("ObjectNum=2", "ObjectNum=two"),
+        {"a count that is no number",
+         replaced("ObjectNum=2", "ObjectNum=two"),
          {"ObjectNum (two)", Project}},
-        {"more events than the tree holds", replaced("EventNum=2", "EventNum=10000"),
+        {"more events than the tree holds",
+         replaced("EventNum=2", "EventNum=10000"),
          {"EventNum (10000)", Project + ".events", "только 2"}},
         {"more cars than the tree holds",
-         [](FakeFileSystem& f) { putText(f, Project + ".cars", "Машины (3 всего)\r\n\tМашина 1\r\n"); },
+         [](FakeFileSystem& f) {
+             putText(f, Project + ".cars", "Машины (3 всего)\r\n\tМашина 1\r\n");
+         },
          {"CarNum (3)", Project + ".cars", "только 1"}},
-        {"UTF-16", bytes(Project, std::string("\xFF\xFE[\0C\0o\0o\0r\0d\0s\0]\0", 18)),
+        {"UTF-16",
+         bytes(Project, std::string("\xFF\xFE[\0C\0o\0o\0r\0d\0s\0]\0", 18)),
          {Project, notAProject, "UTF-16"}},
         {"zero bytes", bytes(Project, std::string(4096, '\0')), {Project, notAProject}},
-        {"random bytes", bytes(Project, "\x8F\x13\xA7\xFE\x01\x99\r\n\x7F=\x05"), {Project, notAProject}},
+        {"random bytes",
+         bytes(Project, "\x8F\x13\xA7\xFE\x01\x99\r\n\x7F=\x05"),
+         {Project, notAProject}},
         {"an empty INI file", bytes(Project, ""), {Project, notAProject}},
         {"a line nine levels deeper",
          [](FakeFileSystem& f) {
-             putText(f, Project + ".checkps",
-                     "Чекпоинты (3 всего)\r\n\tЧекпоинт 1\r\n" + std::string(10, '\t') + "X: 1\r\n");
+             putText(
+                 f, Project + ".checkps",
+                 "Чекпоинты (3 всего)\r\n\tЧекпоинт 1\r\n" + std::string(10, '\t') + "X: 1\r\n");
          },
          {"(10)", "строке 3", Project + ".checkps", "X: 1"}},
         {"blanks counted as levels",
@@ -146,7 +155,8 @@ TEST_F(ProjectFailures, DamagedProjectsAreRefusedNamingTheFileAndWhatIsWrong) {
          },
          {Project + ".events", "канал или устройство"}},
         {"a car file above the size of any project",
-         bytes(Project + ".cars", std::string((16u << 20) + 1, '\t')), {Project + ".cars", "16 МБ"}},
+         bytes(Project + ".cars", std::string((16u << 20) + 1, '\t')),
+         {Project + ".cars", "16 МБ"}},
         {"a tree of more lines than any project holds",
          bytes(Project + ".events", "События\r\n" + std::string(200'000, '\n')),
          {Project + ".events", notAProject}},
@@ -179,8 +189,10 @@ TEST_F(ProjectFailures, ATextEditorsUtf8IsReadAndSavedBackInWindows1251) {
 }
 
 TEST_F(ProjectFailures, LapsTheEditorCannotShowAreBroughtIntoItsRange) {
-    for (const auto& [written, loaded] : {std::pair{"LapsCount=0", MinLaps}, {"LapsCount=-7", MinLaps},
-                                           {"LapsCount=99", MaxLaps}, {"LapsCount=12", 12}}) {
+    for (const auto& [written, loaded] : {std::pair{"LapsCount=0", MinLaps},
+                                          {"LapsCount=-7", MinLaps},
+                                          {"LapsCount=99", MaxLaps},
+                                          {"LapsCount=12", 12}}) {
         putText(files, Project, iniWith(files, "LapsCount=4", written));
         loadProject(mission, Project, files);
         EXPECT_EQ(mission.parameters().ALapsCount, loaded) << written;

@@ -36,8 +36,9 @@ bool FakeFileSystem::isDirectory(const std::string& path) const {
     return folders.contains(path);
 }
 
-IoStatus FakeFileSystem::readFile(const std::string& path, std::string& bytes,
-                                  std::uint64_t limit) const {
+IoStatus FakeFileSystem::readAdmitted(const std::string& path, std::uint64_t offset,
+                                      std::size_t size, std::uint64_t limit,
+                                      std::string& bytes) const {
     if (folders.contains(path)) {
         return admitReading(FileKind::Folder, 0, limit);
     }
@@ -51,11 +52,12 @@ IoStatus FakeFileSystem::readFile(const std::string& path, std::string& bytes,
     if (found == files.end()) {
         return IoStatus::failure("No such file or directory");
     }
-    if (IoStatus admitted = admitReading(FileKind::Regular, found->second.size(), limit);
-        !admitted) {
+    const std::string& content = found->second;
+    if (IoStatus admitted = admitReading(FileKind::Regular, content.size(), limit); !admitted) {
         return admitted;
     }
-    bytes = found->second;
+    bytes = offset < content.size() ? content.substr(static_cast<std::size_t>(offset), size)
+                                    : std::string();
     return IoStatus::success();
 }
 

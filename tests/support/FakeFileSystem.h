@@ -34,14 +34,16 @@ class FakeFileSystem final : public FileSystem {
 
     bool fileExists(const std::string& path) const override;
     bool isDirectory(const std::string& path) const override;
-    IoStatus readFile(const std::string& path, std::string& bytes,
-                      std::uint64_t limit) const override;
     IoStatus writeFile(const std::string& path, std::string_view bytes) override;
     IoStatus replaceFile(const std::string& from, const std::string& to) override;
     IoStatus moveFile(const std::string& from, const std::string& to) override;
     IoStatus removeFile(const std::string& path) override;
     LockOutcome lockFile(const std::string& path) override;
     std::string currentFolder() const override { return native("/races"); }
+
+  protected:
+    IoStatus readAdmitted(const std::string& path, std::uint64_t offset, std::size_t size,
+                          std::uint64_t limit, std::string& bytes) const override;
 
   private:
     int writes_ = 0;

@@ -98,29 +98,6 @@ class PosixFileSystem final : public FileSystem {
         return statPath(path, info) && S_ISDIR(info.st_mode);
     }
 
-    IoStatus readFile(const std::string& path, std::string& bytes,
-                      std::uint64_t limit) const override {
-        // One byte past the limit tells a file that grew while it was read.
-        const std::size_t most = limit >= std::numeric_limits<std::size_t>::max()
-                                      ? std::numeric_limits<std::size_t>::max()
-                                      : static_cast<std::size_t>(limit) + 1;
-        std::string content;
-        if (IoStatus status = readAdmitted(path, 0, most, limit, content); !status) {
-            return status;
-        }
-        if (IoStatus admitted = admitReading(FileKind::Regular, content.size(), limit);
-            !admitted) {
-            return admitted;
-        }
-        bytes = std::move(content);
-        return IoStatus::success();
-    }
-
-    IoStatus readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
-                          std::string& bytes) const override {
-        return readAdmitted(path, offset, size, AnySize, bytes);
-    }
-
     IoStatus writeFile(const std::string& path, std::string_view bytes) override {
         Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
         if (!file.valid()) {
@@ -207,10 +184,9 @@ class PosixFileSystem final : public FileSystem {
         return buffer.data();
     }
 
-  private:
-    // Up to `size` bytes from `offset` of what `path` opens, once admitReading lets it be read.
-    static IoStatus readAdmitted(const std::string& path, std::uint64_t offset, std::size_t size,
-                                 std::uint64_t limit, std::string& bytes) {
+  protected:
+    IoStatus readAdmitted(const std::string& path, std::uint64_t offset, std::size_t size,
+                          std::uint64_t limit, std::string& bytes) const override {
         // Without O_NONBLOCK, opening a pipe would wait for a writer; it is refused below.
         Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
         if (!file.valid()) {
@@ -229,7 +205,8 @@ class PosixFileSystem final : public FileSystem {
         }
         std::string content;
         if (offset < fileSize) {
-            content.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(size, fileSize - offset)));
+            content.reserve(
+                static_cast<std::size_t>(std::min<std::uint64_t>(size, fileSize - offset)));
         }
         char buffer[65536];
         while (content.size() < size) {

@@ -48,29 +48,6 @@ class Win32FileSystem final : public FileSystem {
         return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
 
-    IoStatus readFile(const std::string& path, std::string& bytes,
-                      std::uint64_t limit) const override {
-        // One byte past the limit tells a file that grew while it was read.
-        const std::size_t most = limit >= std::numeric_limits<std::size_t>::max()
-                                     ? std::numeric_limits<std::size_t>::max()
-                                     : static_cast<std::size_t>(limit) + 1;
-        std::string content;
-        if (IoStatus status = readAdmitted(path, 0, most, limit, content); !status) {
-            return status;
-        }
-        if (IoStatus admitted = admitReading(FileKind::Regular, content.size(), limit);
-            !admitted) {
-            return admitted;
-        }
-        bytes = std::move(content);
-        return IoStatus::success();
-    }
-
-    IoStatus readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
-                          std::string& bytes) const override {
-        return readAdmitted(path, offset, size, AnySize, bytes);
-    }
-
     IoStatus writeFile(const std::string& path, std::string_view bytes) override {
         const std::optional<std::wstring> wide = toWide(path);
         if (!wide) {
@@ -147,20 +124,18 @@ class Win32FileSystem final : public FileSystem {
         return fromWide(folder);
     }
 
-  private:
-    // Up to `size` bytes from `offset` of what `path` opens, once admitReading lets it be read.
-    static IoStatus readAdmitted(const std::string& path, std::uint64_t offset, std::size_t size,
-                                 std::uint64_t limit, std::string& bytes) {
+  protected:
+    IoStatus readAdmitted(const std::string& path, std::uint64_t offset, std::size_t size,
+                          std::uint64_t limit, std::string& bytes) const override {
         const std::optional<std::wstring> wide = toWide(path);
         if (!wide) {
             return invalidPath();
         }
         // Reading never stands in the way of another program's replace of the same file. Backup
         // semantics open a folder too, so that it is told apart by its handle like the rest.
-        UniqueHandle file(CreateFileW(wide->c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        UniqueHandle file(CreateFileW(
+            wide->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
         if (!file.valid()) {
             return lastError();
         }
@@ -204,6 +179,7 @@ class Win32FileSystem final : public FileSystem {
         return IoStatus::success();
     }
 
+  private:
     // Whether `error` of a replace can come from another program's open handle, and not from
     // something that stays (a folder standing where the file should go).
     bool isBriefHold(DWORD error, const std::string& target) const {
