@@ -27,13 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         qv::decodeCp1251(std::string_view(reinterpret_cast<const char*>(data), size));
     qv::TextTree tree;
     try {
-        tree.reset(qv::readTreeText(text));
+        tree.reset(qv::readTreeText(text, "fuzz.cars"));
     } catch (const qv::Error&) {
         return 0;
     }
     const std::string written = qv::treeText(tree);
     qv::TextTree again;
-    again.reset(qv::readTreeText(written));
+    again.reset(qv::readTreeText(written, "fuzz.cars"));
     require(preOrder(again) == preOrder(tree));
     require(qv::treeText(again) == written);
     std::string bytes;

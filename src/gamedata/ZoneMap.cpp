@@ -9,7 +9,9 @@
 namespace qv {
 namespace {
 
-constexpr std::size_t MaxGameTextBytes = 64u << 20;
+// The game's own files are far smaller: its zone files hold some 20 KB, its text 3 MB.
+constexpr std::uint64_t LargestZones = 1u << 20;
+constexpr std::uint64_t LargestTexts = 32u << 20;
 
 std::string_view trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
@@ -37,9 +39,9 @@ double area(const WorldRect& box) {
     return (box.east - box.west) * (box.north - box.south);
 }
 
-std::string readText(const FileSystem& files, const std::string& path) {
+std::string readText(const FileSystem& files, const std::string& path, std::uint64_t limit) {
     std::string bytes;
-    if (const IoStatus status = files.readFilePart(path, 0, MaxGameTextBytes, bytes); !status) {
+    if (const IoStatus status = files.readFile(path, bytes, limit); !status) {
         throw Error(status.reason);
     }
     return bytes;
@@ -90,7 +92,7 @@ ZoneMap ZoneMap::read(const FileSystem& files, const std::string& gameFolder,
     for (const char* name : {"data/info.zon", "data/map.zon"}) {
         const std::string path = joinPath(gameFolder, name);
         try {
-            std::vector<Zone> read = parseZones(readText(files, path));
+            std::vector<Zone> read = parseZones(readText(files, path, LargestZones));
             zones.insert(zones.end(), read.begin(), read.end());
         } catch (const Error& error) {
             problem = path + ": " + error.message();
@@ -99,7 +101,7 @@ ZoneMap ZoneMap::read(const FileSystem& files, const std::string& gameFolder,
     GxtTable names;
     const std::string textPath = joinPath(gameFolder, "text/american.gxt");
     try {
-        names = GxtTable(readText(files, textPath));
+        names = GxtTable(readText(files, textPath, LargestTexts));
     } catch (const Error& error) {
         if (problem.empty()) {
             problem = textPath + ": " + error.message();

@@ -10,6 +10,8 @@ namespace qv {
 namespace {
 
 constexpr std::string_view Section = "Main";
+// The settings are a few dozen lines, the recent projects and window places included.
+constexpr std::uint64_t LargestSettings = 1u << 20;
 
 }  // namespace
 
@@ -19,7 +21,7 @@ std::string settingsPath(const std::string& workingFolder) {
 
 IniDocument readSettingsFile(const FileSystem& files, const std::string& path) {
     std::string bytes;
-    if (!files.fileExists(path) || !files.readFile(path, bytes)) {
+    if (!files.fileExists(path) || !files.readFile(path, bytes, LargestSettings)) {
         return IniDocument();
     }
     return IniDocument(decodeCp1251(bytes));
@@ -28,7 +30,7 @@ IniDocument readSettingsFile(const FileSystem& files, const std::string& path) {
 void updateSettingsFile(FileSystem& files, const std::string& path,
                         const std::function<void(IniDocument& ini)>& change) {
     std::string bytes;
-    if (files.fileExists(path) && !files.readFile(path, bytes)) {
+    if (files.fileExists(path) && !files.readFile(path, bytes, LargestSettings)) {
         // Rewriting a file that cannot be read would lose its other sections.
         throw Error(unableToWriteMessage(path));
     }

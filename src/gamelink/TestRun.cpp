@@ -20,6 +20,8 @@ constexpr std::string_view WaitingStatus =
     "Идёт проверка скрипта миссии: когда вы закроете GTA: San Andreas, ваш main.scm вернётся "
     "на место.";
 constexpr std::size_t LongestLogShown = 3000;
+// Sanny Builder's log of one compile is a few lines; a larger file is not its log.
+constexpr std::uint64_t LargestLog = 1u << 20;
 
 // A step that failed after the game's main script was moved aside; `detail` follows the note
 // about the main script in the message.
@@ -306,7 +308,7 @@ void TestRun::checkCompiled() {
         return;
     }
     std::string log;
-    if (files_.fileExists(paths.compileLog) && files_.readFile(paths.compileLog, log)) {
+    if (files_.fileExists(paths.compileLog) && files_.readFile(paths.compileLog, log, LargestLog)) {
         log = decodeCp1251(log.substr(0, LongestLogShown));
     }
     throw StepFailure(

@@ -9,6 +9,8 @@ namespace qv {
 namespace {
 
 constexpr std::string_view Header = "Quorvane test run";
+// A journal is a dozen short lines.
+constexpr std::uint64_t LargestJournal = 64u << 10;
 
 std::string stageName(TestRunStage stage) {
     return stage == TestRunStage::Moved ? "moved" : "prepared";
@@ -77,7 +79,7 @@ IoStatus TestRunJournal::record(const TestRunRecord& record) {
 
 std::optional<TestRunRecord> TestRunJournal::read(std::string* unreadable) const {
     std::string text;
-    if (const IoStatus status = files_.readFile(path_, text); !status) {
+    if (const IoStatus status = files_.readFile(path_, text, LargestJournal); !status) {
         if (unreadable != nullptr) {
             *unreadable = status.reason.empty() ? std::string("?") : status.reason;
         }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "gamedata/VehicleModels.h"
 #include "model/AsciiCase.h"
@@ -255,6 +256,60 @@ int checkEvents(const Mission& mission, Collector& out) {
     return blips;
 }
 
+// Events the events tree holds beyond the count read with them (a project whose count was
+// lowered by hand): the script leaves them out.
+void checkEventsLeftOut(const Mission& mission, Collector& out) {
+    const TreeNode* root = mission.eventsTree().root();
+    const int held = root != nullptr ? root->childCount() : 0;
+    if (held > mission.eventCount()) {
+        out.add(
+            MissionPart::Events, 0, "События",
+            "В дереве событий их " + std::to_string(held) + ", а в проекте записано " +
+                std::to_string(mission.eventCount()) + ", и в скрипт попадут только первые " +
+                std::to_string(mission.eventCount()) +
+                ": добавьте недостающие события заново или исправьте EventNum в файле проекта.");
+    }
+}
+
+// A value read from a project that its control in the editor cannot hold. The command-line
+// tool builds with it as read; the editor shows, and builds with, the value its control holds.
+struct EditorRange {
+    const char* where;  // the control's label
+    int value;
+    int least;
+    int most;
+    int shown;  // what the control holds for a value outside least ... most
+};
+
+void checkEditorRanges(const Mission& mission, Collector& out) {
+    const MissionParameters& p = mission.parameters();
+    const int lastWeather = static_cast<int>(weatherEntries().size()) - 1;
+    const int lastCar = std::max(1, mission.carCount());
+    std::vector<EditorRange> ranges = {
+        {"Номер миссии в мэйне", p.AMissionNumber, 0, 500, std::clamp(p.AMissionNumber, 0, 500)},
+        {"Улучшенное управление машин противников", p.IHBar, 0, 5, std::clamp(p.IHBar, 0, 5)},
+        // A list shows no entry for an index it does not have.
+        {"Погодные условия", p.AWeather, -1, lastWeather, -1},
+        {"Время проведения (часы)", p.AHour, 0, 23, std::clamp(p.AHour, 0, 23)},
+        {"Время проведения (минуты)", p.AMinutes, 0, 59, std::clamp(p.AMinutes, 0, 59)},
+    };
+    if (p.PlayerCar) {
+        ranges.push_back({"Номер машины игрока", p.PlayerCarNumber, 1, lastCar,
+                          std::clamp(p.PlayerCarNumber, 1, lastCar)});
+    }
+    for (const EditorRange& range : ranges) {
+        if (range.value < range.least || range.value > range.most) {
+            out.add(MissionPart::Parameters, 0, range.where,
+                    "Значение " + std::to_string(range.value) + " лежит вне пределов от " +
+                        std::to_string(range.least) + " до " + std::to_string(range.most) +
+                        ", и редактор покажет и построит вместо него " +
+                        std::to_string(range.shown) +
+                        ", а quorvane-cli построит как есть: задайте значение в редакторе и "
+                        "сохраните проект.");
+        }
+    }
+}
+
 void checkLimits(const Mission& mission, int eventBlips, Collector& out) {
     const MissionParameters& p = mission.parameters();
     const int cars = mission.carCount();
@@ -288,11 +343,13 @@ std::vector<ScriptWarning> scriptWarnings(const Mission& mission) {
     Collector out;
     const MissionParameters& p = mission.parameters();
     checkIdentifiers(p, out);
+    checkEditorRanges(mission, out);
     checkOnMap(p.AStartX, p.AStartY, MissionPart::Parameters, 0, "Старт гонки", out);
     checkCars(mission, out);
     checkCheckpoints(mission, out);
     checkObjects(mission, out);
     const int eventBlips = checkEvents(mission, out);
+    checkEventsLeftOut(mission, out);
     checkLimits(mission, eventBlips, out);
     return std::move(out.warnings);
 }

@@ -10,10 +10,11 @@ namespace qv {
 // they are removed: blank, ` " ' ~ ! ? @ # № $ % ^ & * ( ) - = + / \ | ; : { } [ ] < > , .
 const std::array<std::string_view, 33>& refusedCharacters();
 
-// The identifier tidy: every blank becomes "_", then every other refused character is deleted.
+// The identifier tidy: every blank becomes "_", then every control character (below U+0020,
+// and DEL) and every other refused character is deleted.
 std::string tidyIdentifier(std::string_view text);
 
-// Whether `text` holds any refused character.
+// Whether `text` holds any refused character or control character.
 bool hasRefusedCharacter(std::string_view text);
 
 }  // namespace qv

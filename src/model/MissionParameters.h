@@ -7,6 +7,10 @@ namespace qv {
 
 enum RaceType : int { Sprint = 0, Circuit = 1 };
 
+// The laps a circuit race can have.
+inline constexpr int MinLaps = 1;
+inline constexpr int MaxLaps = 20;
+
 // The scalar settings of a race, one per main-window control; each field bears that control's
 // name. Texts are kept exactly as typed.
 struct MissionParameters {

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 // The names a project's files are known by: the companion files' suffixes and the INI file's
 // sections and row keys.
 namespace qv::project_keys {
+
+// No file of a project may be larger: the largest real project is under 200 KB in all.
+inline constexpr std::uint64_t LargestFile = 16u << 20;
 
 inline constexpr std::string_view CarsFile = ".cars";
 inline constexpr std::string_view CheckpointsFile = ".checkps";

@@ -1,11 +1,11 @@
 #include <algorithm>
 
-#include "model/Cp1251.h"
 #include "model/Error.h"
 #include "model/FileMessages.h"
 #include "model/IniDocument.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectKeys.h"
+#include "model/ProjectText.h"
 #include "model/TreeTextFile.h"
 #include "model/TreeTexts.h"
 
@@ -21,8 +21,12 @@ constexpr int MaxEvents = 10000;
 void requireCompanions(const std::string& path, const FileSystem& files) {
     const std::string checkpoints = k::companion(path, k::CheckpointsFile);
     const std::string cars = k::companion(path, k::CarsFile);
-    const bool checkpointsMissing = !files.fileExists(checkpoints);
-    const bool carsMissing = !files.fileExists(cars);
+    // A folder in a file's place is no missing file: reading it says what stands there.
+    const auto missing = [&files](const std::string& file) {
+        return !files.fileExists(file) && !files.isDirectory(file);
+    };
+    const bool checkpointsMissing = missing(checkpoints);
+    const bool carsMissing = missing(cars);
     if (carsMissing || checkpointsMissing) {
         std::string message = "Для загрузки необходимы следующие файлы:\r\n\r\n";
         if (carsMissing) {
@@ -37,11 +41,20 @@ void requireCompanions(const std::string& path, const FileSystem& files) {
 
 std::string readBytes(const std::string& path, const FileSystem& files) {
     std::string bytes;
-    const IoStatus status = files.readFile(path, bytes);
+    const IoStatus status = files.readFile(path, bytes, k::LargestFile);
     if (!status) {
         throw Error(cannotOpenFileMessage(path, status.reason));
     }
     return bytes;
+}
+
+// Every project written holds these keys; a file with none of them is something else.
+bool holdsProjectKeys(const IniDocument& ini) {
+    const std::pair<std::string_view, std::string_view> keys[] = {
+        {k::Coords, "StX"},         {k::Strings, "MsName"}, {k::Integers, "CarNum"},
+        {k::Integers, "CheckpNum"}, {k::Cars, "BP"},        {k::Others, "Weather"}};
+    return std::ranges::any_of(
+        keys, [&ini](const auto& key) { return ini.value(key.first, key.second).has_value(); });
 }
 
 // A missing INI file reads as an empty one: every value takes its default.
@@ -49,19 +62,30 @@ IniDocument readIni(const std::string& path, const FileSystem& files) {
     if (!files.fileExists(path) && !files.isDirectory(path)) {
         return {};
     }
-    return IniDocument(decodeCp1251(readBytes(path, files)));
+    const std::string bytes = readBytes(path, files);
+    IniDocument ini(projectFileText(bytes, path));
+    if (!holdsProjectKeys(ini)) {
+        throw Error(notAProjectMessage(path, keylessLooks(bytes)));
+    }
+    return ini;
+}
+
+std::string badValueMessage(const char* key, const std::string& value, const std::string& path) {
+    return "Неверное значение " + std::string(key) + " (" + value + ") в файле \"" + path + "\"";
 }
 
 // A whole number of section Integers that the script cannot be built with outside its range.
+// A value that is no whole number at all (one beyond 32 bits, say) is refused as well: read as
+// the default, it would drop every row.
 int readInRange(const IniDocument& ini, const char* key, int least, int most,
                 const std::string& path) {
-    const int value = ini.readInteger(k::Integers, key, least);
-    if (value < least || value > most) {
-        throw Error("Неверное значение " + std::string(key) + " (" + std::to_string(value) +
-                    ") в файле \"" + path + "\": допускается от " + std::to_string(least) + " до " +
-                    std::to_string(most));
+    const std::optional<std::string> text = ini.value(k::Integers, key);
+    const std::optional<int> value = text ? parseProfileInteger(*text) : least;
+    if (!value || *value < least || *value > most) {
+        throw Error(badValueMessage(key, value ? std::to_string(*value) : *text, path) +
+                    ": допускается от " + std::to_string(least) + " до " + std::to_string(most));
     }
-    return value;
+    return *value;
 }
 
 int readCount(const IniDocument& ini, const char* key, int most, const std::string& path) {
@@ -100,8 +124,10 @@ MissionParameters readParameters(const IniDocument& ini, int currentLaps, const 
     p.AWeather = ini.readInteger(k::Others, "Weather", -1);
     // Another race type would build a script whose checkpoint arrays are never filled.
     p.ARaceType = readInRange(ini, "RaceType", Sprint, Circuit, path);
-    // Projects written before the laps were saved keep the laps in effect.
-    p.ALapsCount = ini.readInteger(k::Integers, "LapsCount", currentLaps);
+    // Projects written before the laps were saved keep the laps in effect. The key is the
+    // program's own, so a value no circuit can have becomes the nearest one the editor offers.
+    p.ALapsCount =
+        std::clamp(ini.readInteger(k::Integers, "LapsCount", currentLaps), MinLaps, MaxLaps);
     return p;
 }
 
@@ -156,8 +182,23 @@ std::vector<std::unique_ptr<TreeNode>> bareRoot(std::string text) {
 // mission keeps the root every tree has.
 std::vector<std::unique_ptr<TreeNode>> readTree(const std::string& path, const FileSystem& files,
                                                 std::string rootText) {
-    auto nodes = readTreeText(decodeCp1251(readBytes(path, files)));
+    auto nodes = readTreeText(projectFileText(readBytes(path, files), path), path);
     return nodes.empty() ? bareRoot(std::move(rootText)) : std::move(nodes);
+}
+
+// The rows a tree file holds: the children of its first node.
+int rowsHeld(const std::vector<std::unique_ptr<TreeNode>>& tree) {
+    return tree.empty() ? 0 : tree.front()->childCount();
+}
+
+// A count of rows its tree file does not hold would build rows from nothing: the file is not
+// the one the count was saved with.
+void requireRowsHeld(const char* key, int count, const std::vector<std::unique_ptr<TreeNode>>& tree,
+                     const std::string& path, std::string_view suffix) {
+    if (const int held = rowsHeld(tree); count > held) {
+        throw Error(badValueMessage(key, std::to_string(count), path) + ": файл \"" +
+                    k::companion(path, suffix) + "\" содержит только " + std::to_string(held));
+    }
 }
 
 // Each car's tuning components, from the children of the "Тюнинг-компоненты (" node of its
@@ -212,6 +253,12 @@ LoadSummary loadProject(Mission& mission, const std::string& path, FileSystem& f
     trees.events = data.eventCount == 0 ? bareRoot(std::string(tree_text::EventsRoot))
                                         : readTree(k::companion(path, k::EventsFile), files,
                                                    std::string(tree_text::EventsRoot));
+    requireRowsHeld("CarNum", static_cast<int>(data.cars.size()), trees.cars, path, k::CarsFile);
+    requireRowsHeld("CheckpNum", static_cast<int>(data.checkpoints.size()), trees.checkpoints, path,
+                    k::CheckpointsFile);
+    requireRowsHeld("ObjectNum", static_cast<int>(data.objects.size()), trees.objects, path,
+                    k::ObjectsFile);
+    requireRowsHeld("EventNum", data.eventCount, trees.events, path, k::EventsFile);
     readComponents(data.cars, trees.cars);
 
     LoadSummary summary = summaryOf(data);

@@ -5,6 +5,7 @@
 #include "model/IniDocument.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectKeys.h"
+#include "model/ProjectText.h"
 #include "model/TreeTextFile.h"
 
 namespace qv {
@@ -23,10 +24,14 @@ IniDocument existingIni(const std::string& path, FileSystem& files) {
         return {};
     }
     std::string bytes;
-    if (!files.readFile(path, bytes)) {
+    if (!files.readFile(path, bytes, k::LargestFile)) {
         throw Error(iniFailure(path, {}));
     }
-    return IniDocument(decodeCp1251(bytes));
+    try {
+        return IniDocument(projectFileText(bytes, path));
+    } catch (const Error&) {
+        return {};  // no project's text: nothing in it is worth keeping
+    }
 }
 
 void writeParameters(IniDocument& ini, const Mission& mission) {

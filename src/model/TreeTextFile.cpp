@@ -31,11 +31,12 @@ std::string treeText(const TextTree& tree) {
     return text;
 }
 
-std::vector<std::unique_ptr<TreeNode>> readTreeText(std::string_view text) {
+std::vector<std::unique_ptr<TreeNode>> readTreeText(std::string_view text,
+                                                    const std::string& path) {
     TextTree tree;
     TreeNode* last = nullptr;
     int lastLevel = 0;
-    while (!text.empty()) {
+    for (std::size_t lineNumber = 1; !text.empty(); ++lineNumber) {
         const auto end = text.find_first_of("\r\n");
         std::string_view line = text.substr(0, end);
         if (end == std::string_view::npos) {
@@ -59,8 +60,9 @@ std::vector<std::unique_ptr<TreeNode>> readTreeText(std::string_view text) {
             continue;
         }
         if (level > lastLevel + 1) {
-            throw Error("Invalid level (" + std::to_string(level) + ") for item \"" + nodeText +
-                        "\"");
+            throw Error("Неверный уровень (" + std::to_string(level) + ") в строке " +
+                        std::to_string(lineNumber) + " файла \"" + path + "\": «" + nodeText +
+                        "»; допускается от 0 до " + std::to_string(lastLevel + 1));
         }
         // The new node's parent: the node before it for a deeper line, else the ancestor one
         // level above the line's level (the top level for level 0).

@@ -27,7 +27,8 @@ std::string treeText(const TextTree& tree);
 // The top-level nodes that `text` describes. Lines end in CR LF, a lone CR or a lone LF; a
 // last line without an ending counts. The first line is the first top-level node whatever its
 // indentation; a line whose level is more than one below the line before it throws Error
-// "Invalid level (%d) for item "%s"". An empty text gives no nodes.
-std::vector<std::unique_ptr<TreeNode>> readTreeText(std::string_view text);
+// naming the level, the line's number and text, and `path`, the file the text was read from.
+// An empty text gives no nodes.
+std::vector<std::unique_ptr<TreeNode>> readTreeText(std::string_view text, const std::string& path);
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 
 #include "generator/ScriptGenerator.h"
 #include "generator/ScriptWarnings.h"
+#include "model/TreeTextFile.h"
 
 namespace qv {
 namespace {
@@ -48,6 +49,20 @@ EventEntry event(const std::string& kind, int conditions, int actions = 1,
     return entry;
 }
 
+// The mission as a project would load it whose events tree holds `held` events while its
+// count says `count`.
+void holdEventsBeyondTheCount(Mission& mission, int held, int count) {
+    std::string events = "События\r\n";
+    for (int e = 1; e <= held; ++e) {
+        events += "\tСобытие " + std::to_string(e) + "\r\n\t\tif\r\n\t\t\t$a == 1\r\n";
+    }
+    const auto copy = [](const TextTree& tree) { return readTreeText(treeText(tree), "copy"); };
+    MissionData data = mission.data();
+    data.eventCount = count;
+    mission.replace(data, {copy(mission.carTree()), copy(mission.checkpointTree()),
+                           copy(mission.objectTree()), readTreeText(events, "race.qvnx.events")});
+}
+
 const std::string Marker = "$m = Marker.CreateAboveCar($car[1])";
 
 struct Case {
@@ -63,6 +78,30 @@ struct Case {
 std::vector<Case> cases() {
     using P = MissionParameters;
     return {
+        // Values a project holds that the editor's controls cannot: named with what it uses.
+        {"handling beyond the slider",
+         [](Mission& m) { setParameter(m, [](P& p) { p.IHBar = 9; }); }, MissionPart::Parameters, 0,
+         "Улучшенное управление машин противников", true, "вместо него 5"},
+        {"an hour of 30", [](Mission& m) { setParameter(m, [](P& p) { p.AHour = 30; }); },
+         MissionPart::Parameters, 0, "Время проведения (часы)", true, "вместо него 23"},
+        {"a weather the list lacks",
+         [](Mission& m) { setParameter(m, [](P& p) { p.AWeather = 21; }); },
+         MissionPart::Parameters, 0, "Погодные условия", true, "вместо него -1"},
+        {"no weather chosen", [](Mission& m) { setParameter(m, [](P& p) { p.AWeather = -1; }); },
+         MissionPart::Parameters, 0, "Погодные условия", false},
+        {"player's car past the last car",
+         [](Mission& m) {
+             setParameter(m, [](P& p) {
+                 p.PlayerCar = true;
+                 p.PlayerCarNumber = 3;
+             });
+         },
+         MissionPart::Parameters, 0, "Номер машины игрока", true, "вместо него 2"},
+        // Events the count leaves out of the script.
+        {"events beyond the count", [](Mission& m) { holdEventsBeyondTheCount(m, 3, 1); },
+         MissionPart::Events, 0, "События", true, "только первые 1"},
+        {"every event counted", [](Mission& m) { holdEventsBeyondTheCount(m, 2, 2); },
+         MissionPart::Events, 0, "События", false},
         // Identifiers, judged after the tidy.
         {"variable tidied to nothing",
          [](Mission& m) { setParameter(m, [](P& p) { p.AStartXvar = "!?-"; }); },

@@ -24,6 +24,7 @@ class TestRunWiringTest : public QObject {
     void anInterruptedRunIsUndoneAndReportedAtStart();
     void anInterruptedRunWhoseCompilerStillWorksIsWaitedFor();
     void theWaitForAnInterruptedRunCanBeCancelled();
+    void quittingWhileTheWaitLastsSaysMainScmStaysTheTestScript();
 };
 
 void TestRunWiringTest::withTheOptionOffABuildStartsNothing() {
@@ -226,6 +227,28 @@ void TestRunWiringTest::theWaitForAnInterruptedRunCanBeCancelled() {
     QCOMPARE(editor.files.files[GameScript], UserScript);
     QVERIFY(!editor.files.fileExists(Backup));
     QVERIFY(!editor.journal.exists());
+}
+
+void TestRunWiringTest::quittingWhileTheWaitLastsSaysMainScmStaysTheTestScript() {
+    KilledWhileCompiling editor;
+    const std::unique_ptr<EditorApp> restarted = editor.restart();
+    restarted->mission().appendCar({"ELEGY", "1", "2", "3", "4", {}});  // unsaved, as well
+    editor.dialogs.answerMessage(qv::ui::MessageButton::No);            // the unsaved changes go
+    editor.dialogs.answerMessage(qv::ui::MessageButton::Cancel);
+    QVERIFY(!restarted->mainWindow().close());
+    const QString question = editor.dialogs.lastMessage().text;
+    QVERIFY2(question.contains(QStringLiteral("main.scm")), qPrintable(question));
+    QVERIFY2(question.contains(QStringLiteral("Sanny Builder")), qPrintable(question));
+    editor.expectUntouched();
+
+    // Once the wait is over, quitting leaves nothing undone and says nothing of it.
+    editor.files.files[GameScript] = "compiled";
+    editor.launcher.running.clear();
+    QTRY_COMPARE(editor.files.files[GameScript], UserScript);
+    restarted->mission().markSaved();
+    editor.dialogs.answerMessage(qv::ui::MessageButton::Cancel);
+    QVERIFY(!restarted->mainWindow().close());
+    QCOMPARE(editor.dialogs.lastMessage().text, QStringLiteral("Вы действительно хотите выйти?"));
 }
 
 QTEST_MAIN(TestRunWiringTest)

@@ -10,8 +10,11 @@
 
 #include "TempFolder.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -24,7 +27,7 @@ class FileSystemTest : public testing::Test {
   protected:
     std::string contentOf(const std::string& path) {
         std::string bytes;
-        EXPECT_TRUE(files.readFile(path, bytes)) << path;
+        EXPECT_TRUE(files.readFile(path, bytes, AnySize)) << path;
         return bytes;
     }
 
@@ -68,6 +71,50 @@ TEST_F(FileSystemTest, ReadsAPartOfALargeFileAndNoMore) {
     EXPECT_FALSE(files.readFilePart(folder.file("missing"), 0, 16, part));
 }
 
+// Whether a whole read of `path` (`limit` bytes at most) and a part read are both refused.
+void expectRefused(const FileSystem& files, const std::string& path, std::uint64_t limit) {
+    std::string bytes = "kept";
+    const IoStatus whole = files.readFile(path, bytes, limit);
+    EXPECT_FALSE(whole) << path;
+    EXPECT_FALSE(whole.reason.empty()) << path;
+    EXPECT_FALSE(files.readFilePart(path, 0, 16, bytes)) << path;
+    EXPECT_EQ(bytes, "kept") << path;
+}
+
+TEST_F(FileSystemTest, ReadsOnlyARegularFileWithinItsLimitAndRefusesTheRestBeforeReading) {
+    const std::string path = folder.file("race.qvnx.cars");
+    ASSERT_TRUE(files.writeFile(path, std::string(1000, 'x')));
+    std::string bytes;
+    EXPECT_TRUE(files.readFile(path, bytes, 1000));
+    EXPECT_EQ(bytes.size(), 1000u);
+    const IoStatus larger = files.readFile(path, bytes, 999);
+    EXPECT_FALSE(larger);
+    EXPECT_NE(larger.reason.find("1000"), std::string::npos) << larger.reason;
+
+    const std::string sub = folder.file("race.qvnx.events");
+    std::filesystem::create_directory(test::TempFolder::native(sub));
+    expectRefused(files, sub, AnySize);
+
+    // What no reader may wait on or read without end: nothing is read from them, at once.
+#ifdef _WIN32
+    expectRefused(files, "NUL", AnySize);
+    expectRefused(files, folder.file("NUL"), AnySize);
+    const std::string pipe = "\\\\.\\pipe\\quorvane-test-" + std::to_string(GetCurrentProcessId());
+    const HANDLE server = CreateNamedPipeA(pipe.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 1,
+                                           4096, 4096, 0, nullptr);
+    ASSERT_NE(server, INVALID_HANDLE_VALUE);
+    expectRefused(files, pipe, AnySize);
+    CloseHandle(server);
+#else
+    const std::string zeros = folder.file("zeros.cars");
+    std::filesystem::create_symlink("/dev/zero", test::TempFolder::native(zeros));
+    expectRefused(files, zeros, AnySize);
+    const std::string fifo = folder.file("race.fifo.events");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    expectRefused(files, fifo, AnySize);
+#endif
+}
+
 TEST_F(FileSystemTest, TellsFoldersFromFiles) {
     const std::string sub = folder.file("папка");
     std::filesystem::create_directory(test::TempFolder::native(sub));
@@ -79,7 +126,7 @@ TEST_F(FileSystemTest, TellsFoldersFromFiles) {
 
 TEST_F(FileSystemTest, ReportsTheSystemsReasonWhenAFileCannotBeUsed) {
     std::string bytes = "kept";
-    const IoStatus read = files.readFile(folder.file("missing"), bytes);
+    const IoStatus read = files.readFile(folder.file("missing"), bytes, AnySize);
     EXPECT_FALSE(read);
     EXPECT_FALSE(read.reason.empty());
     EXPECT_EQ(bytes, "kept");

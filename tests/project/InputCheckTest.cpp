@@ -75,6 +75,8 @@ TEST(InputCheck, TheTidyStaysEvenWhenALaterRuleFails) {
     EXPECT_EQ(p.AMissionName, "");
     EXPECT_EQ(p.AMissionPrefix, "Race__Mission");
     EXPECT_EQ(tidyIdentifier(" `\"'~!?@#№$%^&*()-=+/\\|;:{}[]<>,.x"), "_x");
+    // Control characters read from a damaged project never reach the script.
+    EXPECT_EQ(tidyIdentifier(std::string("Strip\0Lo\x1Bop\x7F\r", 13)), "StripLoop");
 }
 
 TEST(InputCheck, OneCarFailsEvenWhenItIsThePlayersOwn) {
@@ -95,7 +97,8 @@ TEST(InputCheck, CarModelsInRowOrderEmptinessBeforeCharacters) {
     mission.changeCar(2, {"", "1", "2", "3", "4", {}});
     EXPECT_EQ(check(mission),
               (Failure{"Машина №2: Не допускается пустое имя модели", MissionTab::None, 0}));
-    for (const char* bad : {"A B", "#ELEGY", "№1", "X."}) {
+    for (const std::string& bad : {std::string("A B"), std::string("#ELEGY"), std::string("№1"),
+                                   std::string("X."), std::string("ELE\0GY", 6)}) {
         mission.changeCar(2, {bad, "1", "2", "3", "4", {}});
         EXPECT_EQ(check(mission)->carRow, 2) << bad;
     }

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "GoldenMissions.h"
 #include "ProjectTestSupport.h"
@@ -79,18 +80,124 @@ TEST_F(ProjectFailures, AFolderGivenAsTheProject) {
                           Project + ".checkps; ");
     files.files = saved;
     files.files.erase(Project);
-    EXPECT_EQ(load(), "Cannot open file \"" + Project + "\". Is a directory");
+    EXPECT_EQ(load(), "Cannot open file \"" + Project + "\". Это папка, а не файл");
     EXPECT_EQ(save(mission), "Unable to write to " + Project);
     expectMissionUnchanged();
 }
 
-TEST_F(ProjectFailures, AnIndentationJumpNamesTheLevelAndTheLine) {
-    putText(files, Project + ".checkps", "Чекпоинты (3 всего)\r\n\t\t\tX: 1\r\n");
-    EXPECT_EQ(load(), "Invalid level (3) for item \"X: 1\"");
-    // Leading blanks count as levels, as in every file of this format.
-    putText(files, Project + ".checkps", "Чекпоинты (3 всего)\r\n\tЧекпоинт 1\r\n\t\t   wait\r\n");
-    EXPECT_EQ(load(), "Invalid level (5) for item \"wait\"");
-    expectMissionUnchanged();
+// Each damage of a saved project, and what the refusal must name.
+struct Damage {
+    const char* what;
+    std::function<void(FakeFileSystem&)> apply;
+    std::vector<std::string> named;  // every one of these is in the message
+};
+
+std::string iniWith(const FakeFileSystem& files, const std::string& from, const std::string& to) {
+    std::string ini = textOf(files, Project);
+    ini.replace(ini.find(from), from.size(), to);
+    return ini;
+}
+
+TEST_F(ProjectFailures, DamagedProjectsAreRefusedNamingTheFileAndWhatIsWrong) {
+    const auto replaced = [](std::string from, std::string to) {
+        return [=](FakeFileSystem& f) { putText(f, Project, iniWith(f, from, to)); };
+    };
+    const auto bytes = [](std::string path, std::string content) {
+        return [=](FakeFileSystem& f) { f.files[path] = content; };
+    };
+    const std::string notAProject = "не является проектом гонки";
+    const Damage damages[] = {
+        {"a count beyond 32 bits",
+         replaced("CarNum=3", "CarNum=99999999999999999999"),
+         {"CarNum (99999999999999999999)", Project}},
+        {"a count that is no number",
+         replaced("ObjectNum=2", "ObjectNum=two"),
+         {"ObjectNum (two)", Project}},
+        {"more events than the tree holds",
+         replaced("EventNum=2", "EventNum=10000"),
+         {"EventNum (10000)", Project + ".events", "только 2"}},
+        {"more cars than the tree holds",
+         [](FakeFileSystem& f) {
+             putText(f, Project + ".cars", "Машины (3 всего)\r\n\tМашина 1\r\n");
+         },
+         {"CarNum (3)", Project + ".cars", "только 1"}},
+        {"UTF-16",
+         bytes(Project, std::string("\xFF\xFE[\0C\0o\0o\0r\0d\0s\0]\0", 18)),
+         {Project, notAProject, "UTF-16"}},
+        {"zero bytes", bytes(Project, std::string(4096, '\0')), {Project, notAProject}},
+        {"random bytes",
+         bytes(Project, "\x8F\x13\xA7\xFE\x01\x99\r\n\x7F=\x05"),
+         {Project, notAProject}},
+        {"an empty INI file", bytes(Project, ""), {Project, notAProject}},
+        {"a line nine levels deeper",
+         [](FakeFileSystem& f) {
+             putText(
+                 f, Project + ".checkps",
+                 "Чекпоинты (3 всего)\r\n\tЧекпоинт 1\r\n" + std::string(10, '\t') + "X: 1\r\n");
+         },
+         {"(10)", "строке 3", Project + ".checkps", "X: 1"}},
+        {"blanks counted as levels",
+         [](FakeFileSystem& f) {
+             putText(f, Project + ".checkps",
+                     "Чекпоинты (3 всего)\r\n\tЧекпоинт 1\r\n\t\t   wait\r\n");
+         },
+         {"(5)", "строке 3", Project + ".checkps", "wait"}},
+        {"a folder for the car file",
+         [](FakeFileSystem& f) {
+             f.files.erase(Project + ".cars");
+             f.folders.insert(Project + ".cars");
+         },
+         {Project + ".cars", "папка"}},
+        {"a pipe for the events file",
+         [](FakeFileSystem& f) {
+             f.files.erase(Project + ".events");
+             f.devices.insert(Project + ".events");
+         },
+         {Project + ".events", "канал или устройство"}},
+        {"a car file above the size of any project",
+         bytes(Project + ".cars", std::string((16u << 20) + 1, '\t')),
+         {Project + ".cars", "16 МБ"}},
+        {"a tree of more lines than any project holds",
+         bytes(Project + ".events", "События\r\n" + std::string(200'000, '\n')),
+         {Project + ".events", notAProject}},
+    };
+    for (const Damage& damage : damages) {
+        files.files = saved;
+        files.folders.clear();
+        files.devices.clear();
+        damage.apply(files);
+        const std::string message = load();
+        for (const std::string& part : damage.named) {
+            EXPECT_NE(message.find(part), std::string::npos) << damage.what << ": " << message;
+        }
+        expectMissionUnchanged();
+    }
+}
+
+TEST_F(ProjectFailures, ATextEditorsUtf8IsReadAndSavedBackInWindows1251) {
+    for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+        files.files = saved;
+        files.files[Project] = mark + textOf(files, Project);
+        for (const char* suffix : {".cars", ".events"}) {
+            files.files[Project + suffix] = mark + textOf(files, Project + suffix);
+        }
+        EXPECT_EQ(load(), "(no error)");
+        expectMissionUnchanged();  // the golden sprint's Cyrillic texts, read as they were
+        EXPECT_EQ(save(mission), "(no error)");
+        EXPECT_EQ(files.files, saved);
+    }
+}
+
+TEST_F(ProjectFailures, LapsTheEditorCannotShowAreBroughtIntoItsRange) {
+    for (const auto& [written, loaded] : {std::pair{"LapsCount=0", MinLaps},
+                                          {"LapsCount=-7", MinLaps},
+                                          {"LapsCount=99", MaxLaps},
+                                          {"LapsCount=12", 12}}) {
+        putText(files, Project, iniWith(files, "LapsCount=4", written));
+        loadProject(mission, Project, files);
+        EXPECT_EQ(mission.parameters().ALapsCount, loaded) << written;
+        files.files = saved;
+    }
 }
 
 TEST_F(ProjectFailures, CountsAndRaceTypesOutOfRangeAreRefusedBeforeAnythingIsBuilt) {
@@ -113,7 +220,7 @@ TEST_F(ProjectFailures, CountsAndRaceTypesOutOfRangeAreRefusedBeforeAnythingIsBu
               "Неверное значение RaceType (2) в файле \"" + Project + "\": допускается от 0 до 1");
     EXPECT_TRUE(withCount(raceType, "RaceType=-1").starts_with("Неверное значение RaceType (-1)"));
     expectMissionUnchanged();
-    EXPECT_EQ(withCount("EventNum=2", "EventNum=10000"), "(no error)");
+    EXPECT_EQ(withCount("EventNum=2", "EventNum=1"), "(no error)");  // a warning, see the script's
 }
 
 TEST_F(ProjectFailures, AFailedWriteChangesNoFileAndLeavesNoTemporaryFile) {

@@ -267,8 +267,10 @@ TEST(ProjectLoad, TreeFilesThatDisagreeWithTheCountsDoNotHarmTheMission) {
     fillGoldenSprint(mission);
     FakeFileSystem files;
     saveProject(mission, Project, files);
-    putText(files, Project + ".cars", "Машины (3 всего)\r\nextra top level\r\n\tchild\r\n");
-    putText(files, Project + ".events", "События\r\n\tСобытие 1\r\n");
+    putText(files, Project + ".cars",
+            "Машины (3 всего)\r\n\tМашина 1\r\n\tМашина 2\r\n\tМашина 3\r\nextra top "
+            "level\r\n\tchild\r\n");
+    putText(files, Project + ".events", "События\r\n\tСобытие 1\r\n\tСобытие 2\r\n");
     loadProject(mission, Project, files);
     EXPECT_EQ(mission.carCount(), 3);
     EXPECT_EQ(mission.componentTotal(), 0);

@@ -9,7 +9,7 @@ namespace {
 // The tree as "level:text" lines, one per node in pre-order.
 std::string dump(std::string_view fileText) {
     TextTree tree;
-    tree.reset(readTreeText(fileText));
+    tree.reset(readTreeText(fileText, "r.cars"));
     std::string out;
     tree.forEachPreOrder([&out](const TreeNode& node, int level) {
         out += std::to_string(level) + ":" + node.text() + "|";
@@ -19,7 +19,7 @@ std::string dump(std::string_view fileText) {
 
 std::string levelError(std::string_view fileText) {
     try {
-        readTreeText(fileText);
+        readTreeText(fileText, "r.cars");
     } catch (const Error& error) {
         return error.message();
     }
@@ -41,12 +41,13 @@ TEST(TreeTextRead, SeveralTopLevelNodesAndEmptyLines) {
     EXPECT_EQ(dump("\r\n"), "0:|");
 }
 
-TEST(TreeTextRead, AJumpOfMoreThanOneLevelIsAnError) {
+TEST(TreeTextRead, AJumpOfMoreThanOneLevelNamesTheLevelTheLineAndTheFile) {
     EXPECT_EQ(levelError("Чекпоинты (1 всего)\r\n\t\t\tX: 1\r\n"),
-              "Invalid level (3) for item \"X: 1\"");
-    EXPECT_EQ(levelError("root\r\n\tnode\r\n\t\t\t  deep\r\n"),
-              "Invalid level (5) for item \"deep\"");
-    EXPECT_EQ(levelError("root\r\n\t\t\t\r\n"), "Invalid level (3) for item \"\"");
+              "Неверный уровень (3) в строке 2 файла \"r.cars\": «X: 1»; допускается от 0 до 1");
+    // Lines are counted whatever ends them, blanks count as levels, and an empty line is a line.
+    EXPECT_EQ(levelError("root\n\tnode\r\r\n\t\t\t  deep\r\n"),
+              "Неверный уровень (5) в строке 4 файла \"r.cars\": «deep»; допускается от 0 до 1");
+    EXPECT_TRUE(levelError("root\r\n\t\t\t\r\n").starts_with("Неверный уровень (3) в строке 2 "));
 }
 
 TEST(TreeTextRead, AFileOfTheOldFormatReadsAsBefore) {
@@ -83,7 +84,7 @@ TEST(TreeTextWrite, EveryNodeTextSurvivesWritingAndReading) {
     EXPECT_NE(text.find("\t\t\ttrailing  \r\n"), std::string::npos);
 
     TextTree back;
-    back.reset(readTreeText(text));
+    back.reset(readTreeText(text, "r.cars"));
     EXPECT_EQ(treeText(back), text);
     const TreeNode* lines = back.root()->child(0)->child(0);
     ASSERT_EQ(lines->childCount(), 8);

@@ -29,16 +29,21 @@ void FakeFileSystem::failRename(int n, std::string reason) {
 }
 
 bool FakeFileSystem::fileExists(const std::string& path) const {
-    return files.contains(path);
+    return files.contains(path) || devices.contains(path);
 }
 
 bool FakeFileSystem::isDirectory(const std::string& path) const {
     return folders.contains(path);
 }
 
-IoStatus FakeFileSystem::readFile(const std::string& path, std::string& bytes) const {
+IoStatus FakeFileSystem::readAdmitted(const std::string& path, std::uint64_t offset,
+                                      std::size_t size, std::uint64_t limit,
+                                      std::string& bytes) const {
     if (folders.contains(path)) {
-        return IoStatus::failure("Is a directory");
+        return admitReading(FileKind::Folder, 0, limit);
+    }
+    if (devices.contains(path)) {
+        return admitReading(FileKind::Other, 0, limit);
     }
     if (unreadable.contains(path)) {
         return IoStatus::failure("Permission denied");
@@ -47,7 +52,12 @@ IoStatus FakeFileSystem::readFile(const std::string& path, std::string& bytes) c
     if (found == files.end()) {
         return IoStatus::failure("No such file or directory");
     }
-    bytes = found->second;
+    const std::string& content = found->second;
+    if (IoStatus admitted = admitReading(FileKind::Regular, content.size(), limit); !admitted) {
+        return admitted;
+    }
+    bytes = offset < content.size() ? content.substr(static_cast<std::size_t>(offset), size)
+                                    : std::string();
     return IoStatus::success();
 }
 

@@ -18,6 +18,7 @@ class FakeFileSystem final : public FileSystem {
     std::set<std::string> folders;
     std::set<std::string> readOnly;    // writes to these paths fail
     std::set<std::string> unreadable;  // reads of these paths fail
+    std::set<std::string> devices;     // pipes or devices standing at these paths
     // moveFile() makes `to` and then fails without removing `from`, as a move through a hard
     // link whose source cannot be unlinked does.
     bool movesHalfway = false;
@@ -33,13 +34,16 @@ class FakeFileSystem final : public FileSystem {
 
     bool fileExists(const std::string& path) const override;
     bool isDirectory(const std::string& path) const override;
-    IoStatus readFile(const std::string& path, std::string& bytes) const override;
     IoStatus writeFile(const std::string& path, std::string_view bytes) override;
     IoStatus replaceFile(const std::string& from, const std::string& to) override;
     IoStatus moveFile(const std::string& from, const std::string& to) override;
     IoStatus removeFile(const std::string& path) override;
     LockOutcome lockFile(const std::string& path) override;
     std::string currentFolder() const override { return native("/races"); }
+
+  protected:
+    IoStatus readAdmitted(const std::string& path, std::uint64_t offset, std::size_t size,
+                          std::uint64_t limit, std::string& bytes) const override;
 
   private:
     int writes_ = 0;

@@ -98,37 +98,6 @@ class PosixFileSystem final : public FileSystem {
         return statPath(path, info) && S_ISDIR(info.st_mode);
     }
 
-    IoStatus readFile(const std::string& path, std::string& bytes) const override {
-        return readFilePart(path, 0, std::numeric_limits<std::size_t>::max(), bytes);
-    }
-
-    IoStatus readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
-                          std::string& bytes) const override {
-        Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-        if (!file.valid()) {
-            return lastError();
-        }
-        std::string content;
-        char buffer[65536];
-        while (content.size() < size) {
-            const std::size_t wanted = std::min(sizeof buffer, size - content.size());
-            const ssize_t count =
-                ::pread(file.get(), buffer, wanted, static_cast<off_t>(offset + content.size()));
-            if (count < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                return lastError();
-            }
-            if (count == 0) {
-                break;
-            }
-            content.append(buffer, static_cast<std::size_t>(count));
-        }
-        bytes = std::move(content);
-        return IoStatus::success();
-    }
-
     IoStatus writeFile(const std::string& path, std::string_view bytes) override {
         Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
         if (!file.valid()) {
@@ -213,6 +182,50 @@ class PosixFileSystem final : public FileSystem {
             buffer.resize(buffer.size() * 2);
         }
         return buffer.data();
+    }
+
+  protected:
+    IoStatus readAdmitted(const std::string& path, std::uint64_t offset, std::size_t size,
+                          std::uint64_t limit, std::string& bytes) const override {
+        // Without O_NONBLOCK, opening a pipe would wait for a writer; it is refused below.
+        Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+        if (!file.valid()) {
+            return lastError();
+        }
+        struct stat info {};
+        if (::fstat(file.get(), &info) != 0) {
+            return lastError();
+        }
+        const FileKind kind = S_ISREG(info.st_mode)   ? FileKind::Regular
+                              : S_ISDIR(info.st_mode) ? FileKind::Folder
+                                                      : FileKind::Other;
+        const auto fileSize = static_cast<std::uint64_t>(info.st_size);
+        if (IoStatus admitted = admitReading(kind, fileSize, limit); !admitted) {
+            return admitted;
+        }
+        std::string content;
+        if (offset < fileSize) {
+            content.reserve(
+                static_cast<std::size_t>(std::min<std::uint64_t>(size, fileSize - offset)));
+        }
+        char buffer[65536];
+        while (content.size() < size) {
+            const std::size_t wanted = std::min(sizeof buffer, size - content.size());
+            const ssize_t count =
+                ::pread(file.get(), buffer, wanted, static_cast<off_t>(offset + content.size()));
+            if (count < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return lastError();
+            }
+            if (count == 0) {
+                break;
+            }
+            content.append(buffer, static_cast<std::size_t>(count));
+        }
+        bytes = std::move(content);
+        return IoStatus::success();
     }
 };
 

@@ -48,45 +48,6 @@ class Win32FileSystem final : public FileSystem {
         return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
 
-    IoStatus readFile(const std::string& path, std::string& bytes) const override {
-        return readFilePart(path, 0, std::numeric_limits<std::size_t>::max(), bytes);
-    }
-
-    IoStatus readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
-                          std::string& bytes) const override {
-        const std::optional<std::wstring> wide = toWide(path);
-        if (!wide) {
-            return invalidPath();
-        }
-        // Reading never stands in the way of another program's replace of the same file.
-        UniqueHandle file(CreateFileW(wide->c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid()) {
-            return lastError();
-        }
-        LARGE_INTEGER start;
-        start.QuadPart = static_cast<LONGLONG>(offset);
-        if (!SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN)) {
-            return lastError();
-        }
-        std::string content;
-        char buffer[65536];
-        while (content.size() < size) {
-            const auto wanted = static_cast<DWORD>(std::min(sizeof buffer, size - content.size()));
-            DWORD count = 0;
-            if (!ReadFile(file.get(), buffer, wanted, &count, nullptr)) {
-                return lastError();
-            }
-            if (count == 0) {
-                break;
-            }
-            content.append(buffer, count);
-        }
-        bytes = std::move(content);
-        return IoStatus::success();
-    }
-
     IoStatus writeFile(const std::string& path, std::string_view bytes) override {
         const std::optional<std::wstring> wide = toWide(path);
         if (!wide) {
@@ -161,6 +122,61 @@ class Win32FileSystem final : public FileSystem {
         const DWORD length = GetCurrentDirectoryW(size, folder.data());
         folder.resize(length < size ? length : 0);
         return fromWide(folder);
+    }
+
+  protected:
+    IoStatus readAdmitted(const std::string& path, std::uint64_t offset, std::size_t size,
+                          std::uint64_t limit, std::string& bytes) const override {
+        const std::optional<std::wstring> wide = toWide(path);
+        if (!wide) {
+            return invalidPath();
+        }
+        // Reading never stands in the way of another program's replace of the same file. Backup
+        // semantics open a folder too, so that it is told apart by its handle like the rest.
+        UniqueHandle file(CreateFileW(
+            wide->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        if (!file.valid()) {
+            return lastError();
+        }
+        FileKind kind = FileKind::Other;  // a pipe, a console, NUL or another device
+        std::uint64_t fileSize = 0;
+        if (GetFileType(file.get()) == FILE_TYPE_DISK) {
+            BY_HANDLE_FILE_INFORMATION info{};
+            if (!GetFileInformationByHandle(file.get(), &info)) {
+                return lastError();
+            }
+            kind = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? FileKind::Folder
+                                                                      : FileKind::Regular;
+            fileSize = (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
+        }
+        if (IoStatus admitted = admitReading(kind, fileSize, limit); !admitted) {
+            return admitted;
+        }
+        LARGE_INTEGER start;
+        start.QuadPart = static_cast<LONGLONG>(offset);
+        if (!SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN)) {
+            return lastError();
+        }
+        std::string content;
+        if (offset < fileSize) {
+            content.reserve(
+                static_cast<std::size_t>(std::min<std::uint64_t>(size, fileSize - offset)));
+        }
+        char buffer[65536];
+        while (content.size() < size) {
+            const auto wanted = static_cast<DWORD>(std::min(sizeof buffer, size - content.size()));
+            DWORD count = 0;
+            if (!ReadFile(file.get(), buffer, wanted, &count, nullptr)) {
+                return lastError();
+            }
+            if (count == 0) {
+                break;
+            }
+            content.append(buffer, count);
+        }
+        bytes = std::move(content);
+        return IoStatus::success();
     }
 
   private:

@@ -90,6 +90,11 @@ class EditorApp {
     void setBuildFollowUp(BuildFollowUp followUp) { buildFollowUp_ = std::move(followUp); }
     const BuildFollowUp& buildFollowUp() const { return buildFollowUp_; }
 
+    // What quitting now leaves undone, added to the question before the program quits; empty
+    // when nothing is.
+    void setQuitNote(std::string note) { quitNote_ = std::move(note); }
+    const std::string& quitNote() const { return quitNote_; }
+
   private:
     void addWindow(QWidget* window);
 
@@ -99,6 +104,7 @@ class EditorApp {
     std::string projectPath_;
     std::vector<QPointer<QWidget>> windows_;
     BuildFollowUp buildFollowUp_;
+    std::string quitNote_;
 };
 
 }  // namespace qv::ui

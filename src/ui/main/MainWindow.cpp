@@ -240,12 +240,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
+        // Unless quitting leaves something undone that the user must know of.
+        const std::string& note = app_.quitNote();
+        QString question = QStringLiteral("Вы действительно хотите выйти?");
+        if (!note.empty()) {
+            question += QStringLiteral("\n\n") + QString::fromStdString(note);
+        }
         const MessageButton answer =
-            changed
+            changed && note.empty()
                 ? MessageButton::Ok
-                : app_.dialogs().message(
-                      {QStringLiteral("Выход"), QStringLiteral("Вы действительно хотите выйти?"),
-                       MessageIcon::Question, MessageButton::Ok | MessageButton::Cancel, nullptr});
+                : app_.dialogs().message({QStringLiteral("Выход"), question, MessageIcon::Question,
+                                          MessageButton::Ok | MessageButton::Cancel, nullptr});
         if (answer != MessageButton::Ok) {
             event->ignore();
             return;

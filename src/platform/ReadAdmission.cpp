@@ -1,0 +1,62 @@
+#include <limits>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace qv {
+namespace {
+
+constexpr std::uint64_t Kilobyte = 1024;
+constexpr std::uint64_t Megabyte = 1024 * Kilobyte;
+
+std::string sizeText(std::uint64_t bytes) {
+    if (bytes >= Megabyte && bytes % Megabyte == 0) {
+        return std::to_string(bytes / Megabyte) + " МБ";
+    }
+    if (bytes >= Kilobyte && bytes % Kilobyte == 0) {
+        return std::to_string(bytes / Kilobyte) + " КБ";
+    }
+    return std::to_string(bytes) + " байт";
+}
+
+}  // namespace
+
+IoStatus admitReading(FileKind kind, std::uint64_t size, std::uint64_t limit) {
+    switch (kind) {
+        case FileKind::Folder:
+            return IoStatus::failure("Это папка, а не файл");
+        case FileKind::Other:
+            return IoStatus::failure("Это не файл, а канал или устройство");
+        case FileKind::Regular:
+            break;
+    }
+    if (size > limit) {
+        return IoStatus::failure("Файл слишком велик (" + std::to_string(size) +
+                                 " байт): файл такого рода не бывает больше " + sizeText(limit));
+    }
+    return IoStatus::success();
+}
+
+IoStatus FileSystem::readFile(const std::string& path, std::string& bytes,
+                              std::uint64_t limit) const {
+    // One byte past the limit tells a file that grew while it was read.
+    const std::size_t most = limit >= std::numeric_limits<std::size_t>::max()
+                                 ? std::numeric_limits<std::size_t>::max()
+                                 : static_cast<std::size_t>(limit) + 1;
+    std::string content;
+    if (IoStatus status = readAdmitted(path, 0, most, limit, content); !status) {
+        return status;
+    }
+    if (IoStatus admitted = admitReading(FileKind::Regular, content.size(), limit); !admitted) {
+        return admitted;
+    }
+    bytes = std::move(content);
+    return IoStatus::success();
+}
+
+IoStatus FileSystem::readFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                                  std::string& bytes) const {
+    return readAdmitted(path, offset, size, AnySize, bytes);
+}
+
+}  // namespace qv
