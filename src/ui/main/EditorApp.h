@@ -90,6 +90,11 @@ class EditorApp {
     void setBuildFollowUp(BuildFollowUp followUp) { buildFollowUp_ = std::move(followUp); }
     const BuildFollowUp& buildFollowUp() const { return buildFollowUp_; }
 
+    // Work that must end before the program does, run once the user has confirmed the exit and
+    // while the windows are still on screen, so that a wait it needs can be shown.
+    void setExitTask(std::function<void()> task) { exitTask_ = std::move(task); }
+    const std::function<void()>& exitTask() const { return exitTask_; }
+
   private:
     void addWindow(QWidget* window);
 
@@ -99,6 +104,7 @@ class EditorApp {
     std::string projectPath_;
     std::vector<QPointer<QWidget>> windows_;
     BuildFollowUp buildFollowUp_;
+    std::function<void()> exitTask_;
 };
 
 }  // namespace qv::ui
