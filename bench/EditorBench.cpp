@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 
 #include "EditorFixture.h"
 #include "LargestMission.h"
+#include "ui/main/ScriptFindBar.h"
 #include "ui/main/ScriptWindow.h"
 
 namespace {
@@ -42,6 +44,26 @@ void BM_BuildLargestMission(benchmark::State& state) {
     state.counters["script_characters"] = static_cast<double>(script.document()->characterCount());
 }
 BENCHMARK(BM_BuildLargestMission)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One keystroke into the script window's find field on the script of the largest mission: the
+// matches counted, the next one selected and scrolled to, those in view marked, the text painted.
+void BM_FindKeystrokeLargestMission(benchmark::State& state) {
+    qv::test::EditorFixture editor;
+    qv::test::fillLargestMission(editor.mission());
+    editor.showMainWindow();
+    editor.action(QStringLiteral("BuildAction")).trigger();
+    qv::ui::ScriptWindow& window = editor.app().scriptWindow();
+    window.findBar().open();
+    auto* field = window.findChild<QLineEdit*>(QStringLiteral("FindText"));
+    int letter = 0;
+    for (auto _ : state) {
+        // "0", "00", "000", ... and back: each keystroke a search with thousands of matches.
+        field->setText(QString(1 + letter++ % 4, QLatin1Char('0')));
+        window.script().viewport()->repaint();
+    }
+    state.counters["matches"] = window.findBar().matchCount();
+}
+BENCHMARK(BM_FindKeystrokeLargestMission)->Unit(benchmark::kMillisecond);
 
 // One undo and one redo through "Правка" on the largest mission while the car tree is shown: a
 // car moved from the first place to the last, every row renumbered in the views, and the main

@@ -27,17 +27,24 @@ std::string radarArchivePath(const std::string& gameFolder) {
 RadarTiles::RadarTiles(const FileSystem& files, const std::string& gameFolder)
     : archive_(files, radarArchivePath(gameFolder)) {}
 
-Image RadarTiles::load(int index) const {
+std::string RadarTiles::read(int index) const {
     const std::string name = radarTileName(index);
     const ImgEntry* entry = archive_.find(name);
     if (entry == nullptr) {
         throw Error("в архиве нет «" + name + "»");
     }
     try {
-        return reducedTo(readTxdTexture(archive_.read(*entry, RadarTileMaxBytes)),
-                         RadarTileMaxPixels);
+        return archive_.read(*entry, RadarTileMaxBytes);
     } catch (const Error& error) {
         throw Error(name + ": " + error.message());
+    }
+}
+
+Image RadarTiles::decode(int index, std::string_view dictionary) {
+    try {
+        return reducedTo(readTxdTexture(dictionary), RadarTileMaxPixels);
+    } catch (const Error& error) {
+        throw Error(radarTileName(index) + ": " + error.message());
     }
 }
 

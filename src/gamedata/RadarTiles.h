@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "gamedata/Image.h"
 #include "gamedata/ImgArchive.h"
@@ -33,7 +34,11 @@ class RadarTiles {
     RadarTiles(const FileSystem& files, const std::string& gameFolder);
 
     // Reads and decodes tile `index`. Throws Error with the reason when it cannot.
-    Image load(int index) const;
+    Image load(int index) const { return decode(index, read(index)); }
+    // The two halves of load: reading the tile's dictionary from the archive, and decoding it
+    // (reduced to RadarTileMaxPixels), which touches nothing else and may run on any thread.
+    std::string read(int index) const;
+    static Image decode(int index, std::string_view dictionary);
 
   private:
     ImgArchive archive_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,9 @@
 namespace qv {
 
 // The projects opened or saved last, newest first, as settings.ini keeps them in its section
-// "RecentProjects" (keys File1 to File8).
+// "RecentProjects" (keys File1 to File8). A path Windows-1251 cannot write (or holding a control
+// character) leaves its FileN empty and goes, as UTF-8 with every other byte escaped as %XX,
+// into FileNUtf8 beside it, so any path is kept exactly and the file stays readable as before.
 inline constexpr int MaxRecentProjects = 8;
 
 // The list in the file at `path`; a missing file, section or key gives none.
@@ -17,8 +20,12 @@ std::vector<std::string> readRecentProjects(const FileSystem& files, const std::
 // write to <path>" when the file cannot be written.
 void writeRecentProjects(FileSystem& files, const std::string& path,
                          const std::vector<std::string>& projects);
-// `projects` with `project` first and nowhere else, at most eight.
+
+// Whether two paths name the same project file.
+using SameProject = std::function<bool(const std::string&, const std::string&)>;
+
+// `projects` with `project` first and no other entry the same as it, at most eight.
 std::vector<std::string> withRecentProject(std::vector<std::string> projects,
-                                           const std::string& project);
+                                           const std::string& project, const SameProject& same);
 
 }  // namespace qv

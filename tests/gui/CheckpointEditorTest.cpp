@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -51,6 +52,7 @@ class CheckpointEditorTest : public QObject {
     void changeRewritesOnlyTheSelectedCheckpoint();
     void aChangeDialogClosesWhenItsCheckpointGoesAway();
     void aHundredAndFirstCheckpointIsRefused();
+    void theDialogAnswersTheKeyboard();
 };
 
 void CheckpointEditorTest::bothDialogsLookAsTheyShould() {
@@ -187,6 +189,31 @@ void CheckpointEditorTest::aHundredAndFirstCheckpointIsRefused() {
     QCOMPARE(editor.mission().checkpointCount(), 100);
     QCOMPARE(shownTree(editor, WindowId::Main, "CheckpTree").front(),
              QStringLiteral("Чекпоинты (100 всего)"));
+}
+
+void CheckpointEditorTest::theDialogAnswersTheKeyboard() {
+    EditorFixture editor;
+    editor.showMainWindow();
+    editor.click("AddCheckpBtn");
+    QWidget& dialog = editor.window(Add);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    // The cursor waits in a field, not on the button.
+    QWidget* focused = dialog.focusWidget();
+    QVERIFY(focused != nullptr);
+    QVERIFY(qobject_cast<QAbstractSpinBox*>(focused) != nullptr ||
+            qobject_cast<QLineEdit*>(focused) != nullptr);
+
+    typeInto(editor, Add, "Edit2", QStringLiteral("15.5"));
+    QTest::keyClick(&control<QLineEdit>(editor, Add, "Edit2"), Qt::Key_Return);
+    QCOMPARE(editor.mission().checkpointCount(), 1);
+    QCOMPARE(std::stod(editor.mission().checkpoint(1).X), 15.5);
+    QVERIFY(!dialog.isVisible());
+
+    editor.click("AddCheckpBtn");
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(editor.mission().checkpointCount(), 1);
 }
 
 QTEST_MAIN(CheckpointEditorTest)

@@ -1,12 +1,15 @@
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTest>
 #include <QUrl>
 
 #include "DialogDriver.h"
 #include "ExampleMissions.h"
+#include "gamelink/Settings.h"
 #include "model/ProjectFile.h"
 #include "ui/main/MissionCommands.h"
 
@@ -66,6 +69,9 @@ class EditingTest : public QObject {
     void rowsAreInsertedDuplicatedMovedAndRemovedInEveryTree();
     void unsavedChangesAreNeverLostSilently();
     void projectsOpenFromTheCommandLineByDropAndFromTheRecentList();
+    void theRecentListNeverSpoilsASaveOrAnOpen();
+    void undoKeysReachTheProgramFromEveryField();
+    void theTreesOpenAndAnswerTheKeyboard();
     void theShortcutsWorkInEveryWindow();
 };
 
@@ -257,6 +263,137 @@ void EditingTest::projectsOpenFromTheCommandLineByDropAndFromTheRecentList() {
     QVERIFY(editor.dialogs.lastMessage().text.contains(QStringLiteral("не найден")));
     emit recent.aboutToShow();
     QVERIFY(!recent.actions().front()->isEnabled());  // "(пусто)"
+}
+
+void EditingTest::theRecentListNeverSpoilsASaveOrAnOpen() {
+    EditorFixture editor;
+    const std::string settings = "/races/settings.ini";
+    editor.files.files[settings] = "[Main]\r\nGameDir=C:\\Games\\SA\\\r\n";
+    auto& recent = editor.get<QMenu>("RecentProjectsMenu");
+    const auto shownPaths = [&] {
+        emit recent.aboutToShow();
+        QStringList paths;
+        for (QAction* action : recent.actions()) {
+            paths << action->text()
+                         .section(QLatin1Char(' '), 1)
+                         .replace(QStringLiteral("&&"), QStringLiteral("&"));
+        }
+        return paths;
+    };
+
+    // A name Windows-1251 cannot write, with an "&" that must not become a mnemonic.
+    const QString foreign = QStringLiteral("/races/José & Ὀδυσσεύς/race.qvnx");
+    editor.type("AMissionName", "FAR");
+    editor.dialogs.answerSaveFile(foreign);
+    editor.action("SaveAsAction").trigger();
+    QVERIFY(editor.dialogs.messages().empty());
+    QVERIFY(!editor.mission().modified());
+    QCOMPARE(shownPaths(), QStringList{foreign});
+    QVERIFY(recent.actions().front()->text().contains(QStringLiteral("José && ")));
+    QCOMPARE(qv::readSettings(editor.files, settings).gameFolder, std::string("C:\\Games\\SA\\"));
+
+    // Opened by a relative name it is the same project, listed once, absolute.
+    saveExample(editor);
+    openProjectGivenAtStart(editor.app(),
+                            {QStringLiteral("quorvane"), QStringLiteral("lssprint.qvnx")});
+    openProjectGivenAtStart(editor.app(),
+                            {QStringLiteral("quorvane"), QStringLiteral("./x/../lssprint.qvnx")});
+    QCOMPARE(shownPaths(), (QStringList{ProjectPath, foreign}));
+
+    // A list that cannot be written costs a note, not the save, nor the open after "Да".
+    editor.files.readOnly.insert(settings);
+    editor.dialogs.clearRecords();
+    editor.type("AMissionName", "RO");
+    editor.dialogs.answerMessage(MessageButton::Yes);
+    editor.dialogs.answerOpenFile(foreign);
+    editor.action("OpenAction").trigger();
+    QCOMPARE(editor.mission().parameters().AMissionName, std::string("FAR"));
+    qv::Mission saved;
+    qv::loadProject(saved, ProjectPath.toStdString(), editor.files);
+    QCOMPARE(saved.parameters().AMissionName, std::string("RO"));
+    QCOMPARE(int(editor.dialogs.messages().size()), 2);  // the question and the open's summary
+    QVERIFY(!editor.mainWindow().statusBar()->currentMessage().isEmpty());
+}
+
+void EditingTest::undoKeysReachTheProgramFromEveryField() {
+    EditorFixture editor;
+    editor.mission().appendCar(car("A"));
+    editor.mission().markSaved();
+    editor.showMainWindow();
+    auto& cars = editor.get<MissionTreeView>("CarTree");
+    cars.selectRow(1);
+    rowAction(cars, "DuplicateRowAction").trigger();
+    auto& name = editor.get<QLineEdit>("AMissionName");
+    const QString saved = name.text();
+
+    // The cursor in a field the step did not touch.
+    editor.reveal(name);
+    name.setFocus();
+    QTest::keyClick(&name, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor.mission().carCount(), 1);
+    QTest::keyClick(&name, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(editor.mission().carCount(), 2);
+    QTest::keyClick(&name, Qt::Key_Z, Qt::ControlModifier);
+
+    // In a field just typed into, the typing is the step undone, the field showing the mission.
+    name.selectAll();
+    QTest::keyClicks(&name, QStringLiteral("XY"));
+    QTest::keyClick(&name, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(name.text(), saved);
+    QCOMPARE(QString::fromStdString(editor.mission().parameters().AMissionName), saved);
+    QVERIFY(!editor.mission().modified());
+    QTest::keyClick(&name, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(name.text(), QStringLiteral("XY"));
+
+    // A number field, and a field of another window.
+    auto& number = editor.get<QSpinBox>("AMissionNumber");
+    editor.reveal(number);
+    number.setFocus();
+    QTest::keyClick(&number, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(name.text(), saved);
+    editor.click("AddCarBtn");
+    auto& model = control<QLineEdit>(editor, WindowId::AddCar, "Edit1");
+    QTest::keyClick(&model, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(name.text(), QStringLiteral("XY"));
+}
+
+void EditingTest::theTreesOpenAndAnswerTheKeyboard() {
+    EditorFixture editor;
+    saveExample(editor);
+    editor.showMainWindow();
+    openProjectGivenAtStart(editor.app(), {QStringLiteral("quorvane"), ProjectPath});
+    const int cars = editor.mission().carCount();
+    auto& tree = editor.get<MissionTreeView>("CheckpTree");
+    editor.reveal(tree);
+    const QModelIndex root = tree.treeModel().index(0, 0);
+    QVERIFY(tree.isExpanded(root));  // a loaded tree shows its rows
+
+    // Each row's tooltip holds its coordinates.
+    const qv::CheckpointEntry& second = editor.mission().checkpoint(2);
+    const QString details = tree.rowDetails(tree.treeModel().index(1, 0, root));
+    for (const std::string& value : {second.X, second.Y, second.Z}) {
+        QVERIFY2(details.contains(QString::fromStdString(value)), qPrintable(details));
+    }
+    QVERIFY(tree.rowDetails(root).isEmpty());
+
+    // Enter and a double click open the row's change dialog; Delete removes the row.
+    tree.selectRow(2);
+    tree.setFocus();
+    QTest::keyClick(&tree, Qt::Key_Return);
+    QTRY_VERIFY(editor.window(WindowId::ModifyCheckp).isVisible());
+    editor.window(WindowId::ModifyCheckp).hide();
+    auto& carTree = editor.get<MissionTreeView>("CarTree");
+    editor.reveal(carTree);
+    carTree.selectRow(1);
+    const QRect row = carTree.visualRect(carTree.currentIndex());
+    QTest::mouseClick(carTree.viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(carTree.viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseRelease(carTree.viewport(), Qt::LeftButton, {}, row.center());
+    QTRY_VERIFY(editor.window(WindowId::ModifyCar).isVisible());
+    editor.window(WindowId::ModifyCar).hide();
+    carTree.setFocus();
+    QTest::keyClick(&carTree, Qt::Key_Delete);
+    QCOMPARE(editor.mission().carCount(), cars - 1);
 }
 
 void EditingTest::theShortcutsWorkInEveryWindow() {

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 
@@ -70,6 +71,7 @@ class RouteMapTest : public QObject {
     void clickingAMarkSelectsItsRowWhereItIsEdited();
     void selectingARowHighlightsItsMarkAndChangesShowAtOnce();
     void theBackgroundComesFromTheGameFolderOrTheNoteSaysWhy();
+    void largeTilesComeInAfterTheMapIsShown();
     void withoutAGameFolderTheMapAsksOnceAndKeepsTheAnswer();
     void thePlaceOfTheWindowIsKept();
     void theExampleCircuitOnASyntheticGame();
@@ -143,7 +145,7 @@ void RouteMapTest::theBackgroundComesFromTheGameFolderOrTheNoteSaysWhy() {
     writeSyntheticGame(editor.files, native("/game"));
     MapWindow& map = openMap(editor, native("/game/"));
     QCOMPARE(note(editor), QString());
-    QVERIFY(map.background().tile(0) != nullptr);
+    QTRY_VERIFY(map.background().tile(0) != nullptr);
     QCOMPARE(map.background().tile(0)->size(), QSize(128, 128));
     QVERIFY(editor.dialogs.folderPrompts().isEmpty());
 
@@ -167,6 +169,28 @@ void RouteMapTest::theBackgroundComesFromTheGameFolderOrTheNoteSaysWhy() {
              QStringLiteral("Нет фона: %1: не архив IMG версии 2: нет «VER2» в начале")
                  .arg(QString::fromStdString(native("/other/models/gta3.img"))));
     QVERIFY(map.background().tile(0) == nullptr);
+}
+
+void RouteMapTest::largeTilesComeInAfterTheMapIsShown() {
+    EditorFixture editor;
+    writeSyntheticGame(editor.files, native("/game"), 256);
+    editor.files.files.erase(native("/game/data/map.zon"));
+    editor.mission().appendCheckpoint({"-2750", "2750", "10", 50, "3"}, "Гоночный");
+    MapWindow& map = openMap(editor, native("/game/"));
+    // The sea of the corner tile, where nothing else is drawn.
+    const auto seaShown = [&] {
+        const ScreenPoint corner = map.canvas().view().toScreen({-2900, 2900});
+        const QColor colour =
+            map.canvas().grab().toImage().pixelColor(int(corner.x), int(corner.y));
+        return colour.blue() > colour.red() + 60;
+    };
+    QVERIFY(!seaShown());  // the first view does not wait for the tiles
+    QTRY_VERIFY_WITH_TIMEOUT(!map.background().loading(), 30000);
+    QVERIFY(seaShown());
+    QCOMPARE(map.background().tile(0)->size(), QSize(256, 256));
+    // The zones that could not be read are named, the tiles being fine.
+    QVERIFY2(note(editor).contains(QStringLiteral("map.zon")), qPrintable(note(editor)));
+    QVERIFY(!note(editor).contains(QStringLiteral("плиток")));
 }
 
 void RouteMapTest::withoutAGameFolderTheMapAsksOnceAndKeepsTheAnswer() {
@@ -202,6 +226,31 @@ void RouteMapTest::thePlaceOfTheWindowIsKept() {
     later.dialogs.answerFolder({});
     later.action("RouteMapAction").trigger();
     QCOMPARE(later.get<MapWindow>("RouteMap").geometry(), QRect(40, 50, 700, 500));
+
+    // A place kept on a larger screen, or half beyond this one, comes back whole on this one.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QRect kept : {QRect(screen.right() - 100, screen.bottom() - 80, 700, 500),
+                             QRect(-3000, 40, screen.width() * 2, screen.height() * 2)}) {
+        EditorFixture moved;
+        moved.files.files[native("/races/settings.ini")] =
+            QStringLiteral("[RouteMap]\r\nLeft=%1\r\nTop=%2\r\nWidth=%3\r\nHeight=%4\r\n")
+                .arg(kept.left())
+                .arg(kept.top())
+                .arg(kept.width())
+                .arg(kept.height())
+                .toStdString();
+        moved.dialogs.answerFolder({});
+        moved.action("RouteMapAction").trigger();
+        auto& restored = moved.get<MapWindow>("RouteMap");
+        QVERIFY(QTest::qWaitForWindowExposed(&restored));
+        QVERIFY2(screen.contains(restored.frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(restored.frameGeometry().x())
+                                .arg(restored.frameGeometry().y())
+                                .arg(restored.width())
+                                .arg(restored.height())));
+        QVERIFY(restored.width() > 300 && restored.height() > 200);
+    }
 }
 
 void RouteMapTest::theExampleCircuitOnASyntheticGame() {

@@ -60,6 +60,7 @@ class ScriptWindowTest : public QObject {
     void savingWritesWhatTheCommandLineToolWrites();
     void copyAllPutsTheWholeScriptOnTheClipboard();
     void findMarksEveryMatchAndGoToLineMovesTheCursor();
+    void findInALongScriptMarksWhatIsInViewAndFollowsTheView();
     void aDoubleClickOnAWarningShowsItsRow();
     void theCarModelFieldSuggestsTheGamesVehicles();
 };
@@ -204,6 +205,51 @@ void ScriptWindowTest::findMarksEveryMatchAndGoToLineMovesTheCursor() {
     QTest::keyClicks(&line, QStringLiteral("999"));
     QTest::keyClick(&line, Qt::Key_Return);
     QCOMPARE(script.textCursor().blockNumber(), script.blockCount() - 1);
+}
+
+void ScriptWindowTest::findInALongScriptMarksWhatIsInViewAndFollowsTheView() {
+    EditorFixture editor;
+    auto& window = static_cast<ScriptWindow&>(editor.window(WindowId::Script));
+    std::vector<std::string> lines;
+    for (int i = 0; i < 3000; ++i) {
+        lines.push_back(i % 3 == 0 ? "WAIT 0 ms // wait" : "0001: end_thread");
+    }
+    window.showScript(lines);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QPlainTextEdit& script = window.script();
+    // The lines each mark stands on, which must all be in view.
+    const auto markedLines = [&] {
+        const int top = script.cursorForPosition({0, 0}).blockNumber();
+        const int bottom =
+            script.cursorForPosition(script.viewport()->rect().bottomRight()).blockNumber();
+        QList<int> marked;
+        for (const QTextEdit::ExtraSelection& mark : script.extraSelections()) {
+            const int line = mark.cursor.blockNumber();
+            if (line < top || line > bottom || mark.cursor.selectedText().toLower() != "wait") {
+                return QList<int>{-1};
+            }
+            marked << line;
+        }
+        return marked;
+    };
+
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    auto& field = editor.get<QLineEdit>(QStringLiteral("FindText"));
+    QTest::keyClicks(&field, QStringLiteral("wait"));
+    QCOMPARE(window.findBar().matchCount(), 2000);
+    QVERIFY(!markedLines().isEmpty());
+    QVERIFY(!markedLines().contains(-1));
+    QVERIFY(markedLines().size() < 200);
+
+    // Shift+Enter goes round to the last match; the marks move along with the view.
+    QTest::keyClick(&field, Qt::Key_Return, Qt::ShiftModifier);
+    QCOMPARE(script.textCursor().blockNumber(), 2997);
+    QCOMPARE(script.textCursor().selectionStart() - script.textCursor().block().position(), 13);
+    QVERIFY(markedLines().contains(2997));
+    QVERIFY(!markedLines().contains(-1));
+    QTest::keyClick(&field, Qt::Key_Return);
+    QCOMPARE(script.textCursor().blockNumber(), 0);
+    QVERIFY(markedLines().contains(0));
 }
 
 void ScriptWindowTest::aDoubleClickOnAWarningShowsItsRow() {

@@ -1,5 +1,8 @@
 // Quitting the editor while a test run waits: once the event loop has ended, the program's end
 // finishes the run on the spot.
+#include <QProgressDialog>
+#include <QTimer>
+
 #include "TestRunEditor.h"
 
 using namespace qv::test;  // the fixture and the paths
@@ -52,11 +55,20 @@ void TestRunQuitTest::quittingWhileTheGameRunsPutsTheUsersScriptBack() {
 void TestRunQuitTest::quittingWhileTheCompilerWorksWaitsForItsOutputAndStartsNoGame() {
     QuittingEditor editor;
     editor.game.setRunning(false);
-    editor.launcher.programs[Compiler].runsFor = 3;
+    editor.launcher.programs[Compiler].runsFor = 5;
     editor.press(QKeySequence(Qt::Key_F5));
-    editor.quit();
+    // The wait happens as the user closes the editor, in a box naming what it waits for.
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        const auto* box = editor.mainWindow().findChild<QProgressDialog*>("ExitWaitBox");
+        shown = box != nullptr && box->isVisible() ? box->labelText() : QString();
+    });
+    editor.mainWindow().close();
+    QVERIFY(shown.contains(QStringLiteral("Sanny Builder")));
     QCOMPARE(editor.launcher.starts.size(), size_t{1});
     editor.expectNothingLeft();
+    QVERIFY(editor.mainWindow().findChild<QProgressDialog*>("ExitWaitBox") == nullptr);
+    editor.endProgram();
 }
 
 QTEST_MAIN(TestRunQuitTest)

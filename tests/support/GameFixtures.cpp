@@ -25,7 +25,7 @@ std::uint16_t rgb565(int r, int g, int b) {
 
 // A synthetic radar tile: land inside the square from tile column and row 1 to 10, sea around,
 // roads every 500 units along the tile edges and one diagonal.
-std::string syntheticTile(int index) {
+std::string syntheticTile(int index, int side) {
     const int column = index % 12;
     const int row = index / 12;
     const bool land = column >= 1 && column <= 10 && row >= 1 && row <= 10;
@@ -34,15 +34,16 @@ std::string syntheticTile(int index) {
         land ? rgb565(150 + shade, 170 + shade, 120) : rgb565(70, 110 + shade, 170);
     const std::uint16_t road = rgb565(90, 90, 90);
     std::string blocks;
-    for (int by = 0; by < 32; ++by) {
-        for (int bx = 0; bx < 32; ++bx) {
+    const int blocksAcross = side / 4;
+    for (int by = 0; by < blocksAcross; ++by) {
+        for (int bx = 0; bx < blocksAcross; ++bx) {
             const bool onRoad = land && (bx == 0 || by == 0 || bx == by);
             blocks += onRoad ? dxt1Block(road, road, 0) : dxt1Block(ground, ground, 0);
         }
     }
     TextureHeader header;
-    header.width = 128;
-    header.height = 128;
+    header.width = side;
+    header.height = side;
     return textureDictionary(header, blocks);
 }
 
@@ -117,13 +118,13 @@ std::string gxtFile(const std::vector<std::pair<std::string, std::string>>& text
            le32(static_cast<std::uint32_t>(data.size())) + data;
 }
 
-void writeSyntheticGame(FileSystem& files, const std::string& folder) {
+void writeSyntheticGame(FileSystem& files, const std::string& folder, int tileSide) {
     std::vector<std::pair<std::string, std::string>> tiles;
     tiles.emplace_back("generic.txd", std::string(3000, 'x'));
     for (int index = 0; index < 144; ++index) {
         char name[16];
         std::snprintf(name, sizeof name, "radar%02d.txd", index);
-        tiles.emplace_back(name, syntheticTile(index));
+        tiles.emplace_back(name, syntheticTile(index, tileSide));
     }
     files.writeFile(joinPath(folder, native("models/gta3.img")), imgArchive(tiles));
     files.writeFile(joinPath(folder, native("data/info.zon")),

@@ -37,9 +37,10 @@ std::string imgArchive(const std::vector<std::pair<std::string, std::string>>& f
 // A San Andreas .gxt file whose MAIN table holds `texts` (key, text).
 std::string gxtFile(const std::vector<std::pair<std::string, std::string>>& texts);
 
-// A game folder under `folder`: models/gta3.img with all 144 radar tiles (128 × 128 DXT1: sea
-// around a patch of land crossed by roads, each tile a little different), data/info.zon,
-// data/map.zon and text/american.gxt naming a few zones of Las Venturas.
-void writeSyntheticGame(FileSystem& files, const std::string& folder);
+// A game folder under `folder`: models/gta3.img with all 144 radar tiles (`tileSide` pixels a
+// side, a multiple of 4, DXT1: sea around a patch of land crossed by roads, each tile a little
+// different; the game's own are 128), data/info.zon, data/map.zon and text/american.gxt naming a
+// few zones of Las Venturas.
+void writeSyntheticGame(FileSystem& files, const std::string& folder, int tileSide = 128);
 
 }  // namespace qv::test

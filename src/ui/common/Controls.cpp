@@ -1,6 +1,8 @@
 #include "ui/common/Controls.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +16,12 @@ namespace qv::ui {
 void nameControl(QWidget& control, const char* objectName, const QString& hint) {
     control.setObjectName(QString::fromLatin1(objectName));
     control.setStatusTip(hint);
+}
+
+bool isValueField(const QObject* object) {
+    return qobject_cast<const QLineEdit*>(object) != nullptr ||
+           qobject_cast<const QAbstractSpinBox*>(object) != nullptr ||
+           qobject_cast<const QComboBox*>(object) != nullptr;
 }
 
 QLabel* makeLabel(const QString& text, QWidget* parent) {

@@ -5,6 +5,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QObject;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
@@ -14,6 +15,8 @@ namespace qv::ui {
 
 // Gives a control its name and its hint (shown in the status bar, never as a pop-up tip).
 void nameControl(QWidget& control, const char* objectName, const QString& hint = {});
+// Whether `object` is a place to type a value in: a line edit, a spin box or a combo box.
+bool isValueField(const QObject* object);
 
 QLabel* makeLabel(const QString& text, QWidget* parent);
 QLineEdit* makeLineEdit(const char* objectName, const QString& hint, QWidget* parent);

@@ -37,8 +37,11 @@ MissionTreeView::MissionTreeView(const TextTree& tree, const QString& objectName
             [this] { emit selectedNodeChanged(selectedNode()); });
     // A model reset (loading) drops the selection without telling the selection model's
     // listeners; tell ours.
-    connect(model_, &QAbstractItemModel::modelReset, this,
-            [this] { emit selectedNodeChanged(selectedNode()); });
+    // A tree loaded shows its rows.
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        expandToDepth(0);
+        emit selectedNodeChanged(selectedNode());
+    });
 }
 
 void MissionTreeView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) {
@@ -67,7 +70,9 @@ bool MissionTreeView::viewportEvent(QEvent* event) {
         const QRect shown = visualRect(index);
         const int textRight =
             shown.left() + indentation() / 2 + fontMetrics().horizontalAdvance(text);
-        if (index.isValid() && (shown.left() < 0 || textRight > viewport()->width())) {
+        if (const QString details = rowDetails(index); !details.isEmpty()) {
+            QToolTip::showText(help->globalPos(), details, viewport(), shown);
+        } else if (index.isValid() && (shown.left() < 0 || textRight > viewport()->width())) {
             QToolTip::showText(help->globalPos(), text, viewport(), shown);
         } else {
             QToolTip::hideText();
@@ -75,6 +80,25 @@ bool MissionTreeView::viewportEvent(QEvent* event) {
         return true;
     }
     return QTreeView::viewportEvent(event);
+}
+
+QString MissionTreeView::rowDetails(const QModelIndex& index) const {
+    const TreeNode* node = model_->node(index);
+    if (node == nullptr || Mission::rowForNode(model_->tree(), node) == 0) {
+        return {};
+    }
+    QStringList lines{QString::fromStdString(node->text()).trimmed()};
+    // Every line below the row, indented by its depth.
+    const auto addBelow = [&lines](const TreeNode& parent, const QString& indent,
+                                   const auto& self) -> void {
+        for (int i = 0; i < parent.childCount(); ++i) {
+            const TreeNode& child = *parent.child(i);
+            lines << indent + QString::fromStdString(child.text()).trimmed();
+            self(child, indent + QStringLiteral("    "), self);
+        }
+    };
+    addBelow(*node, QStringLiteral("    "), addBelow);
+    return lines.join(QLatin1Char('\n'));
 }
 
 const TreeNode* MissionTreeView::selectedNode() const {

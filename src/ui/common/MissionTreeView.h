@@ -10,7 +10,8 @@ namespace qv::ui {
 // `EventsTree`): no header, one node selected at a time, read-only unless its model has an
 // edit hook. Its column is as wide as its longest shown line, scrolled horizontally, and a
 // line cut by the view's edge shows its whole text when hovered. A row node that comes into the
-// tree (added, inserted, moved, brought back by undo) is selected, expanded and scrolled to.
+// tree (added, inserted, moved, brought back by undo) is selected, expanded and scrolled to; a
+// tree loaded anew shows its rows, and a row's tooltip shows all its lines.
 class MissionTreeView final : public QTreeView {
     Q_OBJECT
 
@@ -27,6 +28,9 @@ class MissionTreeView final : public QTreeView {
     void selectNode(const TreeNode* node);
     // Selects the node of row `row` (from 1) and expands it one level.
     void selectRow(int row);
+    // A row node's text with every line below it, one a line (its coordinates among them), as
+    // its tooltip shows them; empty for any other node.
+    QString rowDetails(const QModelIndex& index) const;
 
   signals:
     // The selection moved to `node` (nullptr: nothing is selected any more).

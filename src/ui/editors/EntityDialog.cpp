@@ -1,7 +1,10 @@
 #include "ui/editors/EntityDialog.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLineEdit>
 
+#include "ui/common/Controls.h"
 #include "ui/common/Look.h"
 #include "ui/editors/Placement.h"
 #include "ui/main/EditorApp.h"
@@ -29,9 +32,42 @@ void EntityDialog::present() {
     show();
     raise();
     activateWindow();
+    focusFirstField();
+}
+
+void EntityDialog::focusFirstField() {
+    for (QWidget* widget = nextInFocusChain(); widget != this;
+         widget = widget->nextInFocusChain()) {
+        if (isValueField(widget) && widget->isVisibleTo(this) && widget->isEnabled() &&
+            (widget->focusPolicy() & Qt::TabFocus) != 0) {
+            widget->setFocus(Qt::TabFocusReason);
+            if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+                line->selectAll();
+            }
+            return;
+        }
+    }
+}
+
+void EntityDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (event->key() == Qt::Key_Escape) {
+            hide();
+            return;
+        }
+        // Only from a field: a list takes Enter as its own choice.
+        if (enter && commitButton_ != nullptr && commitButton_->isEnabled() &&
+            isValueField(focusWidget())) {
+            commitButton_->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void EntityDialog::connectCommit(QAbstractButton& button) {
+    commitButton_ = &button;
     app_.connectCommand(&button, &QAbstractButton::clicked, this, [this] {
         commit();
         hide();

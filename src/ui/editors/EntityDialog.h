@@ -11,6 +11,8 @@ class EditorApp;
 // What the add and change dialogs of cars, checkpoints, objects and events share: a small tool
 // window above every window of the program, placed at the centre of the main window whenever
 // it is shown, modeless, made once and only hidden afterwards, so its fields keep their texts.
+// It answers the keyboard as a dialog does: shown, the cursor is in its first field; Enter in a
+// field commits (as its main button does), Escape closes it.
 class EntityDialog : public QWidget {
     Q_OBJECT
 
@@ -25,9 +27,13 @@ class EntityDialog : public QWidget {
     // the dialog when it succeeds; a refused commit leaves the dialog open for correction.
     void connectCommit(QAbstractButton& button);
     virtual void commit() = 0;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void focusFirstField();
+
     EditorApp& app_;
+    QAbstractButton* commitButton_ = nullptr;
 };
 
 }  // namespace qv::ui

@@ -5,6 +5,7 @@
 #include "ui/main/ScriptWindow.h"
 #include "ui/main/SharedShortcuts.h"
 #include "ui/main/Startup.h"
+#include "ui/main/UndoKeys.h"
 
 namespace qv::ui {
 
@@ -29,6 +30,7 @@ EditorApp::EditorApp(EditorServices services) : services_(std::move(services)) {
     useDotDecimalSeparator();
     windows_.reserve(WindowCount);
     addWindow(new MainWindow(*this));
+    giveUndoKeysToTheProgram(mainWindow());
     for (WindowFactory create : laterWindows) {
         addWindow(create(*this));
         shareMainShortcuts(*this, *windows_.back());

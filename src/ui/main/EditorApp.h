@@ -94,6 +94,10 @@ class EditorApp {
     // when nothing is.
     void setQuitNote(std::string note) { quitNote_ = std::move(note); }
     const std::string& quitNote() const { return quitNote_; }
+    // Work that must end before the program does, run once the user has confirmed the exit and
+    // while the windows are still on screen, so that a wait it needs can be shown.
+    void setExitTask(std::function<void()> task) { exitTask_ = std::move(task); }
+    const std::function<void()>& exitTask() const { return exitTask_; }
 
   private:
     void addWindow(QWidget* window);
@@ -105,6 +109,7 @@ class EditorApp {
     std::vector<QPointer<QWidget>> windows_;
     BuildFollowUp buildFollowUp_;
     std::string quitNote_;
+    std::function<void()> exitTask_;
 };
 
 }  // namespace qv::ui

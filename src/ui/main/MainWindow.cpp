@@ -257,6 +257,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         }
         // Nothing more is saved on the way out.
         closing_ = true;
+        if (app_.exitTask()) {
+            app_.runCommand(app_.exitTask());
+        }
         app_.hideOtherWindows();
         QCoreApplication::exit(0);
     }

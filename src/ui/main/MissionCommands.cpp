@@ -1,13 +1,12 @@
 #include "ui/main/MissionCommands.h"
 
-#include "gamelink/RecentProjects.h"
-#include "gamelink/Settings.h"
 #include "generator/ScriptGenerator.h"
 #include "generator/ScriptWarnings.h"
 #include "model/InputCheck.h"
 #include "model/ProjectFile.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/RecentProjectsMenu.h"
 #include "ui/main/ScriptWindow.h"
 
 namespace qv::ui {
@@ -19,18 +18,12 @@ FileRequest projectFileRequest(const EditorApp& app) {
             QString::fromStdString(app.workingFolder())};
 }
 
-// Puts `path` first in the recent projects of settings.ini.
-void rememberProject(EditorApp& app, const std::string& path) {
-    const std::string settings = settingsPath(app.workingFolder());
-    writeRecentProjects(app.files(), settings,
-                        withRecentProject(readRecentProjects(app.files(), settings), path));
-}
-
-void load(EditorApp& app, const QString& path) {
+void load(EditorApp& app, const QString& given) {
+    const QString path = absoluteProjectPath(app, given);
     const LoadSummary summary = loadProject(app.mission(), path.toStdString(), app.files());
     app.setProjectPath(path.toStdString());
     app.mainWindow().showTitle();
-    rememberProject(app, path.toStdString());
+    rememberRecentProject(app, path);
     app.dialogs().message({QString::fromStdString(summary.title),
                            QString::fromStdString(summary.text), MessageIcon::Information,
                            MessageButton::Ok, &app.mainWindow()});
@@ -41,7 +34,7 @@ void saveTo(EditorApp& app, const std::string& path) {
     app.setProjectPath(path);
     app.mission().markSaved();
     app.mainWindow().showTitle();
-    rememberProject(app, path);
+    rememberRecentProject(app, QString::fromStdString(path));
 }
 
 }  // namespace

@@ -1,12 +1,51 @@
 #include "ui/main/RecentProjectsMenu.h"
 
+#include <QDir>
+#include <QStatusBar>
+
 #include "gamelink/RecentProjects.h"
 #include "gamelink/Settings.h"
+#include "model/Error.h"
+#include "platform/Paths.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MissionCommands.h"
 
 namespace qv::ui {
+
+namespace {
+
+SameProject sameProject(const EditorApp& app) {
+    return [&app](const std::string& a, const std::string& b) {
+        return absoluteProjectPath(app, QString::fromStdString(a))
+                   .compare(absoluteProjectPath(app, QString::fromStdString(b)),
+                            FileNamesIgnoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
+    };
+}
+
+// Changes the list kept in settings.ini; false, with a note in the status bar, when it cannot.
+bool changeRecentProjects(
+    EditorApp& app,
+    const std::function<std::vector<std::string>(std::vector<std::string>)>& change) {
+    const std::string settings = settingsPath(app.workingFolder());
+    try {
+        writeRecentProjects(app.files(), settings,
+                            change(readRecentProjects(app.files(), settings)));
+        return true;
+    } catch (const Error& error) {
+        app.mainWindow().statusBar()->showMessage(
+            QStringLiteral("Список «Последние проекты» не сохранён: %1")
+                .arg(QString::fromStdString(error.what())));
+        return false;
+    }
+}
+
+}  // namespace
+
+QString absoluteProjectPath(const EditorApp& app, const QString& path) {
+    const QDir working(QString::fromStdString(app.workingFolder()));
+    return QDir::toNativeSeparators(QDir::cleanPath(working.absoluteFilePath(path)));
+}
 
 RecentProjectsMenu::RecentProjectsMenu(EditorApp& app, QWidget* parent)
     : QMenu(QStringLiteral("Последние проекты"), parent), app_(app) {
@@ -21,7 +60,9 @@ void RecentProjectsMenu::fill() {
     int number = 0;
     for (const std::string& project : projects) {
         const QString path = QString::fromStdString(project);
-        QAction* action = addAction(QStringLiteral("&%1 %2").arg(++number).arg(path));
+        QString shown = path;
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = addAction(QStringLiteral("&%1 %2").arg(++number).arg(shown));
         app_.connectCommand(action, &QAction::triggered, this, [this, path] { choose(path); });
     }
     QAction* none = projects.empty() ? addAction(QStringLiteral("(пусто)")) : nullptr;
@@ -41,12 +82,19 @@ void RecentProjectsMenu::choose(const QString& path) {
          QStringLiteral("Проект «%1» не найден. Убрать его из списка?").arg(path),
          MessageIcon::Question, MessageButton::Yes | MessageButton::No, &app_.mainWindow()});
     if (answer == MessageButton::Yes) {
-        const std::string settings = settingsPath(app_.workingFolder());
-        auto projects = readRecentProjects(app_.files(), settings);
-        std::erase(projects, project);
-        writeRecentProjects(app_.files(), settings, projects);
+        changeRecentProjects(app_, [&](std::vector<std::string> projects) {
+            std::erase(projects, project);
+            return projects;
+        });
         fill();
     }
+}
+
+void rememberRecentProject(EditorApp& app, const QString& path) {
+    const std::string project = absoluteProjectPath(app, path).toStdString();
+    changeRecentProjects(app, [&](std::vector<std::string> projects) {
+        return withRecentProject(std::move(projects), project, sameProject(app));
+    });
 }
 
 }  // namespace qv::ui

@@ -22,4 +22,13 @@ class RecentProjectsMenu final : public QMenu {
     EditorApp& app_;
 };
 
+// The path a project is known by: `path` made absolute (from the folder the program started in),
+// clean, in the machine's own separators.
+QString absoluteProjectPath(const EditorApp& app, const QString& path);
+
+// Puts the project at `path` first in the list, as an absolute, clean path in the machine's own
+// separators, and nowhere else. The list only helps: when it cannot be written the status bar
+// says so and nothing else happens.
+void rememberRecentProject(EditorApp& app, const QString& path);
+
 }  // namespace qv::ui

@@ -34,11 +34,8 @@ void addRowActions(EditorApp& app, MissionTreeView& tree, const RowTable& table)
          {},
          [&mission, part](int row) { mission.duplicateRow(part, row); },
          any},
-        {"RemoveRowAction",
-         QStringLiteral("Удалить выбранный"),
-         {},
-         [&mission, part](int row) { mission.removeRow(part, row); },
-         any},
+        {"RemoveRowAction", QStringLiteral("Удалить выбранный"), QKeySequence(QKeySequence::Delete),
+         [&mission, part](int row) { mission.removeRow(part, row); }, any},
         {"MoveRowUpAction", QStringLiteral("Переместить вверх"),
          QKeySequence(Qt::CTRL | Qt::Key_Up),
          [&mission, part](int row) { mission.moveRow(part, row, row - 1); },
@@ -71,6 +68,16 @@ void addRowActions(EditorApp& app, MissionTreeView& tree, const RowTable& table)
     update();
     QObject::connect(&tree, &MissionTreeView::selectedNodeChanged, &tree, update);
     tree.setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    // Enter or a double click on a row or a line of it opens its change dialog, as "Изменить"
+    // does; a line edited in place keeps its double click.
+    tree.setExpandsOnDoubleClick(false);
+    app.connectCommand(&tree, &QAbstractItemView::activated, &tree,
+                       [&app, &tree, id = table.changeWindow](const QModelIndex& index) {
+                           if (!(index.flags() & Qt::ItemIsEditable)) {
+                               app.openRowEditor(id, tree.selectedRow());
+                           }
+                       });
 
     tree.treeModel().setMoveHook([&app, &mission, part](int from, int to) {
         app.runCommand([&] { mission.moveRow(part, from, to); });

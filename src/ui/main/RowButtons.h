@@ -27,8 +27,9 @@ struct RowTable {
 // Connects the buttons to their commands. "Change" is enabled exactly while a row node is
 // selected in `tree`, and does nothing when none is. The tree gets the commands on its
 // selected row in its context menu: "Вставить после выбранного" (the add dialog, inserting
-// after it), "Дублировать", "Удалить выбранный", "Переместить вверх" (Ctrl+Up) and
-// "Переместить вниз" (Ctrl+Down); its rows can also be dragged to another place.
+// after it), "Дублировать", "Удалить выбранный" (Delete), "Переместить вверх" (Ctrl+Up) and
+// "Переместить вниз" (Ctrl+Down); its rows can also be dragged to another place. Enter or a
+// double click on a row opens its change dialog.
 void connectRowButtons(EditorApp& app, MissionTreeView& tree, const RowButtons& buttons,
                        const RowTable& table);
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBlock>
 
@@ -46,8 +47,20 @@ ScriptFindBar::ScriptFindBar(QPlainTextEdit& editor, QWidget* parent)
         QTextCursor cursor = editor_.textCursor();
         cursor.setPosition(cursor.selectionStart());
         editor_.setTextCursor(cursor);
-        markAll();
+        countMatches();
         find(false);
+    });
+    connect(editor_.document(), &QTextDocument::contentsChanged, this, [this] {
+        plainTextValid_ = false;
+        if (isVisible()) {
+            countMatches();
+            markVisible();
+        }
+    });
+    connect(editor_.verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (isVisible()) {
+            markVisible();
+        }
     });
     connect(text_, &QLineEdit::returnPressed, this, &ScriptFindBar::findNext);
     connect(next, &QPushButton::clicked, this, &ScriptFindBar::findNext);
@@ -71,7 +84,8 @@ void ScriptFindBar::open() {
     show();
     text_->selectAll();
     text_->setFocus();
-    markAll();
+    countMatches();
+    markVisible();
 }
 
 void ScriptFindBar::dismiss() {
@@ -82,40 +96,78 @@ void ScriptFindBar::dismiss() {
 
 void ScriptFindBar::find(bool backwards) {
     const QString wanted = text_->text();
+    const QString& text = plainText();
     if (wanted.isEmpty()) {
+        markVisible();  // none
         return;
     }
-    const QTextDocument::FindFlags flags =
-        backwards ? QTextDocument::FindBackward : QTextDocument::FindFlags();
-    QTextDocument& document = *editor_.document();
-    QTextCursor found = document.find(wanted, editor_.textCursor(), flags);
-    if (found.isNull()) {
-        QTextCursor wrap(&document);
-        wrap.movePosition(backwards ? QTextCursor::End : QTextCursor::Start);
-        found = document.find(wanted, wrap, flags);
+    const QTextCursor cursor = editor_.textCursor();
+    qsizetype at = -1;
+    if (backwards) {
+        const qsizetype before = cursor.selectionStart() - 1;
+        at = before < 0 ? -1 : text.lastIndexOf(wanted, before, Qt::CaseInsensitive);
+        if (at < 0) {
+            at = text.lastIndexOf(wanted, -1, Qt::CaseInsensitive);
+        }
+    } else {
+        at = text.indexOf(wanted, cursor.selectionEnd(), Qt::CaseInsensitive);
+        if (at < 0) {
+            at = text.indexOf(wanted, 0, Qt::CaseInsensitive);
+        }
     }
-    if (!found.isNull()) {
+    if (at >= 0) {
+        QTextCursor found(editor_.document());
+        found.setPosition(static_cast<int>(at));
+        found.setPosition(static_cast<int>(at + wanted.size()), QTextCursor::KeepAnchor);
         editor_.setTextCursor(found);
         editor_.centerCursor();
     }
+    markVisible();
 }
 
-void ScriptFindBar::markAll() {
-    QList<QTextEdit::ExtraSelection> marks;
+void ScriptFindBar::countMatches() {
     const QString wanted = text_->text();
+    const QString& text = plainText();
+    matchCount_ = 0;
     if (!wanted.isEmpty()) {
-        QTextCharFormat format;
-        format.setBackground(QColor(255, 230, 100));
-        QTextCursor at(editor_.document());
-        while (!(at = editor_.document()->find(wanted, at)).isNull()) {
-            marks.append({at, format});
+        for (qsizetype at = 0; (at = text.indexOf(wanted, at, Qt::CaseInsensitive)) >= 0;
+             at += wanted.size()) {
+            ++matchCount_;
         }
     }
-    matchCount_ = static_cast<int>(marks.size());
-    editor_.setExtraSelections(marks);
     count_->setText(wanted.isEmpty()   ? QString()
                     : matchCount_ == 0 ? QStringLiteral("Не найдено")
                                        : QStringLiteral("Найдено: %1").arg(matchCount_));
+}
+
+void ScriptFindBar::markVisible() {
+    QList<QTextEdit::ExtraSelection> marks;
+    const QString wanted = text_->text();
+    const QString& text = plainText();
+    if (!wanted.isEmpty() && matchCount_ > 0) {
+        QTextCharFormat format;
+        format.setBackground(QColor(255, 230, 100));
+        const QRect view = editor_.viewport()->rect();
+        const int first = editor_.cursorForPosition(view.topLeft()).block().position();
+        const QTextBlock last = editor_.cursorForPosition(view.bottomRight()).block();
+        const qsizetype end = last.position() + last.length();
+        for (qsizetype at = text.indexOf(wanted, first, Qt::CaseInsensitive); at >= 0 && at < end;
+             at = text.indexOf(wanted, at + wanted.size(), Qt::CaseInsensitive)) {
+            QTextCursor match(editor_.document());
+            match.setPosition(static_cast<int>(at));
+            match.setPosition(static_cast<int>(at + wanted.size()), QTextCursor::KeepAnchor);
+            marks.append({match, format});
+        }
+    }
+    editor_.setExtraSelections(marks);
+}
+
+const QString& ScriptFindBar::plainText() {
+    if (!plainTextValid_) {
+        plainText_ = editor_.document()->toPlainText();
+        plainTextValid_ = true;
+    }
+    return plainText_;
 }
 
 }  // namespace qv::ui

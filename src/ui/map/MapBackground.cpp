@@ -1,15 +1,46 @@
 #include "ui/map/MapBackground.h"
 
+#include <QCoreApplication>
+
 #include "model/Error.h"
 
 namespace qv::ui {
 
+namespace {
+
+QImage toQImage(const Image& image) {
+    // Premultiplied, the form the painter draws fastest; converting copies the pixels.
+    return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                  image.width * 4, QImage::Format_ARGB32)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+}  // namespace
+
+MapBackground::MapBackground() {
+    reader_.setSingleShot(true);
+    reader_.setInterval(0);
+    connect(&reader_, &QTimer::timeout, this, &MapBackground::readPending);
+}
+
+MapBackground::~MapBackground() {
+    workers_.clear();
+    workers_.waitForDone();
+}
+
 void MapBackground::open(const FileSystem& files, const std::string& gameFolder) {
+    ++generation_;
+    workers_.clear();
+    reader_.stop();
+    files_ = &files;
     tiles_.reset();
     zones_ = ZoneMap();
     images_ = {};
-    tried_.reset();
+    asked_.reset();
+    pending_.clear();
+    decoding_ = 0;
     archiveProblem_.clear();
+    zonesProblem_.clear();
     tileProblem_.clear();
     failedTiles_ = 0;
     if (gameFolder.empty()) {
@@ -26,6 +57,7 @@ void MapBackground::open(const FileSystem& files, const std::string& gameFolder)
     }
     std::string zonesProblem;
     zones_ = ZoneMap::read(files, gameFolder, zonesProblem);
+    zonesProblem_ = QString::fromStdString(zonesProblem);
 }
 
 const QImage* MapBackground::tile(int index) {
@@ -33,26 +65,76 @@ const QImage* MapBackground::tile(int index) {
         return nullptr;
     }
     const auto slot = static_cast<std::size_t>(index);
-    if (!tried_[slot]) {
-        tried_[slot] = true;
-        try {
-            Image image = tiles_->load(index);
-            // Premultiplied, the form the painter draws fastest; converting copies the pixels.
-            images_[slot] = QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
-                                   image.height, image.width * 4, QImage::Format_ARGB32)
-                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        } catch (const Error& error) {
-            if (failedTiles_++ == 0) {
-                tileProblem_ = QString::fromStdString(error.message());
-            }
-        }
+    if (!asked_[slot]) {
+        asked_[slot] = true;
+        pending_.push_back(index);
+        reader_.start();
     }
     return images_[slot].isNull() ? nullptr : &images_[slot];
+}
+
+void MapBackground::readPending() {
+    // A few dictionaries in hand at a time: enough to keep every worker busy.
+    const int inHand = workers_.maxThreadCount() + 1;
+    while (!pending_.empty() && decoding_ < inHand) {
+        const int index = pending_.front();
+        pending_.pop_front();
+        std::string dictionary;
+        try {
+            dictionary = tiles_->read(index);
+        } catch (const Error& error) {
+            fail(QString::fromStdString(error.message()));
+            emit tilesArrived();
+            continue;
+        }
+        ++decoding_;
+        workers_.start([this, generation = generation_, index, dictionary = std::move(dictionary)] {
+            QImage image;
+            QString problem;
+            try {
+                image = toQImage(RadarTiles::decode(index, dictionary));
+            } catch (const Error& error) {
+                problem = QString::fromStdString(error.message());
+            }
+            // Delivered on this object's thread; dropped with the object.
+            QMetaObject::invokeMethod(
+                this, [=, this] { arrive(generation, index, image, problem); },
+                Qt::QueuedConnection);
+        });
+    }
+}
+
+void MapBackground::arrive(unsigned generation, int index, const QImage& image,
+                           const QString& problem) {
+    if (generation != generation_) {
+        return;
+    }
+    --decoding_;
+    if (problem.isEmpty()) {
+        images_[static_cast<std::size_t>(index)] = image;
+    } else {
+        fail(problem);
+    }
+    if (!pending_.empty()) {
+        reader_.start();
+    }
+    emit tilesArrived();
+}
+
+void MapBackground::fail(const QString& problem) {
+    if (failedTiles_++ == 0) {
+        tileProblem_ = problem;
+    }
 }
 
 void MapBackground::loadAll() {
     for (int index = 0; index < RadarTileCount; ++index) {
         tile(index);
+    }
+    while (loading()) {
+        readPending();
+        workers_.waitForDone();
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     }
 }
 
@@ -64,12 +146,16 @@ QString MapBackground::note() const {
     if (!archiveProblem_.isEmpty()) {
         return archiveProblem_;
     }
+    QStringList problems;
     if (failedTiles_ > 0) {
-        return QStringLiteral("Не прочитано плиток радара: %1 (первая: %2).")
-            .arg(failedTiles_)
-            .arg(tileProblem_);
+        problems << QStringLiteral("Не прочитано плиток радара: %1 (первая: %2).")
+                        .arg(failedTiles_)
+                        .arg(tileProblem_);
     }
-    return {};
+    if (!zonesProblem_.isEmpty()) {
+        problems << QStringLiteral("Нет названий районов: %1.").arg(zonesProblem_);
+    }
+    return problems.join(QLatin1Char(' '));
 }
 
 std::size_t MapBackground::tileBytes() const {

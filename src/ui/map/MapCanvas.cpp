@@ -79,7 +79,7 @@ std::optional<QPointF> MapCanvas::markPosition(MissionPart part, int row) const 
 void MapCanvas::paintMap(QPainter& painter) {
     paintGround(painter, view_, background_);
     paintGrid(painter, view_);
-    paintRoute(painter, view_, scene_, highlight_);
+    paintRoute(painter, view_, scene_, highlight_, numbers_);
     paintScaleBar(painter, view_);
 }
 

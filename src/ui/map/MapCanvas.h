@@ -6,6 +6,7 @@
 
 #include "gamedata/MapGeometry.h"
 #include "gamedata/RouteMarks.h"
+#include "ui/map/NumberTexts.h"
 
 class QPainter;
 
@@ -70,6 +71,7 @@ class MapCanvas final : public QWidget {
     std::optional<QPoint> pressedAt_;
     QPoint lastDrag_;
     bool dragging_ = false;
+    NumberTexts numbers_;
 };
 
 }  // namespace qv::ui

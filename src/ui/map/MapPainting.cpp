@@ -2,9 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QStaticText>
 #include <cmath>
-#include <map>
 
 #include "gamedata/RadarTiles.h"
 #include "ui/map/MapBackground.h"
@@ -48,16 +46,9 @@ QPointF unit(QPointF v) {
     return length > 0 ? v / length : QPointF(0, 0);
 }
 
-// A checkpoint's number centred on `centre`. The laid-out texts are kept: laying out a text is
-// what costs most when a hundred checkpoints are drawn.
-void numberCentred(QPainter& painter, QPointF centre, int number) {
-    static std::map<int, QStaticText> laidOut;
-    QStaticText& text = laidOut[number];
-    if (text.text().isEmpty()) {
-        text.setText(QString::number(number));
-        text.setTextFormat(Qt::PlainText);
-        text.prepare(QTransform(), painter.font());
-    }
+// A checkpoint's number centred on `centre`.
+void numberCentred(QPainter& painter, QPointF centre, int number, NumberTexts& numbers) {
+    const QStaticText& text = numbers.text(number, painter.font());
     const QSizeF size = text.size();
     painter.drawStaticText(centre - QPointF(size.width() / 2, size.height() / 2), text);
 }
@@ -87,16 +78,19 @@ void paintLegs(QPainter& painter, const MapView& view, const RouteScene& scene) 
         }
     }
     if (scene.circuit) {
+        painter.save();
         painter.setPen(Qt::black);
         QFont font = painter.font();
         font.setBold(true);
         painter.setFont(font);
         painter.drawText(points.front() + QPointF(CheckpointRadius + 4, -CheckpointRadius),
                          QStringLiteral("Кругов: %1").arg(scene.laps));
+        painter.restore();
     }
 }
 
-void paintMark(QPainter& painter, const MapView& view, const RouteMark& mark) {
+void paintMark(QPainter& painter, const MapView& view, const RouteMark& mark,
+               NumberTexts& numbers) {
     const QPointF centre = at(view, mark.at);
     switch (mark.part) {
         case MissionPart::Parameters: {
@@ -113,7 +107,7 @@ void paintMark(QPainter& painter, const MapView& view, const RouteMark& mark) {
             painter.setPen(QPen(Qt::black, 1.5));
             painter.setBrush(CheckpointColour);
             painter.drawEllipse(centre, CheckpointRadius, CheckpointRadius);
-            numberCentred(painter, centre, mark.row);
+            numberCentred(painter, centre, mark.row, numbers);
             break;
         case MissionPart::Cars: {
             const QColor colour = mark.playerCar ? PlayerCarColour : CarColour;
@@ -180,7 +174,7 @@ void paintGrid(QPainter& painter, const MapView& view) {
 }
 
 void paintRoute(QPainter& painter, const MapView& view, const RouteScene& scene,
-                const std::optional<std::pair<MissionPart, int>>& highlight) {
+                const std::optional<std::pair<MissionPart, int>>& highlight, NumberTexts& numbers) {
     painter.setRenderHint(QPainter::Antialiasing, true);
     paintLegs(painter, view, scene);
     // Objects often stand beside a checkpoint, whose number matters more, and cars on the start
@@ -189,7 +183,7 @@ void paintRoute(QPainter& painter, const MapView& view, const RouteScene& scene,
                              MissionPart::Checkpoints, MissionPart::Cars}) {
         for (const RouteMark& mark : scene.marks) {
             if (mark.part == part) {
-                paintMark(painter, view, mark);
+                paintMark(painter, view, mark, numbers);
             }
         }
     }

@@ -5,6 +5,7 @@
 
 #include "gamedata/MapGeometry.h"
 #include "ui/map/MapCanvas.h"
+#include "ui/map/NumberTexts.h"
 
 class QPainter;
 
@@ -16,7 +17,7 @@ class MapBackground;
 void paintGround(QPainter& painter, const MapView& view, MapBackground& background);
 void paintGrid(QPainter& painter, const MapView& view);
 void paintRoute(QPainter& painter, const MapView& view, const RouteScene& scene,
-                const std::optional<std::pair<MissionPart, int>>& highlight);
+                const std::optional<std::pair<MissionPart, int>>& highlight, NumberTexts& numbers);
 void paintScaleBar(QPainter& painter, const MapView& view);
 
 }  // namespace qv::ui

@@ -13,6 +13,7 @@
 #include "platform/Paths.h"
 #include "ui/common/Controls.h"
 #include "ui/common/MissionTreeView.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/editors/TreeWindow.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/MainWindow.h"
@@ -65,6 +66,10 @@ MapWindow::MapWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::Window), a
     note_ = makeLabel({}, this);
     note_->setObjectName(QStringLiteral("MapBackgroundNote"));
     note_->setStyleSheet(QStringLiteral("color: #a00000"));
+    connect(&background_, &MapBackground::tilesArrived, this, [this] {
+        canvas_->update();
+        note_->setText(background_.note());
+    });
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(fit);
@@ -195,14 +200,13 @@ void MapWindow::restorePlacement() {
     const QRect kept =
         placement ? QRect(placement->left, placement->top, placement->width, placement->height)
                   : QRect();
-    // A place on a screen that is no longer there is not taken.
-    const QScreen* shown = screen();
-    if (placement && (shown == nullptr || shown->availableVirtualGeometry().intersects(kept))) {
-        setGeometry(kept);
+    if (placement) {
+        // On a screen there is now, whole.
+        setGeometry(fittedToScreens(kept));
         return;
     }
     resize(820, 640);
-    if (shown != nullptr) {
+    if (const QScreen* shown = screen()) {
         move(shown->availableGeometry().center() - rect().center());
     }
 }

@@ -1,8 +1,14 @@
 #include "ui/options/TestRunLink.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStatusBar>
+#include <algorithm>
+#include <thread>
 
 #include "gamelink/TestRunJournal.h"
 #include "ui/common/Commands.h"
@@ -13,13 +19,23 @@
 
 namespace qv::ui {
 
+namespace {
+
+TestRunTiming exitTiming(TestRunLink& link) {
+    TestRunTiming timing;
+    timing.sleep = [&link](std::chrono::milliseconds time) { link.waitOnExit(time); };
+    return timing;
+}
+
+}  // namespace
+
 TestRunLink::TestRunLink(EditorApp& app, OptionsWindow& options)
     : QObject(&options),
       app_(app),
       options_(options),
       status_(new QLabel(app.mainWindow().statusBar())),
       cancelRecovery_(new QPushButton(QStringLiteral("Отмена"), app.mainWindow().statusBar())),
-      testRun_(app.files(), app.launcher(), app.game(), *this) {
+      testRun_(app.files(), app.launcher(), app.game(), *this, exitTiming(*this)) {
     // A permanent part of the status bar, so that the hints shown there do not cover it.
     status_->setObjectName(QStringLiteral("TestRunStatus"));
     status_->hide();
@@ -40,8 +56,48 @@ TestRunLink::TestRunLink(EditorApp& app, OptionsWindow& options)
 }
 
 TestRunLink::~TestRunLink() {
-    // The program ends: the user's main.scm goes back now, the compiler's output waited for.
+    // Ended without the exit command (the window system's end of the session): the user's
+    // main.scm goes back now, the compiler's output waited for.
     app_.runCommand([this] { testRun_.finishNow(); });
+}
+
+void TestRunLink::finishBeforeExit() {
+    // The run moves on no further than the end the program needs.
+    runTimer_.stop();
+    recoveryTimer_.stop();
+    exiting_ = true;
+    const auto done = qScopeGuard([this] {
+        delete exitWait_;
+        exiting_ = false;
+    });
+    testRun_.finishNow();
+}
+
+void TestRunLink::waitOnExit(std::chrono::milliseconds time) {
+    if (!exiting_) {
+        std::this_thread::sleep_for(time);
+        return;
+    }
+    if (!exitWait_) {
+        auto* box = new QProgressDialog(
+            QStringLiteral("Sanny Builder ещё компилирует скрипт проверки. Программа закроется, "
+                           "когда он закончит (не дольше двух минут), и вернёт ваш main.scm "
+                           "на место."),
+            QString(), 0, 0, &app_.mainWindow());
+        box->setObjectName(QStringLiteral("ExitWaitBox"));
+        box->setWindowTitle(QStringLiteral("Выход"));
+        box->setWindowModality(Qt::ApplicationModal);
+        box->setMinimumDuration(0);
+        box->show();
+        exitWait_ = box;
+    }
+    // Only the box is painted meanwhile; nothing the user does reaches the editor.
+    const QDeadlineTimer deadline(time);
+    do {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        std::this_thread::sleep_for(std::min(std::chrono::milliseconds(10),
+                                             std::chrono::milliseconds(deadline.remainingTime())));
+    } while (!deadline.hasExpired());
 }
 
 void TestRunLink::testBuiltMission(const std::vector<std::string>& lines) {
@@ -121,6 +177,11 @@ void installTestRun(EditorApp& app, OptionsWindow& options) {
         }
     });
     link->recoverInterruptedRun();
+    app.setExitTask([link] {
+        if (link) {
+            link->finishBeforeExit();
+        }
+    });
 }
 
 }  // namespace qv::ui

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QRect>
+
+namespace qv::ui {
+
+// A window's remembered geometry (its inside, without the frame), moved and if need be shrunk so
+// that it and its title bar lie within `available`, a screen's free area.
+QRect fittedInto(const QRect& kept, const QRect& available);
+
+// `kept` fitted to a screen there is now: the one it overlaps most, or the primary screen when
+// it overlaps none (a screen since unplugged, another resolution or scale).
+QRect fittedToScreens(const QRect& kept);
+
+}  // namespace qv::ui
