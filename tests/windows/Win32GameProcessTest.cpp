@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "CapturedPosition.h"
+#include "FakeDrive.h"
 #include "gamelink/GameMemoryLayout.h"
+#include "gamelink/GameSession.h"
 #include "gamelink/PositionCapture.h"
 #include "platform/GameProcess.h"
 
@@ -102,6 +104,15 @@ TEST(Win32GameProcessTest, WarnsWhenThePlayerIsNotInMemory) {
         EXPECT_EQ(captured.warnings, std::vector<std::string>{std::string(MemorySearchWarning)})
             << scenario;
     }
+}
+
+TEST(Win32GameProcessTest, RecordsTheFakeGamesDriveThroughTheSessionUntilItEnds) {
+    RunningFakeGame game("circuit");
+    ASSERT_TRUE(game.started());
+    bool ended = false;
+    const RecordedRoute route = test::recordUntilTheGameEnds(systemGameOpener(), ended);
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(test::circuitRouteMismatch(route), "");
 }
 
 }  // namespace
