@@ -16,10 +16,7 @@ TEST(RecordingFakeGameTest, RecordsTheDriveUntilTheGameEnds) {
     if (!game.readable()) {
         GTEST_SKIP() << "this kernel does not let a process read another one's memory";
     }
-    bool ended = false;
-    const RecordedRoute route = test::recordUntilTheGameEnds(systemGameOpener(), ended);
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(test::circuitRouteMismatch(route), "");
+    EXPECT_EQ(test::recordedCircuitMismatch(systemGameOpener()), "");
 }
 
 }  // namespace

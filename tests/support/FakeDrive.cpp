@@ -100,7 +100,7 @@ std::string circuitRouteMismatch(const RecordedRoute& route) {
     return wrong;
 }
 
-RecordedRoute recordUntilTheGameEnds(const GameOpener& opener, bool& ended) {
+std::string recordedCircuitMismatch(const GameOpener& opener) {
     GameSession session(opener);
     RouteRecorder recorder({});
     const auto start = std::chrono::steady_clock::now();
@@ -115,8 +115,9 @@ RecordedRoute recordUntilTheGameEnds(const GameOpener& opener, bool& ended) {
         next += std::chrono::milliseconds(50);
         std::this_thread::sleep_until(next);
     }
-    ended = session.state() == GameSession::State::Ended;
-    return recorder.finish();
+    const std::string ending =
+        session.state() == GameSession::State::Ended ? "" : "the game's end not noticed; ";
+    return ending + circuitRouteMismatch(recorder.finish());
 }
 
 }  // namespace qv::test

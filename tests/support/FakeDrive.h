@@ -34,7 +34,8 @@ void playMoment(const DriveMoment& moment, FakeGame& game);
 std::string circuitRouteMismatch(const RecordedRoute& route);
 
 // Records from the game `opener` finds, 20 samples a second through the session, until the
-// game ends (a minute at most); `ended` says whether it did.
-RecordedRoute recordUntilTheGameEnds(const GameOpener& opener, bool& ended);
+// game ends (a minute at most), and says what is wrong with the route as a recording of the
+// whole "circuit" drive, or with the game's end (empty when nothing is).
+std::string recordedCircuitMismatch(const GameOpener& opener);
 
 }  // namespace qv::test
