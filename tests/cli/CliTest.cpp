@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <algorithm>
 
 #include <algorithm>
 #include <cstdio>
