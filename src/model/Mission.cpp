@@ -1,6 +1,7 @@
 #include "model/Mission.h"
 
 #include <algorithm>
+#include <exception>
 #include <numeric>
 #include <utility>
 
@@ -449,8 +450,37 @@ std::string Mission::redoName() const {
 
 void Mission::perform(Step step) {
     applyStep(step, true);
+    if (batch_) {
+        for (Change& c : step.changes) {
+            batch_->changes.push_back(std::move(c));
+        }
+        return;
+    }
     history_.record(std::move(step));
     notifyHistory();
+}
+
+Mission::Batch::Batch(Mission& mission, std::string name)
+    : mission_(mission), outermost_(!mission.batch_), exceptions_(std::uncaught_exceptions()) {
+    if (outermost_) {
+        mission_.batch_ = Step{std::move(name), {}};
+    }
+}
+
+Mission::Batch::~Batch() {
+    if (!outermost_) {
+        return;
+    }
+    Step step = std::move(*mission_.batch_);
+    mission_.batch_.reset();
+    if (std::uncaught_exceptions() > exceptions_) {
+        mission_.applyStep(step, false);
+        return;
+    }
+    if (!step.changes.empty()) {
+        mission_.history_.record(std::move(step));
+        mission_.notifyHistory();
+    }
 }
 
 void Mission::undo() {

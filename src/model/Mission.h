@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -156,6 +157,23 @@ class Mission {
     // How many steps the history holds, undone ones included.
     int historySize() const { return history_.size(); }
 
+    // Gathers every change made while it lives into one step named `name`, undone and redone
+    // at once; a batch begun inside another joins it. When an Error ends it before its end
+    // (the batch is left by an exception), everything it did is undone and no step is
+    // recorded. A batch that changed nothing records nothing.
+    class Batch {
+      public:
+        Batch(Mission& mission, std::string name);
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+        ~Batch();
+
+      private:
+        Mission& mission_;
+        bool outermost_;
+        int exceptions_;
+    };
+
     // An observer may add or remove observers while it is told about a change: one removed
     // then is told nothing more.
     void addObserver(MissionObserver* observer) const;
@@ -192,6 +210,8 @@ class Mission {
     TextTree objectTree_;
     TextTree eventsTree_;
     MissionHistory history_;
+    // The step a batch gathers, while one is open.
+    std::optional<Step> batch_;
     bool applying_ = false;
     mutable ObserverList<MissionObserver> observers_;
 };

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "app/cli/CliRecord.h"
 #include "gamelink/TestScript.h"
 #include "generator/ScriptFile.h"
 #include "generator/ScriptGenerator.h"
@@ -53,7 +54,8 @@ void check(Mission& mission, std::ostream& out) {
 
 }  // namespace
 
-void runCommand(const Options& options, FileSystem& files, std::ostream& out) {
+void runCommand(const Options& options, FileSystem& files, std::ostream& out,
+                const GameOpener& game) {
     if (options.command == Command::Help) {
         out << usageText();
         return;
@@ -75,6 +77,12 @@ void runCommand(const Options& options, FileSystem& files, std::ostream& out) {
             break;
         case Command::SaveAs:
             saveProject(mission, options.newPath, files);
+            break;
+        case Command::Record:
+            recordRoute(options, mission, game, out);
+            if (mission.modified()) {
+                saveProject(mission, options.project, files);
+            }
             break;
         case Command::Help:
             break;

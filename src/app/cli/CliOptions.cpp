@@ -7,6 +7,9 @@ namespace qv::cli {
 namespace {
 
 constexpr int MaxLaps = 20;
+// The largest tolerance and spacing of a recording, and its longest time (a day).
+constexpr double MaxMetres = 10000;
+constexpr double MaxSeconds = 86400;
 
 Command commandNamed(const std::string& name) {
     if (name == "build") {
@@ -21,6 +24,9 @@ Command commandNamed(const std::string& name) {
     if (name == "save-as") {
         return Command::SaveAs;
     }
+    if (name == "record") {
+        return Command::Record;
+    }
     if (name == "--help" || name == "-h" || name == "help") {
         return Command::Help;
     }
@@ -34,6 +40,19 @@ int lapsFrom(const std::string& text) {
                          ", not '" + text + "'");
     }
     return std::stoi(text);
+}
+
+// A positive number of metres or seconds, at most `largest`.
+double amountFrom(const std::string& name, const std::string& text, double largest) {
+    double value = 0;
+    if (convertsToFloat(text)) {
+        value = std::stod(text);
+    }
+    if (!(value > 0 && value <= largest)) {
+        throw UsageError(name + " takes a number above 0 and up to " +
+                         std::to_string(static_cast<int>(largest)) + ", not '" + text + "'");
+    }
+    return value;
 }
 
 // Splits "--name=value" into its parts; other arguments come back unchanged.
@@ -71,6 +90,7 @@ Options parseOptions(const std::vector<std::string>& arguments) {
             return arguments[++i];
         };
         const bool buildOption = options.command == Command::Build;
+        const bool recordOption = options.command == Command::Record;
         if (name == "--help" || name == "-h") {
             options.command = Command::Help;
             return options;
@@ -82,6 +102,14 @@ Options parseOptions(const std::vector<std::string>& arguments) {
             options.output = value();
         } else if (buildOption && name == "--timestamp") {
             options.timestamp = value();
+        } else if (recordOption && name == "--tolerance") {
+            options.tolerance = amountFrom(name, value(), MaxMetres);
+        } else if (recordOption && name == "--spacing") {
+            options.spacing = amountFrom(name, value(), MaxMetres);
+        } else if (recordOption && name == "--horn-only" && !inlineValue) {
+            options.hornOnly = true;
+        } else if (recordOption && name == "--seconds") {
+            options.seconds = amountFrom(name, value(), MaxSeconds);
         } else if (name.size() > 1 && name.front() == '-') {
             throw UsageError("unknown option '" + arguments[i] + "' for " + arguments.front());
         } else {
@@ -129,11 +157,26 @@ Commands:
         Print the summary shown after loading: the mission's name, race type and counts.
   save-as PROJECT NEWPATH
         Load the project and save it as NEWPATH, with all of its companion files.
+  record PROJECT [--tolerance M] [--spacing M] [--horn-only] [--seconds N]
+        Record a route while you drive it in the running game, 20 samples a second,
+        until the game closes, Ctrl+C (SIGINT or SIGTERM) or N seconds have passed;
+        then append the checkpoints and cars to PROJECT and save it with all of its
+        companion files. Checkpoints follow the driven path, and a tap of the horn
+        (shorter than a second) lays one where the horn went down; holding the horn a
+        second or more while the vehicle stands still adds that vehicle as a car.
+        Prints a line for each row laid and a summary.
+        --tolerance M     every driven point lies within M metres of the route through
+                          the checkpoints (default 10)
+        --spacing M       no two checkpoints more than M metres apart along the path
+                          (default 200)
+        --horn-only       lay checkpoints at horn taps only
+        --seconds N       stop after N seconds
   --help
         Show this help.
 
-Exit status: 0 on success; 1 when the project cannot be loaded or saved, or the input check
-fails (the message goes to standard error); 2 for wrong usage.
+Exit status: 0 on success; 1 when the project cannot be loaded or saved, the input check
+fails or the game is not running for record (the message goes to standard error); 2 for
+wrong usage.
 )";
 }
 

@@ -13,7 +13,7 @@ class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-enum class Command { Help, Build, Check, Info, SaveAs };
+enum class Command { Help, Build, Check, Info, SaveAs, Record };
 
 struct Options {
     Command command = Command::Help;
@@ -23,6 +23,10 @@ struct Options {
     bool testScript = false;               // build --test-script
     std::optional<std::string> output;     // build -o
     std::optional<std::string> timestamp;  // build --timestamp
+    double tolerance = 10;                 // record --tolerance, metres
+    double spacing = 200;                  // record --spacing, metres
+    bool hornOnly = false;                 // record --horn-only
+    std::optional<double> seconds;         // record --seconds
 };
 
 // Reads the arguments after the program name; throws UsageError.
