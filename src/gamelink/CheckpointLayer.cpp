@@ -125,7 +125,10 @@ void CheckpointLayer::closePiece(bool atJump) {
     if (atJump && !pieceHasCheckpoint_ && pathSinceAnchor_ <= settings_.tolerance) {
         return;
     }
-    if (!checkpoints_.empty() && distanceBetween(checkpoints_.back(), last_) <= FinishReach) {
+    // A checkpoint near the end takes the finish's place only when the path after it stays
+    // within the tolerance of it.
+    if (pieceHasCheckpoint_ && distanceBetween(checkpoints_.back(), last_) <= FinishReach &&
+        pathSinceAnchor_ <= settings_.tolerance) {
         return;
     }
     lay(last_);

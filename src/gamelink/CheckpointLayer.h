@@ -39,7 +39,8 @@ class CheckpointLayer {
     void hornTapped();
     // Lets the samples held back for a horn press go to the shape rules.
     void releaseHeld();
-    // Lays the last sample of the current piece, unless a checkpoint lies within reach of it;
+    // Lays the last sample of the current piece, unless the piece's last checkpoint lies within
+    // 10 m of it and the path since stays within the tolerance;
     // `atJump`: a piece that never got far from its start lays nothing.
     void closePiece(bool atJump);
     void startPiece(const RoutePoint& place);

@@ -75,7 +75,7 @@ std::optional<GameSample> readEntity(GameMemory& memory, std::uint32_t entity, G
     Block<EntityBlockSize> body;
     Block<MatrixBlockSize> matrix;
     if (entity == 0 || !readBlock(memory, entity + layout::EntityMatrixOffset, body) ||
-        !readBlock(memory, body.word(0), matrix)) {
+        body.word(0) == 0 || !readBlock(memory, body.word(0) + layout::ForwardXOffset, matrix)) {
         return std::nullopt;
     }
     const auto at = [](std::uint32_t offset) { return offset - layout::ForwardXOffset; };

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "CliRun.h"
 #include "ExampleMissions.h"
 #include "gamelink/TestScript.h"
 #include "generator/ScriptGenerator.h"
@@ -23,57 +24,8 @@ const std::string Sprint = QV_EXAMPLES_DIR "/lssprint.qvnx";
 const std::string Circuit = QV_EXAMPLES_DIR "/lvcircuit.qvnx";
 constexpr const char* Stamp = "01.06.2026 18:30:00";
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& argument) {
-    std::string result = "'";
-    for (const char c : argument) {
-        result += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return result + "'";
-}
-
-std::string fileText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-class Cli : public testing::Test {
+class Cli : public CliRun {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("quorvane-cli-test-" + std::to_string(::getpid()) + "-" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    Outcome cli(const std::vector<std::string>& arguments) {
-        std::string command = quoted(QV_CLI);
-        for (const auto& argument : arguments) {
-            command += " " + quoted(argument);
-        }
-        const fs::path err = dir / "stderr.txt";
-        command += " 2>" + quoted(err.string());
-        Outcome result;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            result.out.append(buffer, n);
-        }
-        const int status = ::pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = fileText(err);
-        return result;
-    }
-
     // The mission's script as the core builds it after loading `project`.
     static std::vector<std::string> expectedLines(const std::string& project, int laps = 0) {
         Mission mission;
@@ -86,8 +38,6 @@ class Cli : public testing::Test {
         checkInput(mission);
         return generateScriptLines(mission, Stamp);
     }
-
-    fs::path dir;
 };
 
 TEST_F(Cli, BuildPrintsTheScriptAsUtf8) {

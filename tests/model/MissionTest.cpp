@@ -159,6 +159,42 @@ TEST(Mission, RefusesAHundredAndFirstRowAndAnEleventhComponentWithoutChangingAny
     EXPECT_EQ(other.car(1).Components.size(), 10u);
 }
 
+TEST(Mission, ABatchIsOneStepAndAnErrorInsideItUndoesAllItDid) {
+    Mission mission;
+    {
+        Mission::Batch batch(mission, "пакет");
+        mission.appendCar(car("A"));
+        Mission::Batch inner(mission, "внутри");
+        mission.appendCheckpoint({}, "Гоночный ");
+        mission.insertCar(1, car("B"));
+    }
+    EXPECT_EQ(mission.historySize(), 1);
+    EXPECT_EQ(mission.undoName(), "пакет");
+    mission.undo();
+    EXPECT_EQ(mission.carCount() + mission.checkpointCount(), 0);
+    EXPECT_EQ(dump(mission.carTree()), "Машины (0 всего)\n");
+    mission.redo();
+    EXPECT_EQ(mission.car(1).Model, "B");
+
+    for (int i = 0; i < Mission::MaxRows - 3; ++i) {
+        mission.appendObject({"1238"});
+    }
+    const std::string trees = dump(mission.carTree()) + dump(mission.objectTree());
+    const int steps = mission.historySize();
+    EXPECT_THROW(
+        {
+            Mission::Batch batch(mission, "слишком много");
+            mission.appendCar(car("C"));
+            for (int i = 0; i < 4; ++i) {
+                mission.appendObject({"1238"});
+            }
+        },
+        Error);
+    EXPECT_EQ(dump(mission.carTree()) + dump(mission.objectTree()), trees);
+    EXPECT_EQ(mission.historySize(), steps);
+    EXPECT_EQ(mission.carCount(), 2);
+}
+
 TEST(Mission, CheckpointNodesCarryTheSpeedAndTheDialogsDriveTypeCaption) {
     Mission mission;
     mission.appendCheckpoint({"1", "2", "3", 40, "3"}, "Гоночный ");

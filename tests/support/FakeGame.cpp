@@ -89,6 +89,8 @@ void FakeGame::placeDriver() {
     makeReadable(DriverPed, recorder::PedVehicleOffset + 4);
     makeReadable(Vehicle, recorder::MoveSpeedOffset + 12);
     makeReadable(recorder::PlayerPad, recorder::PadSize);
+    makeReadable(VehicleMatrix, recorder::PositionZOffset + 4);
+    makeReadable(PedMatrix, recorder::PositionZOffset + 4);
     writeUInt32(recorder::PlayerPed, DriverPed);
     writeUInt32(DriverPed + recorder::EntityMatrixOffset, PedMatrix);
     writeUInt32(DriverPed + recorder::PedVehicleOffset, Vehicle);
