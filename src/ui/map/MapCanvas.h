@@ -20,11 +20,12 @@ struct RouteScene {
     int laps = 1;
 };
 
-// The player's vehicle as the running game shows it: where it stands and its heading in
-// degrees (0 = north, growing anticlockwise).
+// The player as the running game shows it: where the vehicle (or the player on foot) stands and
+// its heading in degrees (0 = north, growing anticlockwise).
 struct PlayerMark {
     WorldPoint at;
     double heading = 0;
+    bool inVehicle = true;
 };
 
 // What the map draws over the race from the running game: the path driven and the checkpoints

@@ -159,7 +159,8 @@ void paintTrail(QPainter& painter, const MapView& view, const std::vector<WorldP
     painter.drawPolyline(piece);
 }
 
-// The vehicle as an arrow pointing where it heads.
+// The vehicle as an arrow pointing where it heads; the player on foot as a dot that looks where
+// it heads.
 void paintPlayer(QPainter& painter, const MapView& view, const PlayerMark& player) {
     const QPointF centre = at(view, player.at);
     const WorldPoint step = headingStep(player.heading);
@@ -167,6 +168,12 @@ void paintPlayer(QPainter& painter, const MapView& view, const PlayerMark& playe
     const QPointF side(-direction.y(), direction.x());
     painter.setPen(QPen(Qt::white, 2));
     painter.setBrush(PlayerColour);
+    if (!player.inVehicle) {
+        painter.drawEllipse(centre, 6, 6);
+        painter.setPen(QPen(PlayerColour, 2.5));
+        painter.drawLine(centre + direction * 6, centre + direction * 12);
+        return;
+    }
     painter.drawPolygon(QPolygonF({centre + direction * 14, centre - direction * 8 + side * 9,
                                    centre - direction * 3, centre - direction * 8 - side * 9}));
 }

@@ -202,12 +202,12 @@ void MapWindow::watchPlayer() {
 
 void MapWindow::showPlayer(const std::optional<GameSample>& sample, bool gameRunning) {
     std::optional<PlayerMark>& player = canvas_->overlay().player;
-    if (sample && sample->inVehicle) {
-        player = PlayerMark{{sample->x, sample->y}, sample->heading};
+    player.reset();
+    if (sample) {
+        player = playerMark(*sample);
         playerState_->clear();
     } else {
-        player.reset();
-        playerState_->setText(gameRunning ? QStringLiteral("(игрок не в машине)")
+        playerState_->setText(gameRunning ? QStringLiteral("(игрок не найден в памяти игры)")
                                           : QStringLiteral("(игра не запущена)"));
     }
     canvas_->overlayChanged();
@@ -268,6 +268,10 @@ void MapWindow::savePlacement() {
     const QRect box = geometry();
     writeWindowPlacement(app_.files(), settingsPath(app_.workingFolder()), PlacementSection,
                          {box.x(), box.y(), box.width(), box.height()});
+}
+
+PlayerMark playerMark(const GameSample& sample) {
+    return {{sample.x, sample.y}, sample.heading, sample.inVehicle};
 }
 
 MapWindow& routeMap(EditorApp& app) {

@@ -7,6 +7,7 @@
 #include "gamelink/GameSample.h"
 #include "model/Mission.h"
 #include "ui/map/MapBackground.h"
+#include "ui/map/MapCanvas.h"
 
 class QCheckBox;
 class QLabel;
@@ -72,6 +73,9 @@ class MapWindow final : public QWidget, private MissionObserver {
     bool askedForFolder_ = false;
     bool placed_ = false;
 };
+
+// How the map draws the player of `sample`.
+PlayerMark playerMark(const GameSample& sample);
 
 // The route map, made hidden the first time it is asked for.
 MapWindow& routeMap(EditorApp& app);

@@ -230,8 +230,8 @@ void RecorderWindow::showOnMap(const std::optional<GameSample>& sample,
     for (const RoutePoint& point : laid) {
         overlay.laid.push_back(worldPoint(point));
     }
-    if (sample && sample->inVehicle) {
-        overlay.player = PlayerMark{{sample->x, sample->y}, sample->heading};
+    if (sample) {
+        overlay.player = playerMark(*sample);
     } else if (phase_ == Phase::Recording) {
         overlay.player.reset();
     }
