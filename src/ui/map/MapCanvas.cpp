@@ -13,7 +13,8 @@ namespace {
 constexpr double FitMargin = 40;
 constexpr double HitRadius = 12;
 constexpr int DragThreshold = 4;
-// Pixels a unit at least while following the player: a few hundred metres around the vehicle.
+// Pixels a unit when the map begins to follow the player: a few hundred metres around the
+// vehicle.
 constexpr double FollowScale = 0.8;
 
 ScreenPoint screenPoint(QPointF p) {
@@ -80,9 +81,10 @@ void MapCanvas::overlayChanged() {
 
 void MapCanvas::setFollowPlayer(bool follow) {
     followPlayer_ = follow;
-    if (follow && view_.scale() < FollowScale) {
+    if (follow) {
         const ScreenPoint middle{view_.width() / 2, view_.height() / 2};
         view_.zoomAround(middle, FollowScale / view_.scale());
+        fitted_ = false;
     }
     overlayChanged();
 }

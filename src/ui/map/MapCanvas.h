@@ -61,7 +61,8 @@ class MapCanvas final : public QWidget {
     const GameOverlay& overlay() const { return overlay_; }
     // Redraws the overlay and, while following the player, centres the map on the vehicle.
     void overlayChanged();
-    // Keeps the player's vehicle in the middle of the map, at a scale where a street shows.
+    // Keeps the player's vehicle in the middle of the map; it begins at a scale where a street
+    // shows, which the wheel still changes.
     void setFollowPlayer(bool follow);
     // Where the player's vehicle is drawn; nullopt when it is not shown.
     std::optional<QPointF> playerPosition() const;

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -230,10 +231,9 @@ void RecorderWindow::showOnMap(const std::optional<GameSample>& sample,
     for (const RoutePoint& point : laid) {
         overlay.laid.push_back(worldPoint(point));
     }
+    // A failed read leaves the player where it was last seen.
     if (sample) {
         overlay.player = playerMark(*sample);
-    } else if (phase_ == Phase::Recording) {
-        overlay.player.reset();
     }
     canvas.overlayChanged();
 }
@@ -285,13 +285,42 @@ void RecorderWindow::showStatus(const QString& text) {
     status_->setText(text);
 }
 
+namespace {
+
+// Puts `window` beside the map, to its right or else to its left, so that neither covers the
+// other where the screen has room; otherwise over the map's top right corner.
+void placeBeside(QWidget& window, const QWidget& map) {
+    const QScreen* screen = map.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect room = screen->availableGeometry();
+    const QRect beside = map.frameGeometry();
+    const QSize size = window.frameGeometry().size();
+    QPoint at(beside.right() + 1, beside.top());
+    if (at.x() + size.width() > room.right()) {
+        at.setX(beside.left() - size.width());
+    }
+    if (at.x() < room.left()) {
+        at.setX(beside.right() - size.width());
+    }
+    window.move(at);
+}
+
+}  // namespace
+
 void showRouteRecorder(EditorApp& app) {
     auto* window = app.mainWindow().findChild<RecorderWindow*>();
-    if (window == nullptr) {
+    const bool made = window == nullptr;
+    if (made) {
         window = new RecorderWindow(app);
         shareMainShortcuts(app, *window);
     }
     showRouteMap(app);
+    if (made) {
+        window->adjustSize();
+        placeBeside(*window, routeMap(app));
+    }
     window->show();
     window->raise();
     window->activateWindow();
