@@ -24,6 +24,8 @@ namespace qv::ui {
 namespace {
 
 constexpr int SamplesPerSecond = 20;
+// Reads failing this long are worth a word in the status line.
+constexpr double UnreadSeconds = 1;
 
 QLabel* makeFigure(const char* objectName, QWidget* parent) {
     QLabel* label = makeLabel({}, parent);
@@ -153,6 +155,7 @@ void RecorderWindow::start() {
     session_ = std::move(session);
     recorder_ = std::make_unique<RouteRecorder>(settings);
     secondsBeforePause_ = 0;
+    lastRead_ = 0;
     running_.start();
     setPhase(Phase::Recording);
     showStatus(QStringLiteral("Идёт запись."));
@@ -198,9 +201,14 @@ void RecorderWindow::tick() {
         showStatus(
             QStringLiteral("Игра закрыта: запись окончена. «Стоп» добавит записанное в "
                            "миссию, «Отмена» отбросит его."));
-    } else {
+    } else if (sample) {
+        lastRead_ = recordedSeconds();
         const QString note = recorderNoteText(recorder_->note());
         showStatus(note.isEmpty() ? QStringLiteral("Идёт запись.") : note);
+    } else if (recordedSeconds() - lastRead_ > UnreadSeconds) {
+        showStatus(
+            QStringLiteral("Игрок не читается из памяти игры (загрузка, другая версия "
+                           "игры или нет прав на чтение её памяти)."));
     }
     const std::vector<RoutePoint> laid = recorder_->checkpoints();
     showFigures(laid.size());
@@ -288,8 +296,9 @@ void RecorderWindow::showStatus(const QString& text) {
 namespace {
 
 // Puts `window` beside the map, to its right or else to its left, so that neither covers the
-// other where the screen has room; otherwise over the map's top right corner.
-void placeBeside(QWidget& window, const QWidget& map) {
+// other where the screen has room; otherwise over the top right corner of the drawn map, below
+// the map's own controls.
+void placeBeside(QWidget& window, const MapWindow& map) {
     const QScreen* screen = map.screen();
     if (screen == nullptr) {
         return;
@@ -302,7 +311,8 @@ void placeBeside(QWidget& window, const QWidget& map) {
         at.setX(beside.left() - size.width());
     }
     if (at.x() < room.left()) {
-        at.setX(beside.right() - size.width());
+        const QWidget& canvas = map.canvas();
+        at = canvas.mapToGlobal(canvas.rect().topRight()) - QPoint(size.width(), 0);
     }
     window.move(at);
 }

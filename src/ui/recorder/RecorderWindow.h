@@ -70,6 +70,7 @@ class RecorderWindow final : public QWidget {
     QTimer timer_;
     QElapsedTimer running_;
     double secondsBeforePause_ = 0;
+    double lastRead_ = 0;  // when a read last gave a sample
 };
 
 // Shows the route recorder and the route map, making the recorder the first time.
