@@ -57,7 +57,8 @@ inline constexpr std::uint32_t PositionZOffset = 0x38;
 inline constexpr std::uint32_t PlayerPad = 0xB73458;
 // Offsets from the pad, int16 each. CPad::Mode chooses which button is the horn
 // (CPad::GetHorn): NewState.ShockButtonL in modes 0 and 3, NewState.LeftShoulder1 in mode 1,
-// NewState.LeftShoulder2 in mode 2.
+// NewState.RightShoulder1 in mode 2 (CControllerState: LeftShoulder1 at 0x08,
+// RightShoulder1 at 0x0C, ShockButtonL at 0x24).
 inline constexpr std::uint32_t PadModeOffset = 0x10A;
 inline constexpr std::uint32_t HornMode0Offset = 0x24;
 inline constexpr std::uint32_t HornMode1Offset = 0x08;

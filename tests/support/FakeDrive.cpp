@@ -1,7 +1,12 @@
 #include "FakeDrive.h"
 
 #include <array>
+#include <chrono>
 #include <cmath>
+#include <thread>
+
+#include "gamelink/GameSession.h"
+#include "gamelink/RouteRecorder.h"
 
 namespace qv::test {
 namespace {
@@ -15,7 +20,7 @@ constexpr double TapStart = DriveStart + 2.5;
 constexpr double TapEnd = TapStart + 0.3;
 constexpr double DriveEnd = DriveStart + 4 * Side / Speed;
 constexpr double CircuitEnd = DriveEnd + 0.5;
-constexpr double ParkedEnd = 60;
+constexpr double ParkedEnd = 120;
 
 // The corners after the start, each with the heading that leads to it.
 struct Leg {
@@ -93,6 +98,26 @@ std::string circuitRouteMismatch(const RecordedRoute& route) {
         wrong += std::to_string(route.cars.size()) + " cars, not the parked one";
     }
     return wrong;
+}
+
+std::string recordedCircuitMismatch(const GameOpener& opener) {
+    GameSession session(opener);
+    RouteRecorder recorder({});
+    const auto start = std::chrono::steady_clock::now();
+    auto next = start;
+    while (session.state() == GameSession::State::Open &&
+           std::chrono::steady_clock::now() - start < std::chrono::seconds(60)) {
+        const double time =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (const auto sample = session.read(time)) {
+            recorder.add(*sample);
+        }
+        next += std::chrono::milliseconds(50);
+        std::this_thread::sleep_until(next);
+    }
+    const std::string ending =
+        session.state() == GameSession::State::Ended ? "" : "the game's end not noticed; ";
+    return ending + circuitRouteMismatch(recorder.finish());
 }
 
 }  // namespace qv::test

@@ -6,6 +6,7 @@
 
 #include "FakeGame.h"
 #include "gamelink/RecordedRoute.h"
+#include "platform/GameMemory.h"
 
 namespace qv::test {
 
@@ -21,7 +22,7 @@ struct DriveMoment {
 // - "circuit": parked with the horn held for two seconds (a car), then a square of 100 m a side
 //   at 100 m/s with a horn tap half-way along its third side, back to the start, over after
 //   7.5 s;
-// - "parked": standing still for a minute.
+// - "parked": standing still for two minutes.
 // nullopt once the drive is over, or for an unknown name.
 std::optional<DriveMoment> driveMoment(std::string_view drive, double seconds);
 
@@ -31,5 +32,10 @@ void playMoment(const DriveMoment& moment, FakeGame& game);
 // What is wrong with a route recorded from the whole "circuit" drive (empty when nothing is):
 // its five checkpoints (three corners, the tap and the finish) and its one car.
 std::string circuitRouteMismatch(const RecordedRoute& route);
+
+// Records from the game `opener` finds, 20 samples a second through the session, until the
+// game ends (a minute at most), and says what is wrong with the route as a recording of the
+// whole "circuit" drive, or with the game's end (empty when nothing is).
+std::string recordedCircuitMismatch(const GameOpener& opener);
 
 }  // namespace qv::test

@@ -1,9 +1,10 @@
 // A stand-in for the game on Windows: a window titled "GTA: San Andreas" and, at the game's own
 // addresses, the pointer chain of one scenario (FakeGameScenarios.h), until the window is
-// closed. The program is linked at a fixed base below the game's addresses, so that the block
-// below lies over them.
+// closed. A drive moves the player in real time and closes the window when it is over. The program
+// is linked at a fixed base below the game's addresses, so that the block below lies over them.
 #include <windows.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -21,6 +22,30 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Moves the player of `drive` in the game's memory until the drive is over, then closes the
+// window and ends.
+int playDrive(const char* drive, qv::test::FakeGame& image, std::uint32_t blockAddress) {
+    const auto start = std::chrono::steady_clock::now();
+    while (true) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                return 0;
+            }
+            DispatchMessageA(&message);
+        }
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const auto moment = qv::test::driveMoment(drive, seconds);
+        if (!moment) {
+            return 0;
+        }
+        qv::test::playMoment(*moment, image);
+        image.copyTo(gameMemory, blockAddress, sizeof gameMemory);
+        Sleep(5);
+    }
 }
 
 }  // namespace
@@ -49,6 +74,9 @@ int main(int argc, char** argv) {
                          640, 480, nullptr, nullptr, windowClass.hInstance, nullptr)) {
         std::fprintf(stderr, "no window: error %lu\n", GetLastError());
         return 4;
+    }
+    if (qv::test::driveMoment(argv[1], 0)) {
+        return playDrive(argv[1], image, static_cast<std::uint32_t>(blockAddress));
     }
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

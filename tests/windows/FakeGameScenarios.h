@@ -3,13 +3,14 @@
 #include <numbers>
 #include <string_view>
 
+#include "FakeDrive.h"
 #include "FakeGame.h"
 #include "gamelink/GameMemoryLayout.h"
 
 namespace qv::test {
 
-// What the fake game program holds in its memory, by the name given on its command line.
-// Returns false for an unknown name.
+// What the fake game program holds in its memory, by the name given on its command line: a
+// scenario below, or the start of a drive of FakeDrive.h. Returns false for an unknown name.
 inline bool fillScenario(std::string_view name, FakeGame& image) {
     namespace layout = game_memory;
     const float heading = -std::numbers::pi_v<float> / 2;
@@ -27,6 +28,8 @@ inline bool fillScenario(std::string_view name, FakeGame& image) {
         // The player pointer leads into the first page, which no process can read.
         image.writeUInt32(layout::PlayerPointer, 0x10);
         image.writeUInt32(layout::FallbackPointer, 0);
+    } else if (const auto moment = driveMoment(name, 0)) {
+        playMoment(*moment, image);
     } else {
         return false;
     }

@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "CapturedPosition.h"
+#include "FakeDrive.h"
 #include "gamelink/GameMemoryLayout.h"
 #include "gamelink/PositionCapture.h"
+#include "platform/GameMemory.h"
 #include "platform/GameProcess.h"
 
 namespace qv {
@@ -102,6 +104,12 @@ TEST(Win32GameProcessTest, WarnsWhenThePlayerIsNotInMemory) {
         EXPECT_EQ(captured.warnings, std::vector<std::string>{std::string(MemorySearchWarning)})
             << scenario;
     }
+}
+
+TEST(Win32GameProcessTest, RecordsTheFakeGamesDriveThroughTheSessionUntilItEnds) {
+    RunningFakeGame game("circuit");
+    ASSERT_TRUE(game.started());
+    EXPECT_EQ(test::recordedCircuitMismatch(systemGameOpener()), "");
 }
 
 }  // namespace

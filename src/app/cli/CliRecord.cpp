@@ -115,6 +115,14 @@ void recordRoute(const Options& options, Mission& mission, const GameOpener& gam
     }
     const RecordedRoute route = recorder.finish();
     printer.print(route.checkpoints, route.cars);
+    if (route.checkpointLimitReached) {
+        out << "В миссии уже " << Mission::MaxRows << " чекпоинтов: дальше они не записывались"
+            << std::endl;
+    }
+    if (route.carLimitReached) {
+        out << "В миссии уже " << Mission::MaxRows << " машин: дальше они не записывались"
+            << std::endl;
+    }
     out << addRecordedRoute(mission, route, mission.checkpointCount() + 1, addDialogCheckpoint(),
                             addDialogDriveTypeCaption())
         << std::endl;
