@@ -447,7 +447,7 @@ bool Mission::perform(Step step) {
         for (Change& c : step.changes) {
             batch_->changes.push_back(std::move(c));
         }
-        return;
+        return true;
     }
     history_.record(std::move(step));
     notifyHistory();

@@ -21,6 +21,12 @@ class SpeedField;
 class CheckpointDialog : public EntityDialog {
     Q_OBJECT
 
+  public:
+    // The checkpoint the controls describe; no drive type chosen stores the code "-1".
+    CheckpointEntry entry() const;
+    // The chosen drive type as this dialog lists it; empty when none is chosen.
+    std::string driveTypeCaption() const;
+
   protected:
     struct Variant {
         const char* objectName;
@@ -30,10 +36,6 @@ class CheckpointDialog : public EntityDialog {
     };
     CheckpointDialog(EditorApp& app, const Variant& variant);
 
-    // The checkpoint the controls describe; no drive type chosen stores the code "-1".
-    CheckpointEntry entry() const;
-    // The chosen drive type as this dialog lists it; empty when none is chosen.
-    std::string driveTypeCaption() const;
     // Shows `checkpoint`; a drive type code the list does not hold leaves the list as it was.
     void showEntry(const CheckpointEntry& checkpoint);
 

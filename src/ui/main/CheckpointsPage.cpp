@@ -10,6 +10,7 @@
 #include "ui/main/EditorApp.h"
 #include "ui/main/RowButtons.h"
 #include "ui/map/MapWindow.h"
+#include "ui/recorder/RecorderWindow.h"
 
 namespace qv::ui {
 
@@ -47,8 +48,16 @@ CheckpointsPage::CheckpointsPage(EditorApp& app, QWidget* parent) : ParameterPag
     auto* map = makeButton("RouteMapBtn", QStringLiteral("Карта маршрута"),
                            QStringLiteral("Маршрут гонки на карте San Andreas"), this);
     app.connectCommand(map, &QPushButton::clicked, this, [&app] { showRouteMap(app); });
+    auto* recorder =
+        makeButton("RouteRecorderBtn", QStringLiteral("Запись маршрута"),
+                   QStringLiteral("Проедьте гонку в игре, и чекпоинты лягут по пути"), this);
+    app.connectCommand(recorder, &QPushButton::clicked, this, [&app] { showRouteRecorder(app); });
+    auto* tools = new QHBoxLayout;
+    tools->addWidget(map);
+    tools->addWidget(recorder);
+    tools->addStretch(1);
     side->addSpacing(12);
-    side->addWidget(map, 0, Qt::AlignLeft);
+    side->addLayout(tools);
     side->addStretch(1);
     auto* page = new QHBoxLayout(this);
     page->addWidget(checkpointTree_, 1);

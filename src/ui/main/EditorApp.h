@@ -10,6 +10,7 @@
 
 #include "model/Mission.h"
 #include "platform/FileSystem.h"
+#include "platform/GameMemory.h"
 #include "platform/GameProcess.h"
 #include "platform/ProcessLauncher.h"
 #include "ui/common/Commands.h"
@@ -32,6 +33,9 @@ struct EditorServices {
     };
     // Starts the compiler and the game for a test run; nullptr: this machine's launcher.
     ProcessLauncher* launcher = nullptr;
+    // Opens the running game for the route recorder and the map's live player; nullptr: the game
+    // on this machine.
+    const GameOpener* gameOpener = nullptr;
 };
 
 // The running editor: the one mission, the working folder, the outside services and the
@@ -53,6 +57,9 @@ class EditorApp {
     const GameProcess& game() const { return services_.game; }
     ProcessLauncher& launcher() const {
         return services_.launcher != nullptr ? *services_.launcher : systemProcessLauncher();
+    }
+    const GameOpener& gameOpener() const {
+        return services_.gameOpener != nullptr ? *services_.gameOpener : systemGameOpener();
     }
     std::chrono::system_clock::time_point now() const { return services_.clock(); }
     // The folder that was current when the main window was created; it never changes.

@@ -23,6 +23,7 @@
 #include "ui/main/OtherPage.h"
 #include "ui/main/RecentProjectsMenu.h"
 #include "ui/map/MapWindow.h"
+#include "ui/recorder/RecorderWindow.h"
 
 namespace qv::ui {
 
@@ -120,6 +121,8 @@ void MainWindow::buildMenus() {
                [this] { checkMission(app_); });
     addCommand(script, "RouteMapAction", QStringLiteral("Карта маршрута"),
                QKeySequence(Qt::CTRL | Qt::Key_M), [this] { showRouteMap(app_); });
+    addCommand(script, "RouteRecorderAction", QStringLiteral("Запись маршрута"),
+               QKeySequence(Qt::CTRL | Qt::Key_R), [this] { showRouteRecorder(app_); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
     addCommand(help, "AboutAction", QStringLiteral("&О программе..."), {},

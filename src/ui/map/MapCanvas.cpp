@@ -13,6 +13,9 @@ namespace {
 constexpr double FitMargin = 40;
 constexpr double HitRadius = 12;
 constexpr int DragThreshold = 4;
+// Pixels a unit when the map begins to follow the player: a few hundred metres around the
+// vehicle.
+constexpr double FollowScale = 0.8;
 
 ScreenPoint screenPoint(QPointF p) {
     return {p.x(), p.y()};
@@ -68,6 +71,32 @@ const RouteMark* MapCanvas::find(MissionPart part, int row) const {
     return nullptr;
 }
 
+void MapCanvas::overlayChanged() {
+    if (followPlayer_ && overlay_.player) {
+        view_.centreOn(overlay_.player->at);
+        fitted_ = false;
+    }
+    update();
+}
+
+void MapCanvas::setFollowPlayer(bool follow) {
+    followPlayer_ = follow;
+    if (follow) {
+        const ScreenPoint middle{view_.width() / 2, view_.height() / 2};
+        view_.zoomAround(middle, FollowScale / view_.scale());
+        fitted_ = false;
+    }
+    overlayChanged();
+}
+
+std::optional<QPointF> MapCanvas::playerPosition() const {
+    if (!overlay_.player) {
+        return std::nullopt;
+    }
+    const ScreenPoint p = view_.toScreen(overlay_.player->at);
+    return QPointF(p.x, p.y);
+}
+
 std::optional<QPointF> MapCanvas::markPosition(MissionPart part, int row) const {
     if (const RouteMark* mark = find(part, row)) {
         const ScreenPoint p = view_.toScreen(mark->at);
@@ -80,6 +109,7 @@ void MapCanvas::paintMap(QPainter& painter) {
     paintGround(painter, view_, background_);
     paintGrid(painter, view_);
     paintRoute(painter, view_, scene_, highlight_, numbers_);
+    paintOverlay(painter, view_, overlay_);
     paintScaleBar(painter, view_);
 }
 

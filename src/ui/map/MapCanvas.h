@@ -21,6 +21,22 @@ struct RouteScene {
     int laps = 1;
 };
 
+// The player as the running game shows it: where the vehicle (or the player on foot) stands and
+// its heading in degrees (0 = north, growing anticlockwise).
+struct PlayerMark {
+    WorldPoint at;
+    double heading = 0;
+    bool inVehicle = true;
+};
+
+// What the map draws over the race from the running game: the path driven and the checkpoints
+// laid so far by a recording, and the player's vehicle.
+struct GameOverlay {
+    std::vector<WorldPoint> trail;
+    std::vector<WorldPoint> laid;
+    std::optional<PlayerMark> player;
+};
+
 // The drawn map: the radar tiles (or a plain ground), a grid every 500 units, the route, the
 // marks and a scale bar, north up. The wheel zooms around the cursor, dragging pans, a click on
 // a mark reports it; the mouse over the map reports where it is.
@@ -41,6 +57,16 @@ class MapCanvas final : public QWidget {
     void fitRace();
     // Centres the map on the highlighted mark, when there is one.
     void centreOnHighlight();
+    // The overlay from the game; after changing it, overlayChanged() shows the change.
+    GameOverlay& overlay() { return overlay_; }
+    const GameOverlay& overlay() const { return overlay_; }
+    // Redraws the overlay and, while following the player, centres the map on the vehicle.
+    void overlayChanged();
+    // Keeps the player's vehicle in the middle of the map; it begins at a scale where a street
+    // shows, which the wheel still changes.
+    void setFollowPlayer(bool follow);
+    // Where the player's vehicle is drawn; nullopt when it is not shown.
+    std::optional<QPointF> playerPosition() const;
     // Where mark (`part`, `row`) is drawn; nullopt when it has no mark.
     std::optional<QPointF> markPosition(MissionPart part, int row) const;
 
@@ -67,6 +93,8 @@ class MapCanvas final : public QWidget {
     MapView view_;
     RouteScene scene_;
     std::optional<std::pair<MissionPart, int>> highlight_;
+    GameOverlay overlay_;
+    bool followPlayer_ = false;
     bool fitted_ = true;  // showing the whole race, as "Показать всё" does
     std::optional<QPoint> pressedAt_;
     QPoint lastDrag_;

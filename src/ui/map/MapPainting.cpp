@@ -24,6 +24,11 @@ const QColor PlayerCarColour(220, 30, 60);
 const QColor ObjectColour(90, 90, 90);
 const QColor StartColour(30, 160, 60);
 const QColor HighlightColour(0, 220, 255);
+const QColor TrailColour(200, 20, 160);
+const QColor LaidColour(255, 255, 255);
+const QColor PlayerColour(200, 20, 160);
+// Two samples farther apart than this are a jump (a teleport, a respawn): no line joins them.
+constexpr double TrailJump = 100;
 
 QPointF at(const MapView& view, WorldPoint p) {
     const ScreenPoint s = view.toScreen(p);
@@ -133,6 +138,40 @@ void paintMark(QPainter& painter, const MapView& view, const RouteMark& mark,
     }
 }
 
+// The driven path as lines, broken where the vehicle jumped.
+void paintTrail(QPainter& painter, const MapView& view, const std::vector<WorldPoint>& trail) {
+    painter.setPen(QPen(TrailColour, 2));
+    QPolygonF piece;
+    for (std::size_t i = 0; i < trail.size(); ++i) {
+        if (i > 0 &&
+            std::hypot(trail[i].x - trail[i - 1].x, trail[i].y - trail[i - 1].y) > TrailJump) {
+            painter.drawPolyline(piece);
+            piece.clear();
+        }
+        piece << at(view, trail[i]);
+    }
+    painter.drawPolyline(piece);
+}
+
+// The vehicle as an arrow pointing where it heads; the player on foot as a dot that looks where
+// it heads.
+void paintPlayer(QPainter& painter, const MapView& view, const PlayerMark& player) {
+    const QPointF centre = at(view, player.at);
+    const WorldPoint step = headingStep(player.heading);
+    const QPointF direction(step.x, -step.y);
+    const QPointF side(-direction.y(), direction.x());
+    painter.setPen(QPen(Qt::white, 2));
+    painter.setBrush(PlayerColour);
+    if (!player.inVehicle) {
+        painter.drawEllipse(centre, 6, 6);
+        painter.setPen(QPen(PlayerColour, 2.5));
+        painter.drawLine(centre + direction * 6, centre + direction * 12);
+        return;
+    }
+    painter.drawPolygon(QPolygonF({centre + direction * 14, centre - direction * 8 + side * 9,
+                                   centre - direction * 3, centre - direction * 8 - side * 9}));
+}
+
 // A round length of world units whose bar is about 80 to 200 pixels long.
 double scaleBarLength(double scale) {
     double length = 1;
@@ -195,6 +234,20 @@ void paintRoute(QPainter& painter, const MapView& view, const RouteScene& scene,
                 painter.drawEllipse(at(view, mark.at), 15, 15);
             }
         }
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void paintOverlay(QPainter& painter, const MapView& view, const GameOverlay& overlay) {
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    paintTrail(painter, view, overlay.trail);
+    painter.setPen(QPen(TrailColour, 2));
+    painter.setBrush(LaidColour);
+    for (const WorldPoint& point : overlay.laid) {
+        painter.drawEllipse(at(view, point), 6, 6);
+    }
+    if (overlay.player) {
+        paintPlayer(painter, view, *overlay.player);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
 }

@@ -18,6 +18,7 @@ void paintGround(QPainter& painter, const MapView& view, MapBackground& backgrou
 void paintGrid(QPainter& painter, const MapView& view);
 void paintRoute(QPainter& painter, const MapView& view, const RouteScene& scene,
                 const std::optional<std::pair<MissionPart, int>>& highlight, NumberTexts& numbers);
+void paintOverlay(QPainter& painter, const MapView& view, const GameOverlay& overlay);
 void paintScaleBar(QPainter& painter, const MapView& view);
 
 }  // namespace qv::ui

@@ -20,6 +20,7 @@
 #include "ui/main/RowReveal.h"
 #include "ui/main/SharedShortcuts.h"
 #include "ui/map/MapCanvas.h"
+#include "ui/map/PlayerWatch.h"
 #include "ui/options/OptionsWindow.h"
 
 namespace qv::ui {
@@ -60,6 +61,16 @@ MapWindow::MapWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::Window), a
     auto* fit = makeButton("FitRouteBtn", QStringLiteral("Показать всё"), {}, this);
     followSelection_ =
         makeCheckBox("FollowSelection", QStringLiteral("Следовать за выделением"), {}, this);
+    showPlayer_ = makeCheckBox("ShowPlayer", QStringLiteral("Показывать игрока"),
+                               QStringLiteral("Машина игрока на карте, пока игра запущена"), this);
+    playerState_ = makeLabel({}, this);
+    playerState_->setObjectName(QStringLiteral("PlayerState"));
+    watch_ = new PlayerWatch(
+        app.gameOpener(),
+        [this](const std::optional<GameSample>& sample, bool running) {
+            showPlayer(sample, running);
+        },
+        this);
     canvas_ = new MapCanvas(background_, this);
     position_ = makeLabel({}, this);
     position_->setObjectName(QStringLiteral("MapPosition"));
@@ -75,6 +86,9 @@ MapWindow::MapWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::Window), a
     bar->addWidget(fit);
     bar->addSpacing(12);
     bar->addWidget(followSelection_);
+    bar->addSpacing(12);
+    bar->addWidget(showPlayer_);
+    bar->addWidget(playerState_);
     bar->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -89,6 +103,7 @@ MapWindow::MapWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::Window), a
             canvas_->centreOnHighlight();
         }
     });
+    connect(showPlayer_, &QCheckBox::toggled, this, &MapWindow::watchPlayer);
     connect(canvas_, &MapCanvas::hovered, this, &MapWindow::showHover);
     app.connectCommand(canvas_, &MapCanvas::markClicked, this, [this](MissionPart part, int row) {
         canvas_->setHighlight(std::pair(part, row));
@@ -180,6 +195,46 @@ void MapWindow::showHover(double x, double y, const RouteMark* mark) {
     note_->setText(background_.note());
 }
 
+void MapWindow::watchPlayer() {
+    const bool on = showPlayer_->isChecked() && isVisible() && !recording_;
+    watch_->setActive(on);
+    if (!on && !recording_) {
+        canvas_->overlay().player.reset();
+        canvas_->overlayChanged();
+        playerState_->clear();
+    }
+}
+
+void MapWindow::showPlayer(const std::optional<GameSample>& sample, bool gameRunning) {
+    std::optional<PlayerMark>& player = canvas_->overlay().player;
+    player.reset();
+    if (sample) {
+        player = playerMark(*sample);
+        playerState_->clear();
+    } else {
+        playerState_->setText(gameRunning ? QStringLiteral("(игрок не найден в памяти игры)")
+                                          : QStringLiteral("(игра не запущена)"));
+    }
+    canvas_->overlayChanged();
+}
+
+void MapWindow::beginRecording() {
+    recording_ = true;
+    watchPlayer();
+    showPlayer_->setEnabled(false);
+    playerState_->clear();
+    canvas_->overlay() = {};
+    canvas_->setFollowPlayer(true);
+}
+
+void MapWindow::endRecording() {
+    recording_ = false;
+    canvas_->overlay() = {};
+    canvas_->setFollowPlayer(false);
+    showPlayer_->setEnabled(true);
+    watchPlayer();
+}
+
 void MapWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!placed_) {
@@ -187,10 +242,12 @@ void MapWindow::showEvent(QShowEvent* event) {
         restorePlacement();
     }
     app_.runCommand([this] { openBackground(); });
+    watchPlayer();
 }
 
 void MapWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
+    watchPlayer();
     app_.runCommand([this] { savePlacement(); });
 }
 
@@ -217,15 +274,24 @@ void MapWindow::savePlacement() {
                          {box.x(), box.y(), box.width(), box.height()});
 }
 
-void showRouteMap(EditorApp& app) {
+PlayerMark playerMark(const GameSample& sample) {
+    return {{sample.x, sample.y}, sample.heading, sample.inVehicle};
+}
+
+MapWindow& routeMap(EditorApp& app) {
     auto* window = app.mainWindow().findChild<MapWindow*>();
     if (window == nullptr) {
         window = new MapWindow(app);
         shareMainShortcuts(app, *window);
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    return *window;
+}
+
+void showRouteMap(EditorApp& app) {
+    MapWindow& window = routeMap(app);
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 }  // namespace qv::ui

@@ -4,8 +4,10 @@
 #include <string>
 
 #include "gamedata/RouteMarks.h"
+#include "gamelink/GameSample.h"
 #include "model/Mission.h"
 #include "ui/map/MapBackground.h"
+#include "ui/map/MapCanvas.h"
 
 class QCheckBox;
 class QLabel;
@@ -15,11 +17,15 @@ namespace qv::ui {
 class EditorApp;
 class MapCanvas;
 class MissionTreeView;
+class PlayerWatch;
 
 // "Карта маршрута": the race drawn on the game's radar map, one more view of the mission. It
 // follows every change of the mission and the selection of the trees, and a click on a mark
 // selects that row where it is edited; it never changes the mission. Modeless and resizable;
-// its place and size are kept in settings.ini, section "RouteMap".
+// its place and size are kept in settings.ini, section "RouteMap". Outside a recording it can
+// show the player's vehicle live while the game runs ("Показывать игрока"); during one, the
+// recorder draws the vehicle, the path driven and the checkpoints laid, and the map follows the
+// vehicle.
 class MapWindow final : public QWidget, private MissionObserver {
     Q_OBJECT
 
@@ -29,6 +35,12 @@ class MapWindow final : public QWidget, private MissionObserver {
 
     MapCanvas& canvas() const { return *canvas_; }
     MapBackground& background() { return background_; }
+
+    // A recording begins: the live player gives way to the recorder, which draws into the
+    // canvas's overlay, and the map follows the vehicle.
+    void beginRecording();
+    // The recording is over: its drawing goes, and the live player is back if it was on.
+    void endRecording();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -41,6 +53,8 @@ class MapWindow final : public QWidget, private MissionObserver {
     void openBackground();
     void follow(const MissionTreeView& tree, MissionPart part);
     void showHover(double x, double y, const RouteMark* mark);
+    void watchPlayer();
+    void showPlayer(const std::optional<GameSample>& sample, bool gameRunning);
     void restorePlacement();
     void savePlacement();
 
@@ -48,6 +62,10 @@ class MapWindow final : public QWidget, private MissionObserver {
     MapBackground background_;
     MapCanvas* canvas_;
     QCheckBox* followSelection_;
+    QCheckBox* showPlayer_;
+    QLabel* playerState_;
+    PlayerWatch* watch_;
+    bool recording_ = false;
     QLabel* position_;
     QLabel* note_;
     std::string openedFolder_;
@@ -56,6 +74,11 @@ class MapWindow final : public QWidget, private MissionObserver {
     bool placed_ = false;
 };
 
+// How the map draws the player of `sample`.
+PlayerMark playerMark(const GameSample& sample);
+
+// The route map, made hidden the first time it is asked for.
+MapWindow& routeMap(EditorApp& app);
 // Shows the route map, making it the first time.
 void showRouteMap(EditorApp& app);
 

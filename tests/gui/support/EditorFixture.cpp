@@ -31,7 +31,7 @@ std::chrono::system_clock::time_point EditorFixture::fixedTime() {
 EditorFixture::EditorFixture() {
     prepareOnce();
     app_ = std::make_unique<ui::EditorApp>(
-        ui::EditorServices{files, dialogs, game, fixedTime, &launcher});
+        ui::EditorServices{files, dialogs, game, fixedTime, &launcher, &game});
 }
 
 EditorFixture::~EditorFixture() = default;
