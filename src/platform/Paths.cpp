@@ -29,6 +29,13 @@ std::string joinPath(std::string_view folder, std::string_view name) {
     return result;
 }
 
+bool isAbsolutePath(std::string_view path) {
+    if (!path.empty() && isSeparator(path.front())) {
+        return true;
+    }
+    return NativeSeparator == '\\' && path.size() >= 3 && path[1] == ':' && isSeparator(path[2]);
+}
+
 std::string replaceExtension(std::string_view path, std::string_view extension) {
     std::size_t nameStart = 0;
     for (std::size_t i = 0; i < path.size(); ++i) {

@@ -24,6 +24,10 @@ std::string asFolder(std::string_view folder);
 // separator; an empty `folder` leaves `name` relative.
 std::string joinPath(std::string_view folder, std::string_view name);
 
+// Whether `path` names its place without a folder to start from: "/..." on Linux; on Windows a
+// drive ("C:\..."), a rooted path ("\...") or a share ("\\server\...").
+bool isAbsolutePath(std::string_view path);
+
 // `path` with the extension of its file name (from its last ".") replaced by `extension`, which
 // starts with "."; a file name without an extension gets `extension` appended.
 std::string replaceExtension(std::string_view path, std::string_view extension);

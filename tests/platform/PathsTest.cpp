@@ -34,5 +34,17 @@ TEST(Paths, ExtensionOfTheFileNameIsReplaced) {
     EXPECT_EQ(replaceExtension("main.tar.scm", ".BAK"), "main.tar.BAK");
 }
 
+TEST(Paths, APathIsAbsoluteByItsTextAlone) {
+    EXPECT_TRUE(isAbsolutePath(native("/races/race.qvnx")));
+    EXPECT_FALSE(isAbsolutePath("race.qvnx"));
+    EXPECT_FALSE(isAbsolutePath(native("races/race.qvnx")));
+    EXPECT_FALSE(isAbsolutePath(""));
+#ifdef _WIN32
+    EXPECT_TRUE(isAbsolutePath("C:\\races\\race.qvnx"));
+    EXPECT_TRUE(isAbsolutePath("C:/races"));
+    EXPECT_FALSE(isAbsolutePath("C:race.qvnx"));
+#endif
+}
+
 }  // namespace
 }  // namespace qv

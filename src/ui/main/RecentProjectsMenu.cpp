@@ -17,9 +17,11 @@ namespace {
 
 SameProject sameProject(const EditorApp& app) {
     return [&app](const std::string& a, const std::string& b) {
-        return absoluteProjectPath(app, QString::fromStdString(a))
-                   .compare(absoluteProjectPath(app, QString::fromStdString(b)),
-                            FileNamesIgnoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
+        const auto clean = [&app](const std::string& path) {
+            return QDir::cleanPath(absoluteProjectPath(app, QString::fromStdString(path)));
+        };
+        return clean(a).compare(clean(b),
+                                FileNamesIgnoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
     };
 }
 
@@ -43,8 +45,13 @@ bool changeRecentProjects(
 }  // namespace
 
 QString absoluteProjectPath(const EditorApp& app, const QString& path) {
-    const QDir working(QString::fromStdString(app.workingFolder()));
-    return QDir::toNativeSeparators(QDir::cleanPath(working.absoluteFilePath(path)));
+    // Decided on the text alone: the working folder is the editor's own, so the system's idea of
+    // the current folder never enters. An absolute path stays as the system or the user gave it.
+    if (isAbsolutePath(path.toStdString())) {
+        return path;
+    }
+    return QDir::toNativeSeparators(
+        QDir::cleanPath(QString::fromStdString(joinPath(app.workingFolder(), path.toStdString()))));
 }
 
 RecentProjectsMenu::RecentProjectsMenu(EditorApp& app, QWidget* parent)
