@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (fuzz/) with clang in build/fuzz and runs each for SECONDS,
 # JOBS at a time, from the seeds in fuzz/corpus/<name> and what earlier runs kept in
-# build/fuzz/corpus/<name>. Fails when a target does not build or a run finds a fault; the
-# input that found it is left in build/fuzz (crash-*, timeout-*, oom-*).
+# build/fuzz/corpus/<name>, with one fixed seed. Fails when a target does not build or a run
+# finds a fault; the input that found it is left in build/fuzz (crash-*, timeout-*, oom-*).
 # Usage: scripts/fuzz.sh [SECONDS] [JOBS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,7 +20,7 @@ run_one() {
     # Projects are read whole, so short inputs reach every reader sooner.
     [ "$name" = project_load ] && options+=(-max_len=8192)
     mkdir -p "build/fuzz/corpus/$name"
-    if (cd build/fuzz && "fuzz/$target" -max_total_time="$seconds" -timeout=10 \
+    if (cd build/fuzz && "fuzz/$target" -max_total_time="$seconds" -timeout=10 -seed=1 \
             -print_final_stats=1 "${options[@]}" "corpus/$name" "../../fuzz/corpus/$name") \
             >"build/fuzz/$target.log" 2>&1; then
         echo "$target: $(grep -o 'stat::number_of_executed_units: *[0-9]*' \

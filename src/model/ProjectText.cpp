@@ -89,6 +89,9 @@ std::string projectFileText(std::string_view bytes, const std::string& path) {
     const bool marked = bytes.starts_with(Utf8Mark);
     const std::string_view text = marked ? bytes.substr(Utf8Mark.size()) : bytes;
     if ((marked || hasNonAscii(text)) && isUtf8(text)) {
+        // What loads must save again: a character Windows-1251 cannot hold is refused here,
+        // naming its line, rather than on the first save.
+        encodeCp1251File(text, path);
         return std::string(text);
     }
     return decodeCp1251(bytes);
