@@ -9,8 +9,8 @@
 
 #include "EditorFixture.h"
 #include "LargestMission.h"
-#include "ui/main/ScriptFindBar.h"
-#include "ui/main/ScriptWindow.h"
+#include "ui/script/ScriptFindBar.h"
+#include "ui/script/ScriptWindow.h"
 
 namespace {
 

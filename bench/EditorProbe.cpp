@@ -17,8 +17,8 @@
 #include "ui/main/EditorApp.h"
 #include "ui/main/EditorApplication.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/ScriptWindow.h"
 #include "ui/main/Startup.h"
+#include "ui/script/ScriptWindow.h"
 
 namespace {
 

@@ -17,9 +17,9 @@
 #include "generator/ScriptWarnings.h"
 #include "model/ProjectFile.h"
 #include "ui/common/MissionTreeView.h"
-#include "ui/main/ScriptFindBar.h"
-#include "ui/main/ScriptHighlighter.h"
-#include "ui/main/ScriptWindow.h"
+#include "ui/script/ScriptFindBar.h"
+#include "ui/script/ScriptHighlighter.h"
+#include "ui/script/ScriptWindow.h"
 
 using qv::test::EditorFixture;
 using namespace qv::ui;

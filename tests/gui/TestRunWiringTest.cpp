@@ -6,7 +6,7 @@
 
 #include "TestRunEditor.h"
 #include "gamelink/TestRunJournal.h"
-#include "ui/main/ScriptWindow.h"
+#include "ui/script/ScriptWindow.h"
 
 using namespace qv::test;  // the fixtures and the paths
 using namespace qv::ui;

@@ -2,10 +2,10 @@
 
 #include "ui/common/RowEditor.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/ScriptWindow.h"
 #include "ui/main/SharedShortcuts.h"
 #include "ui/main/Startup.h"
 #include "ui/main/UndoKeys.h"
+#include "ui/script/ScriptWindow.h"
 
 namespace qv::ui {
 

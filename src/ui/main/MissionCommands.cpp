@@ -7,7 +7,7 @@
 #include "ui/main/EditorApp.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/RecentProjectsMenu.h"
-#include "ui/main/ScriptWindow.h"
+#include "ui/script/ScriptWindow.h"
 
 namespace qv::ui {
 

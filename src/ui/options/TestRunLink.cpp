@@ -14,8 +14,8 @@
 #include "ui/common/Commands.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/ScriptWindow.h"
 #include "ui/options/OptionsWindow.h"
+#include "ui/script/ScriptWindow.h"
 
 namespace qv::ui {
 

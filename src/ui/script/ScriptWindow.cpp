@@ -1,4 +1,4 @@
-#include "ui/main/ScriptWindow.h"
+#include "ui/script/ScriptWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,12 +13,12 @@
 #include "ui/common/Look.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/EditorWindows.h"
-#include "ui/main/GoToLineBar.h"
 #include "ui/main/RowReveal.h"
-#include "ui/main/ScriptEditor.h"
-#include "ui/main/ScriptFindBar.h"
-#include "ui/main/ScriptHighlighter.h"
-#include "ui/main/WarningsPanel.h"
+#include "ui/script/GoToLineBar.h"
+#include "ui/script/ScriptEditor.h"
+#include "ui/script/ScriptFindBar.h"
+#include "ui/script/ScriptHighlighter.h"
+#include "ui/script/WarningsPanel.h"
 
 namespace qv::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/main/GoToLineBar.h"
+#include "ui/script/GoToLineBar.h"
 
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "ui/main/ScriptEditor.h"
+#include "ui/script/ScriptEditor.h"
 
 namespace qv::ui {
 

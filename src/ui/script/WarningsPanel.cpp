@@ -1,4 +1,4 @@
-#include "ui/main/WarningsPanel.h"
+#include "ui/script/WarningsPanel.h"
 
 #include <QHeaderView>
 #include <QTableWidget>

@@ -1,4 +1,4 @@
-#include "ui/main/ScriptEditor.h"
+#include "ui/script/ScriptEditor.h"
 
 #include <QPaintEvent>
 #include <QPainter>

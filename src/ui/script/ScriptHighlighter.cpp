@@ -1,4 +1,4 @@
-#include "ui/main/ScriptHighlighter.h"
+#include "ui/script/ScriptHighlighter.h"
 
 #include <QSet>
 

@@ -1,4 +1,4 @@
-#include "ui/main/ScriptFindBar.h"
+#include "ui/script/ScriptFindBar.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
