@@ -12,6 +12,7 @@
 #include <string>
 
 #include "gamedata/RadarTiles.h"
+#include "gamedata/RoadNetwork.h"
 #include "gamedata/ZoneMap.h"
 #include "platform/FileSystem.h"
 
@@ -47,6 +48,8 @@ class MapBackground final : public QObject {
     QString zoneAt(WorldPoint p) const;
     // One line that says why (some of) the background is missing; empty when nothing is.
     QString note() const;
+    // The game's roads; empty when they are not known.
+    const RoadNetwork& roads() const { return roads_; }
     // The memory the decoded tiles take, in bytes.
     std::size_t tileBytes() const;
 
@@ -62,6 +65,7 @@ class MapBackground final : public QObject {
     const FileSystem* files_ = nullptr;
     std::unique_ptr<RadarTiles> tiles_;
     ZoneMap zones_;
+    RoadNetwork roads_;
     std::array<QImage, RadarTileCount> images_;
     std::bitset<RadarTileCount> asked_;
     std::deque<int> pending_;  // asked for, not read yet, in the order asked
