@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when they are missing.
-# Usage: scripts/install-deps.sh [linux] [windows] [qt-windows] [fuzz]
+# Usage: scripts/install-deps.sh [linux] [windows] [qt-windows] [fuzz] [screenshots]
 set -euo pipefail
 
 packages=()
@@ -20,6 +20,10 @@ for group in "$@"; do
                        xvfb xdotool x11-apps imagemagick zip unzip binutils-mingw-w64-x86-64) ;;
         fuzz)
             packages+=(clang libclang-rt-dev) ;;
+        screenshots)
+            # The documentation's pictures of the editor on a virtual display
+            # (scripts/screenshots.sh).
+            packages+=(xvfb xauth) ;;
         *)
             echo "install-deps: unknown group '$group'" >&2
             exit 2 ;;

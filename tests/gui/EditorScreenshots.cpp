@@ -1,0 +1,110 @@
+// Pictures of the editor for the documentation, made again after any change by
+// scripts/screenshots.sh:
+//   editor_screenshots EXAMPLES OUT
+// opens the example circuit EXAMPLES/lvcircuit.qvnx through "Открыть..." and writes into OUT
+//   main-window.png    the main window with the project loaded, on its checkpoints tab
+//   script-window.png  the "Mission Script" window after F5, the build's warnings below the text
+//   route-map.png      the route map over a synthetic game folder (nothing of the game is read)
+// The editor runs over the GUI tests' fakes: the project is copied into a file system in memory,
+// the clock is fixed and no game runs, so the pictures change only when the editor does.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTest>
+#include <cstdio>
+#include <string>
+
+#include "EditorFixture.h"
+#include "GameFixtures.h"
+#include "NativePath.h"
+#include "model/ProjectKeys.h"
+#include "ui/main/EditorWindows.h"
+#include "ui/map/MapWindow.h"
+#include "ui/options/OptionsWindow.h"
+#include "ui/script/ScriptWindow.h"
+
+using namespace qv;
+using namespace qv::test;
+
+namespace {
+
+constexpr const char* Project = "lvcircuit.qvnx";
+constexpr const char* ProjectParts[] = {"", ".cars", ".checkps", ".objects", ".events"};
+
+// Copies the example project from `examples` on disk into the editor's working folder.
+void copyExample(EditorFixture& editor, const std::string& examples) {
+    for (const char* part : ProjectParts) {
+        const std::string name = std::string(Project) + part;
+        std::string bytes;
+        if (const IoStatus read = systemFileSystem().readFile(examples + "/" + name, bytes,
+                                                              project_keys::LargestFile);
+            !read) {
+            qFatal("%s: %s", name.c_str(), read.reason.c_str());
+        }
+        editor.files.writeFile(editor.files.currentFolder() + "/" + name, bytes);
+    }
+}
+
+// Shows `window` at `size` (an empty size: the window's own, as for the fixed main window).
+void showAt(QWidget& window, QSize size = {}) {
+    window.showNormal();
+    if (!size.isEmpty()) {
+        window.resize(size);
+    }
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        qFatal("%s was not shown", qPrintable(window.objectName()));
+    }
+    QCoreApplication::processEvents();
+}
+
+void save(QWidget& window, const QString& folder, const char* name) {
+    window.repaint();
+    const QString path = folder + "/" + name;
+    if (!window.grab().save(path)) {
+        qFatal("cannot write %s", qPrintable(path));
+    }
+    std::printf("%s\n", qPrintable(path));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: editor_screenshots EXAMPLES OUT\n");
+        return 2;
+    }
+    const std::string examples = argv[1];
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    if (!QDir().mkpath(out)) {
+        qFatal("cannot make %s", qPrintable(out));
+    }
+
+    EditorFixture editor;
+    copyExample(editor, examples);
+    editor.dialogs.answerOpenFile(
+        QString::fromStdString(editor.files.currentFolder() + "/" + Project));
+    editor.action("OpenAction").trigger();
+
+    ui::MainWindow& main = editor.mainWindow();
+    editor.get<QTabWidget>("PageControl1").setCurrentIndex(2);  // "Чекпоинты"
+    showAt(main);
+    save(main, out, "main-window.png");
+
+    editor.action("BuildAction").trigger();
+    ui::ScriptWindow& script = editor.app().scriptWindow();
+    showAt(script, {900, 620});
+    save(script, out, "script-window.png");
+
+    writeSyntheticGame(editor.files, native("/game"));
+    static_cast<ui::OptionsWindow&>(editor.window(ui::WindowId::Options))
+        .setGameFolder(native("/game/"));
+    editor.action("RouteMapAction").trigger();
+    auto& map = editor.get<ui::MapWindow>("RouteMap");
+    showAt(map, {800, 600});
+    map.background().loadAll();
+    QCoreApplication::processEvents();
+    save(map, out, "route-map.png");
+    return 0;
+}
