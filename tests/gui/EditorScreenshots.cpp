@@ -61,7 +61,7 @@ void showAt(QWidget& window, QSize size = {}) {
 void save(QWidget& window, const QString& folder, const char* name) {
     window.repaint();
     const QString path = folder + "/" + name;
-    if (!window.grab().save(path)) {
+    if (!window.grab().save(path, "PNG", 0)) {  // quality 0: the smallest file
         qFatal("cannot write %s", qPrintable(path));
     }
     std::printf("%s\n", qPrintable(path));
