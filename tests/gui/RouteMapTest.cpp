@@ -64,13 +64,16 @@ void RouteMapTest::clickingAMarkSelectsItsRowWhereItIsEdited() {
     QVERIFY(objects.isVisible());
     QCOMPARE(objects.tree().selectedRow(), 1);
 
-    // A drag pans the map and selects nothing.
-    const QPoint from = markPoint(canvas, MissionPart::Checkpoints, 1);
+    // A drag of the ground pans the map, and selects and changes nothing.
+    const QPoint mark = markPoint(canvas, MissionPart::Checkpoints, 1);
+    const QPoint from = mark + QPoint(0, 40);
+    const int steps = editor.mission().historySize();
     QTest::mousePress(&canvas, Qt::LeftButton, {}, from);
     QTest::mouseMove(&canvas, from + QPoint(60, 30));
     QTest::mouseRelease(&canvas, Qt::LeftButton, {}, from + QPoint(60, 30));
-    QCOMPARE(markPoint(canvas, MissionPart::Checkpoints, 1), from + QPoint(60, 30));
+    QCOMPARE(markPoint(canvas, MissionPart::Checkpoints, 1), mark + QPoint(60, 30));
     QCOMPARE(editor.mainWindow().checkpointTree().selectedRow(), 2);
+    QCOMPARE(editor.mission().historySize(), steps);
 }
 
 void RouteMapTest::selectingARowHighlightsItsMarkAndChangesShowAtOnce() {

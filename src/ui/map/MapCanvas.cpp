@@ -43,7 +43,9 @@ void MapCanvas::setScene(RouteScene scene) {
     // The marks a gesture held are gone: it ends, changing nothing.
     if (gesture_) {
         gesture_.reset();
-        press_ = Press::Cancelled;
+        if (press_ == Press::Gesture) {
+            press_ = Press::Cancelled;
+        }
         unsetCursor();
     }
     scene_ = std::move(scene);
@@ -164,6 +166,11 @@ std::optional<QPointF> MapCanvas::turnHandlePosition() const {
     return turnHandlePoint(*markPosition(mark->part, mark->row), mark->heading);
 }
 
+bool MapCanvas::onTurnHandle(QPointF position) const {
+    const std::optional<QPointF> handle = turnHandlePosition();
+    return handle && QLineF(*handle, position).length() <= HitRadius;
+}
+
 bool MapCanvas::begin(MissionPart part, int row, bool turning) {
     cancelDrag();
     const RouteMark* mark = find(part, row);
@@ -247,9 +254,7 @@ void MapCanvas::mousePressEvent(QMouseEvent* event) {
     lastDrag_ = *pressedAt_;
     press_ = Press::Waiting;
     pressedMark_.reset();
-    const std::optional<QPointF> handle = turnHandlePosition();
-    if (handle && QLineF(*handle, event->position()).length() <= HitRadius &&
-        beginTurn(highlight_->first, highlight_->second)) {
+    if (onTurnHandle(event->position()) && beginTurn(highlight_->first, highlight_->second)) {
         press_ = Press::Gesture;
         setCursor(Qt::CrossCursor);
     } else if (const RouteMark* mark =
@@ -282,8 +287,18 @@ void MapCanvas::mouseMoveEvent(QMouseEvent* event) {
         }
     }
     const WorldPoint world = view_.toWorld(screenPoint(event->position()));
-    emit hovered(world.x, world.y,
-                 markAt(scene_.marks, view_, screenPoint(event->position()), HitRadius));
+    const RouteMark* mark = markAt(scene_.marks, view_, screenPoint(event->position()), HitRadius);
+    if (press_ == Press::None) {
+        // What a press here would take hold of.
+        if (onTurnHandle(event->position())) {
+            setCursor(Qt::CrossCursor);
+        } else if (mark != nullptr) {
+            setCursor(Qt::OpenHandCursor);
+        } else {
+            unsetCursor();
+        }
+    }
+    emit hovered(world.x, world.y, mark);
 }
 
 void MapCanvas::mouseReleaseEvent(QMouseEvent* event) {

@@ -137,6 +137,7 @@ class MapCanvas final : public QWidget {
 
     const RouteMark* find(MissionPart part, int row) const;
     bool begin(MissionPart part, int row, bool turning);
+    bool onTurnHandle(QPointF position) const;
 
     MapBackground& background_;
     MapView view_;
