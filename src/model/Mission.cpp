@@ -109,6 +109,29 @@ std::shared_ptr<TreeNode> eventRow(const EventEntry& event) {
     return node;
 }
 
+// Copies every node under `from` to under `to`.
+void copyChildren(TreeNode& to, const TreeNode& from) {
+    for (int i = 0; i < from.childCount(); ++i) {
+        copyChildren(to.add(from.child(i)->text()), *from.child(i));
+    }
+}
+
+// A copy of row node `row` whose coordinates group holds the place of `entry`.
+template <typename Entry>
+std::shared_ptr<TreeNode> withPosition(const TreeNode& row, const Entry& entry) {
+    auto node = std::make_shared<TreeNode>(row.text());
+    for (int i = 0; i < row.childCount(); ++i) {
+        const TreeNode& child = *row.child(i);
+        TreeNode& copy = node->add(child.text());
+        if (child.text() == tree_text::Coordinates || child.text() == tree_text::StartCoordinates) {
+            addPositionNodes(copy, entry);
+        } else {
+            copyChildren(copy, child);
+        }
+    }
+    return node;
+}
+
 // Calls `visit` with the entries of `table` (nothing for events, which have none).
 template <typename Data, typename Visit>
 void visitEntries(Data& data, MissionPart table, Visit visit) {
@@ -369,6 +392,53 @@ void Mission::removeRow(MissionPart table, int row) {
     }
     step.changes.emplace_back(change::RemoveRow{table, row - 1, copyRow(table, row - 1)});
     perform(std::move(step));
+}
+
+void Mission::placeRow(MissionPart table, int row, const RowPlace& place) {
+    checkRow(table, row);
+    const RowCopy before = copyRow(table, row - 1);
+    RowCopy after;
+    bool moved = false;
+    bool turned = false;
+    visitEntries(data_, table, [&](const auto& rows) {
+        auto entry = rows[size_t(row - 1)];
+        moved = entry.X != place.x || entry.Y != place.y || entry.Z != place.z;
+        entry.X = place.x;
+        entry.Y = place.y;
+        entry.Z = place.z;
+        if constexpr (requires { entry.Angle; }) {
+            turned = entry.Angle != place.angle;
+            entry.Angle = place.angle;
+        }
+        after = {entry, before.node != nullptr ? withPosition(*before.node, entry) : nullptr};
+    });
+    if (moved || turned) {
+        perform({(moved ? "перемещение " : "поворот ") + rowName(table, row),
+                 {change::ReplaceRow{table, row - 1, before, std::move(after)}}});
+    }
+}
+
+RowPlace Mission::rowPlace(MissionPart table, int row) const {
+    checkRow(table, row);
+    RowPlace place;
+    visitEntries(data_, table, [&](const auto& rows) {
+        const auto& entry = rows[size_t(row - 1)];
+        place = {entry.X, entry.Y, entry.Z, {}};
+        if constexpr (requires { entry.Angle; }) {
+            place.angle = entry.Angle;
+        }
+    });
+    return place;
+}
+
+void Mission::placeStart(const std::string& x, const std::string& y, const std::string& z) {
+    MissionParameters after = data_.parameters;
+    after.AStartX = x;
+    after.AStartY = y;
+    after.AStartZ = z;
+    if (after != data_.parameters) {
+        perform({"перемещение старта", {change::Parameters{data_.parameters, after}}});
+    }
 }
 
 void Mission::checkConditionCount(std::size_t count) {

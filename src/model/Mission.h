@@ -23,6 +23,15 @@ class MissionObserver {
     virtual void historyChanged() {}
 };
 
+// Where a car, checkpoint or object stands, as its row's texts: X, Y, Z and (cars and objects)
+// the angle.
+struct RowPlace {
+    std::string x;
+    std::string y;
+    std::string z;
+    std::string angle;
+};
+
 // Everything of a mission but its trees: the parameters and the tables. Loading builds one of
 // these with the trees and hands both to Mission::replace.
 struct MissionData {
@@ -115,6 +124,16 @@ class Mission {
     void changeObject(int row, const ObjectEntry& object);
     // Rebuilds the event's condition and action lines from `event`.
     void changeEvent(int row, const EventEntry& event);
+
+    // Puts row `row` of Cars, Checkpoints or Objects at `place` (a checkpoint has no angle):
+    // the entry's coordinates and their lines in the row's node change, nothing else of the row.
+    // One step, "поворот машины 3" when only the angle changes, otherwise "перемещение машины 3";
+    // nothing happens when nothing changes.
+    void placeRow(MissionPart table, int row, const RowPlace& place);
+    // Where row `row` of Cars, Checkpoints or Objects stands.
+    RowPlace rowPlace(MissionPart table, int row) const;
+    // Puts the start point at (x, y, z): one step, "перемещение старта".
+    void placeStart(const std::string& x, const std::string& y, const std::string& z);
 
     // Copies row `row` of `table` (Cars, Checkpoints, Objects, Events) in after it; returns the
     // copy's number. A 101st row is refused as by insert.

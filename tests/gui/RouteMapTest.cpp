@@ -10,6 +10,7 @@
 #include "ExampleMissions.h"
 #include "GameFixtures.h"
 #include "NativePath.h"
+#include "RouteMapDriver.h"
 #include "ui/common/MissionTreeView.h"
 #include "ui/editors/TreeWindow.h"
 #include "ui/map/MapCanvas.h"
@@ -23,40 +24,6 @@ using qv::ui::MapWindow;
 using qv::ui::WindowId;
 
 namespace {
-
-void addRace(Mission& mission) {
-    for (const char* x : {"100", "400", "700"}) {
-        mission.appendCheckpoint({x, "200", "10", 50, "3"}, "Гоночный");
-    }
-    mission.appendCar({"INFERNUS", "0", "0", "10", "90", {}});
-    mission.appendCar({"BANSHEE", "50", "0", "10", "0", {}});
-    mission.appendObject({"1238", "300", "300", "10", "0"});
-}
-
-// Opens the map through its menu item, the game folder being `gameFolder` (none: the map asks,
-// and the test answers `answer`).
-MapWindow& openMap(EditorFixture& editor, const std::string& gameFolder = {},
-                   const QString& answer = {}) {
-    static_cast<ui::OptionsWindow&>(editor.window(WindowId::Options)).setGameFolder(gameFolder);
-    if (gameFolder.empty()) {
-        editor.dialogs.answerFolder(answer);
-    }
-    editor.action("RouteMapAction").trigger();
-    auto& map = editor.get<MapWindow>("RouteMap");
-    map.resize(800, 600);
-    if (!QTest::qWaitForWindowExposed(&map)) {
-        qFatal("the route map was not shown");
-    }
-    return map;
-}
-
-QPoint markPoint(const MapCanvas& canvas, MissionPart part, int row) {
-    const std::optional<QPointF> at = canvas.markPosition(part, row);
-    if (!at) {
-        qFatal("no mark for row %d", row);
-    }
-    return at->toPoint();
-}
 
 QString note(const EditorFixture& editor) {
     return editor.get<QLabel>("MapBackgroundNote").text();
@@ -97,13 +64,16 @@ void RouteMapTest::clickingAMarkSelectsItsRowWhereItIsEdited() {
     QVERIFY(objects.isVisible());
     QCOMPARE(objects.tree().selectedRow(), 1);
 
-    // A drag pans the map and selects nothing.
-    const QPoint from = markPoint(canvas, MissionPart::Checkpoints, 1);
+    // A drag of the ground pans the map, and selects and changes nothing.
+    const QPoint mark = markPoint(canvas, MissionPart::Checkpoints, 1);
+    const QPoint from = mark + QPoint(0, 40);
+    const int steps = editor.mission().historySize();
     QTest::mousePress(&canvas, Qt::LeftButton, {}, from);
     QTest::mouseMove(&canvas, from + QPoint(60, 30));
     QTest::mouseRelease(&canvas, Qt::LeftButton, {}, from + QPoint(60, 30));
-    QCOMPARE(markPoint(canvas, MissionPart::Checkpoints, 1), from + QPoint(60, 30));
+    QCOMPARE(markPoint(canvas, MissionPart::Checkpoints, 1), mark + QPoint(60, 30));
     QCOMPARE(editor.mainWindow().checkpointTree().selectedRow(), 2);
+    QCOMPARE(editor.mission().historySize(), steps);
 }
 
 void RouteMapTest::selectingARowHighlightsItsMarkAndChangesShowAtOnce() {

@@ -196,6 +196,48 @@ TEST(Mission, ABatchIsOneStepAndAnErrorInsideItUndoesAllItDid) {
     EXPECT_EQ(mission.carCount(), 2);
 }
 
+TEST(Mission, PlacingARowChangesOnlyItsPlaceInOneNamedStep) {
+    Mission mission;
+    mission.appendCar(car("INFERNUS", {"#NTO_B_L"}));
+    mission.appendCheckpoint({"1.0", "2.0", "3.0", 40, "1"}, "По обычным путям");
+    const std::string carsBefore = dump(mission.carTree());
+    const std::string checkpointsBefore = dump(mission.checkpointTree());
+
+    mission.placeRow(MissionPart::Checkpoints, 1, {"10.00", "20.00", "3.0", "ignored"});
+    EXPECT_EQ(mission.undoName(), "перемещение чекпоинта 1");
+    EXPECT_EQ(mission.checkpoint(1), (CheckpointEntry{"10.00", "20.00", "3.0", 40, "1"}));
+    EXPECT_EQ(dump(mission.checkpointTree()),
+              "Чекпоинты (1 всего)\n"
+              "\tЧекпоинт 1\n\t\tСкорость: 40.0\n\t\tТип езды: По обычным путям\n"
+              "\t\tКоординаты\n\t\t\tX: 10.00\n\t\t\tY: 20.00\n\t\t\tZ: 3.0\n");
+
+    // Only the angle: a turn; the components stay.
+    RowPlace place = mission.rowPlace(MissionPart::Cars, 1);
+    place.angle = "180.00";
+    mission.placeRow(MissionPart::Cars, 1, place);
+    EXPECT_EQ(mission.undoName(), "поворот машины 1");
+    EXPECT_EQ(mission.car(1).Components, std::vector<std::string>{"#NTO_B_L"});
+    EXPECT_NE(dump(mission.carTree()).find("Угол: 180.00\n\t\tТюнинг-компоненты (1)"),
+              std::string::npos);
+
+    // Where it already is: no step.
+    const int steps = mission.historySize();
+    mission.placeRow(MissionPart::Cars, 1, place);
+    mission.placeStart("0.00", "0.00", "0.00");
+    EXPECT_EQ(mission.historySize(), steps);
+    mission.placeStart("5.00", "6.00", "7.00");
+    EXPECT_EQ(mission.undoName(), "перемещение старта");
+    EXPECT_EQ(mission.parameters().AStartY, "6.00");
+
+    for (int step = 0; step < 3; ++step) {
+        mission.undo();
+    }
+    EXPECT_EQ(dump(mission.carTree()), carsBefore);
+    EXPECT_EQ(dump(mission.checkpointTree()), checkpointsBefore);
+    EXPECT_EQ(mission.parameters().AStartY, "0.00");
+    EXPECT_THROW(mission.placeRow(MissionPart::Objects, 1, place), Error);
+}
+
 TEST(Mission, CheckpointNodesCarryTheSpeedAndTheDialogsDriveTypeCaption) {
     Mission mission;
     mission.appendCheckpoint({"1", "2", "3", 40, "3"}, "Гоночный ");

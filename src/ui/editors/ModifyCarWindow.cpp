@@ -18,7 +18,8 @@ class ModifyCarWindow final : public CarDialog, public RowEditor {
                           QStringLiteral("Изменить"),
                           QStringLiteral("Тюнинг транспорта*"),
                           Mission::MaxComponents - 1}),
-          target_(app.mission(), MissionPart::Cars, *this) {}
+          target_(app.mission(), MissionPart::Cars, *this,
+                  [this](int row) { showEntry(this->app().mission().car(row)); }) {}
 
     void openRow(int row) override {
         showEntry(app().mission().car(row));

@@ -18,7 +18,8 @@ class ModifyCheckpWindow final : public CheckpointDialog, public RowEditor {
                                  QStringLiteral("Изменить"),
                                  {QStringLiteral("Гоночный"), QStringLiteral("По обычным путям"),
                                   QStringLiteral("Напрямик")}}),
-          target_(app.mission(), MissionPart::Checkpoints, *this) {}
+          target_(app.mission(), MissionPart::Checkpoints, *this,
+                  [this](int row) { showEntry(this->app().mission().checkpoint(row)); }) {}
 
     void openRow(int row) override {
         showEntry(app().mission().checkpoint(row));

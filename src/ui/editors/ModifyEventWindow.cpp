@@ -15,7 +15,8 @@ class ModifyEventWindow final : public EventDialog, public RowEditor {
   public:
     explicit ModifyEventWindow(EditorApp& app)
         : EventDialog(app, "ModifyEvent", {}, QStringLiteral("Изменить")),
-          target_(app.mission(), MissionPart::Events, *this) {}
+          target_(app.mission(), MissionPart::Events, *this,
+                  [this](int row) { showEntry(this->app().mission().event(row)); }) {}
 
     void openRow(int row) override {
         showEntry(app().mission().event(row));

@@ -15,7 +15,8 @@ class ModifyObjectWindow final : public ObjectDialog, public RowEditor {
     explicit ModifyObjectWindow(EditorApp& app)
         : ObjectDialog(app,
                        {"ModifyObject", {}, QStringLiteral("Изменить"), AngleField::Kept, false}),
-          target_(app.mission(), MissionPart::Objects, *this) {
+          target_(app.mission(), MissionPart::Objects, *this,
+                  [this](int row) { showEntry(this->app().mission().object(row)); }) {
         const int height = area().sizeHint().height();
         area().setGeometry(0, 0, NarrowWidth, height);
         setFixedSize(NarrowWidth, height);

@@ -4,8 +4,20 @@
 
 namespace qv::ui {
 
-RowTarget::RowTarget(Mission& mission, MissionPart table, QWidget& dialog)
-    : mission_(mission), table_(table), dialog_(dialog) {
+namespace {
+
+void collectTexts(const TreeNode& node, std::vector<std::string>& texts) {
+    texts.push_back(node.text());
+    for (int i = 0; i < node.childCount(); ++i) {
+        collectTexts(*node.child(i), texts);
+    }
+}
+
+}  // namespace
+
+RowTarget::RowTarget(Mission& mission, MissionPart table, QWidget& dialog,
+                     std::function<void(int)> show)
+    : mission_(mission), table_(table), dialog_(dialog), show_(std::move(show)) {
     mission_.addObserver(this);
 }
 
@@ -17,7 +29,17 @@ void RowTarget::open(int row) {
     row_ = row;
     const TreeNode* root = mission_.tree(table_).root();
     node_ = root != nullptr ? root->child(row - 1) : nullptr;
+    shown_ = rowTexts();
     showTitle();
+}
+
+std::vector<std::string> RowTarget::rowTexts() const {
+    std::vector<std::string> texts;
+    // Not the row's own text, which is its number.
+    for (int i = 0; node_ != nullptr && i < node_->childCount(); ++i) {
+        collectTexts(*node_->child(i), texts);
+    }
+    return texts;
 }
 
 void RowTarget::showTitle() {
@@ -37,6 +59,10 @@ void RowTarget::missionChanged(MissionPart part) {
         if (node_ != nullptr && root->child(i) == node_) {
             row_ = i + 1;
             showTitle();
+            if (std::vector<std::string> texts = rowTexts(); texts != shown_) {
+                shown_ = std::move(texts);
+                show_(row_);
+            }
             return;
         }
     }

@@ -50,6 +50,8 @@ class MapBackground final : public QObject {
     QString note() const;
     // The game's roads; empty when they are not known.
     const RoadNetwork& roads() const { return roads_; }
+    // Puts `roads` in place of the game's (the tests' own road networks).
+    void setRoads(RoadNetwork roads) { roads_ = std::move(roads); }
     // The memory the decoded tiles take, in bytes.
     std::size_t tileBytes() const;
 

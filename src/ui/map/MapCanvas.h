@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "gamedata/MapEdits.h"
 #include "gamedata/MapGeometry.h"
 #include "gamedata/RouteMarks.h"
 #include "ui/map/NumberTexts.h"
@@ -38,8 +39,13 @@ struct GameOverlay {
 };
 
 // The drawn map: the radar tiles (or a plain ground), a grid every 500 units, the route, the
-// marks and a scale bar, north up. The wheel zooms around the cursor, dragging pans, a click on
-// a mark reports it; the mouse over the map reports where it is.
+// marks and a scale bar, north up. The wheel zooms around the cursor, dragging the ground pans,
+// a click on a mark reports it; the mouse over the map reports where it is.
+//
+// Dragging a mark moves it and dragging the handle of the selected car's or object's heading
+// turns it: the mark follows the pointer, and when it is let go the change is reported, never
+// made here; Esc during the drag puts it back. A move snaps to the nearest road node with
+// snapping on or Ctrl held; a turn goes in steps of 15° with Shift held.
 class MapCanvas final : public QWidget {
     Q_OBJECT
 
@@ -55,6 +61,9 @@ class MapCanvas final : public QWidget {
     // Shows the whole race (the whole state when the race has no marks), and goes on showing
     // it whole, whatever the race or the size of the map, until the user zooms or pans.
     void fitRace();
+    // Stops showing the race whole: the map stays where it is while the race changes under it,
+    // as it does for an edit made on the map.
+    void holdView() { fitted_ = false; }
     // Centres the map on the highlighted mark, when there is one.
     void centreOnHighlight();
     // The overlay from the game; after changing it, overlayChanged() shows the change.
@@ -73,8 +82,33 @@ class MapCanvas final : public QWidget {
     // Draws the whole map; paintEvent does this.
     void paintMap(QPainter& painter);
 
+    // Moves snap to the roads without Ctrl held.
+    void setSnapToRoads(bool snap) { snapToRoads_ = snap; }
+    // How far from the pointer, in world units, a snap looks for a road node at this scale.
+    double snapReach() const;
+    // Where the turn handle is drawn: on the heading of the selected car or object; nullopt
+    // when no such mark is selected.
+    std::optional<QPointF> turnHandlePosition() const;
+
+    // The gestures as the mouse makes them: the mark (`part`, `row`) is picked up to be moved
+    // or turned (false: it has no mark, or nothing to turn), follows the pointer at `position`,
+    // and is let go (reported by markMoved or markTurned when it was dragged) or put back.
+    bool beginMove(MissionPart part, int row);
+    bool beginTurn(MissionPart part, int row);
+    void dragTo(QPointF position, Qt::KeyboardModifiers modifiers);
+    void finishDrag();
+    void cancelDrag();
+    bool draggingMark() const { return gesture_.has_value(); }
+
   signals:
     void markClicked(qv::MissionPart part, int row);
+    // A mark was dragged and let go, or while it is dragged, would go, as `drop` says.
+    void markMoved(qv::MissionPart part, int row, const qv::MarkDrop& drop);
+    void markDragged(qv::MissionPart part, int row, const qv::MarkDrop& drop);
+    // The heading of a car or object was dragged round to `heading` degrees.
+    void markTurned(qv::MissionPart part, int row, double heading);
+    // The context menu is asked for at world point (x, y).
+    void menuRequested(double x, double y, QPoint globalPosition);
     // The mouse is over world point (x, y), and over `mark` unless it is nullptr.
     void hovered(double x, double y, const qv::RouteMark* mark);
 
@@ -85,9 +119,25 @@ class MapCanvas final : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    // A mark being moved or turned: where it is in the scene, and how it was.
+    struct MarkGesture {
+        bool turning = false;
+        std::size_t index = 0;
+        RouteMark original;
+        QPointF grab;  // where the pointer holds the mark, from its centre
+        bool dragged = false;
+        MarkDrop drop;
+    };
+    // What the left button does while it is down.
+    enum class Press { None, Waiting, Panning, Gesture, Cancelled };
+
     const RouteMark* find(MissionPart part, int row) const;
+    bool begin(MissionPart part, int row, bool turning);
+    bool onTurnHandle(QPointF position) const;
 
     MapBackground& background_;
     MapView view_;
@@ -98,7 +148,10 @@ class MapCanvas final : public QWidget {
     bool fitted_ = true;  // showing the whole race, as "Показать всё" does
     std::optional<QPoint> pressedAt_;
     QPoint lastDrag_;
-    bool dragging_ = false;
+    Press press_ = Press::None;
+    std::optional<std::pair<MissionPart, int>> pressedMark_;
+    std::optional<MarkGesture> gesture_;
+    bool snapToRoads_ = false;
     NumberTexts numbers_;
 };
 

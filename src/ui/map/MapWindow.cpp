@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "gamelink/Settings.h"
@@ -20,6 +21,7 @@
 #include "ui/main/RowReveal.h"
 #include "ui/main/SharedShortcuts.h"
 #include "ui/map/MapCanvas.h"
+#include "ui/map/MapEditor.h"
 #include "ui/map/PlayerWatch.h"
 #include "ui/options/OptionsWindow.h"
 
@@ -74,6 +76,12 @@ MapWindow::MapWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::Window), a
     canvas_ = new MapCanvas(background_, this);
     position_ = makeLabel({}, this);
     position_->setObjectName(QStringLiteral("MapPosition"));
+    height_ = makeLabel({}, this);
+    height_->setObjectName(QStringLiteral("MapHeight"));
+    editor_ = new MapEditor(app, *canvas_, background_, *height_);
+    auto* snap = new QToolButton(this);
+    snap->setObjectName(QStringLiteral("SnapToRoads"));
+    snap->setDefaultAction(&editor_->snapAction());
     note_ = makeLabel({}, this);
     note_->setObjectName(QStringLiteral("MapBackgroundNote"));
     note_->setStyleSheet(QStringLiteral("color: #a00000"));
@@ -90,11 +98,15 @@ MapWindow::MapWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::Window), a
     bar->addWidget(showPlayer_);
     bar->addWidget(playerState_);
     bar->addStretch(1);
+    bar->addWidget(snap);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(bar);
     layout->addWidget(canvas_, 1);
-    layout->addWidget(position_);
+    auto* lines = new QHBoxLayout;
+    lines->addWidget(position_, 1);
+    lines->addWidget(height_);
+    layout->addLayout(lines);
     layout->addWidget(note_);
 
     connect(fit, &QPushButton::clicked, canvas_, &MapCanvas::fitRace);

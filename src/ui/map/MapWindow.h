@@ -16,16 +16,17 @@ namespace qv::ui {
 
 class EditorApp;
 class MapCanvas;
+class MapEditor;
 class MissionTreeView;
 class PlayerWatch;
 
 // "Карта маршрута": the race drawn on the game's radar map, one more view of the mission. It
 // follows every change of the mission and the selection of the trees, and a click on a mark
-// selects that row where it is edited; it never changes the mission. Modeless and resizable;
-// its place and size are kept in settings.ini, section "RouteMap". Outside a recording it can
-// show the player's vehicle live while the game runs ("Показывать игрока"); during one, the
-// recorder draws the vehicle, the path driven and the checkpoints laid, and the map follows the
-// vehicle.
+// selects that row where it is edited; its gestures change the mission through MapEditor. Modeless
+// and resizable; its place and size are kept in settings.ini, section "RouteMap". Outside a
+// recording it can show the player's vehicle live while the game runs ("Показывать игрока"); during
+// one, the recorder draws the vehicle, the path driven and the checkpoints laid, and the map
+// follows the vehicle.
 class MapWindow final : public QWidget, private MissionObserver {
     Q_OBJECT
 
@@ -35,6 +36,7 @@ class MapWindow final : public QWidget, private MissionObserver {
 
     MapCanvas& canvas() const { return *canvas_; }
     MapBackground& background() { return background_; }
+    MapEditor& editor() const { return *editor_; }
 
     // A recording begins: the live player gives way to the recorder, which draws into the
     // canvas's overlay, and the map follows the vehicle.
@@ -67,6 +69,8 @@ class MapWindow final : public QWidget, private MissionObserver {
     PlayerWatch* watch_;
     bool recording_ = false;
     QLabel* position_;
+    QLabel* height_;
+    MapEditor* editor_;
     QLabel* note_;
     std::string openedFolder_;
     bool opened_ = false;
