@@ -26,7 +26,7 @@ constexpr std::size_t FixedInfoSize = 52;
 // L"VS_VERSION_INFO" with its NUL, in UTF-16LE.
 constexpr std::string_view VersionKey{"V\0S\0_\0V\0E\0R\0S\0I\0O\0N\0_\0I\0N\0F\0O\0\0\0", 32};
 
-// Thrown, and caught below, for bytes that break the format.
+// Thrown, and caught below, for bytes that break the format; never shown.
 const std::string Damaged = "damaged";
 
 struct Section {
@@ -35,20 +35,18 @@ struct Section {
     std::uint32_t rawOffset = 0;
 };
 
+// The headers and section table of a PE image, read on construction (Error on damage).
 class PeImage {
   public:
-    explicit PeImage(std::string_view bytes) : bytes_(bytes) {}
-
-    // The resource section's bytes from its root directory on; empty when there is none.
-    std::string_view resources() {
+    explicit PeImage(std::string_view bytes) : bytes_(bytes) {
         ByteReader reader(bytes_, Damaged);
         if (reader.take(2) != "MZ") {
-            return {};
+            return;
         }
         reader.seek(NewHeaderPointer);
         reader.seek(reader.u32());
         if (reader.take(4) != std::string_view("PE\0\0", 4)) {
-            return {};
+            return;
         }
         reader.skip(2);  // the machine
         const std::uint16_t sectionCount = reader.u16();
@@ -63,18 +61,17 @@ class PeImage {
                                                              : 0;
         const std::size_t directoriesEnd = countAt + 4 + 8 * (ResourceDirectory + 1);
         if (countAt == 0 || optionalSize < directoriesEnd) {
-            return {};
+            return;
         }
         reader.seek(optionalStart + countAt);
         if (reader.u32() <= ResourceDirectory) {
-            return {};
+            return;
         }
         reader.skip(8 * ResourceDirectory);
         const std::uint32_t resourceAddress = reader.u32();
         const std::uint32_t resourceSize = reader.u32();
 
         reader.seek(optionalStart + optionalSize);
-        sections_.clear();
         for (std::uint16_t i = 0; i < sectionCount; ++i) {
             reader.skip(12);  // the name and the size in memory
             Section section;
@@ -84,11 +81,15 @@ class PeImage {
             reader.skip(16);
             sections_.push_back(section);
         }
-        if (resourceAddress == 0 || resourceSize == 0) {
-            return {};
+        if (resourceSize != 0) {
+            resourceAddress_ = resourceAddress;
         }
-        // The directory's offsets reach as far as its section's data does.
-        return at(resourceAddress, 0, true);
+    }
+
+    // The resource section's bytes from its root directory on; empty when there is none. The
+    // directory's offsets reach as far as its section's data does.
+    std::string_view resources() const {
+        return resourceAddress_ == 0 ? std::string_view() : at(resourceAddress_, 0, true);
     }
 
     // The `size` bytes at `address` in the loaded image, as the file holds them; with
@@ -113,6 +114,7 @@ class PeImage {
   private:
     std::string_view bytes_;
     std::vector<Section> sections_;
+    std::uint32_t resourceAddress_ = 0;  // 0: none
 };
 
 // The target of the first entry of the resource directory at `offset` whose id is `id` (any
@@ -162,7 +164,7 @@ std::optional<ProgramVersion> fixedFileVersion(std::string_view info) {
 }
 
 std::optional<ProgramVersion> versionIn(std::string_view image) {
-    PeImage pe(image);
+    const PeImage pe(image);
     const std::string_view resources = pe.resources();
     if (resources.empty()) {
         return std::nullopt;
