@@ -75,7 +75,7 @@ ScriptWindow::ScriptWindow(EditorApp& app) : app_(app) {
     auto* mode = new QLabel(
         QString::fromStdString("Режим Sanny Builder: " + std::string(CompilerModeName)), this);
     mode->setObjectName(QStringLiteral("CompilerMode"));
-    mode->setToolTip(
+    mode->setStatusTip(
         QStringLiteral("Скрипт написан для этого режима редактирования Sanny Builder: "
                        "выберите его в Sanny Builder, прежде чем вставить скрипт."));
     buttons->addWidget(mode);
