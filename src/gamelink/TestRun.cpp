@@ -1,5 +1,6 @@
 #include "gamelink/TestRun.h"
 
+#include "gamelink/CompilerCommand.h"
 #include "gamelink/GameFolders.h"
 #include "gamelink/TestRunJournal.h"
 #include "gamelink/TestScript.h"
@@ -62,10 +63,6 @@ void checkFolders(const FileSystem& files, const TestRunFolders& folders) {
     }
 }
 
-std::string quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
-
 }  // namespace
 
 struct TestRun::Paths {
@@ -81,7 +78,8 @@ struct TestRun::Paths {
     std::string journal;
     std::string lock;
 
-    static Paths of(const TestRunFolders& folders) {
+    // `compiler` is the version of the compiler in the folders, if known.
+    static Paths of(const TestRunFolders& folders, const std::optional<ProgramVersion>& compiler) {
         Paths paths;
         paths.testScript = joinPath(folders.working, "Tempscript");
         paths.gameScript = gameScriptPath(folders.game);
@@ -94,8 +92,7 @@ struct TestRun::Paths {
         // this spelling; elsewhere the name must match the file written.
         const std::string onCommandLine =
             joinPath(folders.working, FileNamesIgnoreCase ? "TempScript" : "Tempscript");
-        paths.compilerParameters =
-            "\\compile " + quoted(onCommandLine) + " " + quoted(paths.gameScript);
+        paths.compilerParameters = compileParameters(compiler, onCommandLine, paths.gameScript);
         paths.compileLog = joinPath(folders.compiler, "compile.log");
         paths.journal = TestRunJournal::pathIn(folders.working);
         paths.lock = TestRunJournal::lockPathIn(folders.working);
@@ -130,7 +127,7 @@ void TestRun::start(const TestRunFolders& folders, const std::vector<std::string
         throw Error(alreadyRunningMessage(""));
     }
     checkFolders(files_, folders);
-    Paths paths = Paths::of(folders);
+    Paths paths = Paths::of(folders, compilerVersion(files_, folders.compiler));
     // Unlocked, another copy of the program could run beside this one or undo it as
     // interrupted: no run without the lock.
     LockOutcome lock = files_.lockFile(paths.lock);

@@ -7,6 +7,7 @@
 #include "FakeFileSystem.h"
 #include "FakeGame.h"
 #include "FakeLauncher.h"
+#include "PeFixture.h"
 #include "RecordingTestRunHost.h"
 #include "TestRunPaths.h"
 #include "gamelink/TestRunJournal.h"
@@ -28,6 +29,7 @@ const std::string CommandLineScript = "/races/Tempscript";
 #endif
 
 using test::errorOf;
+using test::peWithVersion;
 
 class TestRunTest : public ::testing::Test {
   protected:
@@ -124,6 +126,28 @@ TEST_F(TestRunTest, CompilesStartsTheGameWaitsAndPutsTheUsersScriptBack) {
     EXPECT_FALSE(testRun.inProgress());
     EXPECT_EQ(host.statuses.back(), "");
     EXPECT_THAT(host.statuses, ::testing::Contains(HasSubstr("закроете GTA: San Andreas")));
+}
+
+TEST_F(TestRunTest, SannyBuilder4IsToldTheScriptsModeAndOlderOrUnknownVersionsAreNot) {
+    const std::string paths = "\"" + CommandLineScript + "\" \"" + GameScript + "\"";
+    const std::string namingTheMode = "--no-splash --mode sa --compile " + paths;
+    const std::string asBefore = "\\compile " + paths;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {peWithVersion({4, 1, 0, 0}).bytes, namingTheMode},
+        {peWithVersion({4, 0, 0, 0}, true).bytes, namingTheMode},
+        {peWithVersion({3, 99, 0, 0}).bytes, asBefore},
+        {peWithVersion({3, 0, 0, 0}).bytes, asBefore},
+        {peWithVersion({4, 1, 0, 0}).bytes.substr(0, 700), asBefore},  // cut short
+        {"MZ compiler", asBefore}};
+    for (const auto& [program, parameters] : cases) {
+        files.files[Compiler] = program;
+        launcher.starts.clear();
+        playPolls = 5;
+        run();
+        ASSERT_FALSE(launcher.starts.empty());
+        EXPECT_EQ(launcher.starts[0].parameters, parameters);
+        expectUntouched();
+    }
 }
 
 TEST_F(TestRunTest, JournalNamesEachProgramBeforeItStartsAndItsProcessOnceStarted) {

@@ -166,6 +166,26 @@ TEST_F(TestRunWithProgramsTest, GameRunsTheCompiledTestAndTheUsersScriptComesBac
     expectUserScriptBack();
 }
 
+#ifdef QV_FAKE_SANNY_30
+// Stand-ins carrying the version resources of Sanny Builder 3.0, 3.5 and 4.1, each compiling
+// only when started as that version must be.
+TEST_F(TestRunWithProgramsTest, EachSannyBuilderVersionIsStartedWithItsOwnCommandLine) {
+    const std::string onCommandLine = utf8(work_ / "TempScript") + "\n" + utf8(gameScript_) + "\n";
+    for (const auto& [program, switches] :
+         {std::pair{QV_FAKE_SANNY_30, "\\compile\n"}, std::pair{QV_FAKE_SANNY_35, "\\compile\n"},
+          std::pair{QV_FAKE_SANNY_41, "--no-splash\n--mode\nsa\n--compile\n"}}) {
+        fs::copy_file(fs::path(program).make_preferred(), compiler_ / "sanny.exe",
+                      fs::copy_options::overwrite_existing);
+        fs::remove(game_ / "fakegame.loaded");
+        fs::remove(game_ / "fakegame.quit");
+        run();
+        EXPECT_EQ(readAll(compiler_ / "fakesanny.args"), switches + onCommandLine) << program;
+        EXPECT_THAT(readAll(game_ / "fakegame.loaded"), StartsWith("COMPILED\n")) << program;
+        expectUserScriptBack();
+    }
+}
+#endif
+
 TEST_F(TestRunWithProgramsTest, FailedCompilationShowsTheLogAndNeverStartsTheGame) {
     writeAll(compiler_ / "fakesanny.mode", "fail");
     const std::string message = test::errorOf([this] { run(); });

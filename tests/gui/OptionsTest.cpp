@@ -1,11 +1,13 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "EditorFixture.h"
 #include "NativePath.h"
+#include "PeFixture.h"
 #include "ui/options/OptionsWindow.h"
 
 using qv::test::EditorFixture;
@@ -77,6 +79,7 @@ class OptionsTest : public QObject {
     void closingTheWindowKeepsTheUnconfirmedState();
     void browsingForTheGameFolderChecksItsFiles();
     void browsingForTheCompilerFolderChecksSanny();
+    void theCompilersVersionIsShownAndOneBelow300IsWarnedOf();
     void aTypedPathIsStoredButNotInEffectUntilRead();
     void settingsThatCannotBeWrittenAreAnError();
 };
@@ -218,6 +221,40 @@ void OptionsTest::browsingForTheCompilerFolderChecksSanny() {
              QStringLiteral("Укажите путь к папке с Sanny Builder"));
     QCOMPARE(control<QLineEdit>(editor, "ASBDir").text(), QString::fromStdString(native("/sb/")));
     QCOMPARE(optionsOf(editor).compilerFolder(), native("/sb/"));
+}
+
+void OptionsTest::theCompilersVersionIsShownAndOneBelow300IsWarnedOf() {
+    EditorFixture editor;
+    editor.files.files[native("/sb4/sanny.exe")] = qv::test::peWithVersion({4, 1, 0, 0}).bytes;
+    editor.files.files[native("/sb2/sanny.exe")] = qv::test::peWithVersion({2, 99, 0, 0}).bytes;
+    editor.files.files[native("/odd/sanny.exe")] = "MZ, but no program";
+    showOptions(editor);
+    click(editor, "AMissionTest");
+    auto& shown = control<QLabel>(editor, "SBVersion");
+    QVERIFY(shown.isHidden());  // no folder yet
+    const auto choose = [&](const char* folder) {
+        editor.dialogs.clearRecords();
+        editor.dialogs.answerFolder(QString::fromStdString(native(folder)));
+        click(editor, "BrowseSBBtn");
+    };
+
+    choose("/sb4");
+    QCOMPARE(shown.text(), QStringLiteral("Sanny Builder 4.1.0"));
+    QVERIFY(!shown.isHidden());
+    QVERIFY(editor.dialogs.messages().empty());
+    choose("/odd");
+    QCOMPARE(shown.text(), QStringLiteral("Версия Sanny Builder не определена"));
+    QVERIFY(editor.dialogs.messages().empty());
+    choose("/sb2");
+    QCOMPARE(shown.text(), QStringLiteral("Sanny Builder 2.99.0"));
+    QCOMPARE(editor.dialogs.messages().size(), size_t{1});
+    QCOMPARE(editor.dialogs.lastMessage().text, Warning);
+
+    // Updated while the window was closed, it is read again when the window opens.
+    optionsOf(editor).close();
+    editor.files.files[native("/sb2/sanny.exe")] = qv::test::peWithVersion({3, 5, 0, 0}).bytes;
+    showOptions(editor);
+    QCOMPARE(shown.text(), QStringLiteral("Sanny Builder 3.5.0"));
 }
 
 void OptionsTest::aTypedPathIsStoredButNotInEffectUntilRead() {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -164,6 +165,11 @@ void ScriptWindowTest::copyAllPutsTheWholeScriptOnTheClipboard() {
     editor.click(QStringLiteral("CopyAllBtn"));
     QCOMPARE(QApplication::clipboard()->text(), script.toPlainText());
     QVERIFY(script.toPlainText().size() > 1000);
+    // The Sanny Builder mode to paste it in is told beside the script, never inside it.
+    const auto& mode = editor.get<QLabel>(QStringLiteral("CompilerMode"));
+    QVERIFY(mode.isVisibleTo(&editor.window(WindowId::Script)));
+    QVERIFY(mode.text().contains(QStringLiteral("GTA SA (v1.0 - SA)")));
+    QVERIFY(!script.toPlainText().contains(QStringLiteral("v1.0 - SA")));
 }
 
 void ScriptWindowTest::findMarksEveryMatchAndGoToLineMovesTheCursor() {

@@ -16,9 +16,15 @@
 namespace qv {
 namespace {
 
+// A file of /proc; empty when it cannot be read. A process that ends while its file is read
+// makes the read fail (ESRCH), which the stream reports by throwing.
 std::string readSmallFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    try {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    } catch (const std::ios_base::failure&) {
+        return {};
+    }
 }
 
 bool isProcessOf(pid_t pid, std::string_view executableName) {

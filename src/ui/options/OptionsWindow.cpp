@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "gamelink/CompilerCommand.h"
 #include "gamelink/GameFolders.h"
 #include "gamelink/Settings.h"
 #include "model/Error.h"
@@ -42,6 +43,8 @@ OptionsWindow::OptionsWindow(EditorApp& app)
     browseGame_ = makeButton("BrowseGameBtn", QStringLiteral("Обзор..."), {}, this);
     compilerDir_ = makeLineEdit("ASBDir", {}, this);
     browseCompiler_ = makeButton("BrowseSBBtn", QStringLiteral("Обзор..."), {}, this);
+    compilerVersion_ = makeLabel({}, this);
+    compilerVersion_->setObjectName(QStringLiteral("SBVersion"));
     auto* ok = makeButton("Button4", QStringLiteral("ОК"), {}, this);
     auto* cancel = makeButton("Button1", QStringLiteral("Отмена"), {}, this);
     ok->setDefault(true);
@@ -54,6 +57,7 @@ OptionsWindow::OptionsWindow(EditorApp& app)
     folders->addWidget(makeLabel(QStringLiteral("Путь к Sanny Builder:"), this), 2, 0);
     folders->addWidget(compilerDir_, 3, 0);
     folders->addWidget(browseCompiler_, 3, 1);
+    folders->addWidget(compilerVersion_, 4, 0);
     gameDir_->setMinimumWidth(300);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -80,6 +84,9 @@ OptionsWindow::OptionsWindow(EditorApp& app)
     app.connectCommand(browseCompiler_, &QPushButton::clicked, this, [this] {
         browse(QStringLiteral("Укажите путь к папке с Sanny Builder"), isCompilerFolder,
                compilerFolder_, *compilerDir_);
+        if (showCompilerVersion()) {
+            warnAboutCompilerVersion();
+        }
     });
     app.connectCommand(ok, &QPushButton::clicked, this, [this] { writeSettings(); });
     app.connectCommand(cancel, &QPushButton::clicked, this, [this] { readSettings(); });
@@ -123,12 +130,34 @@ void OptionsWindow::missionTestSwitched(bool checked) {
     }
     // Only a user who ticks the box in the open window is warned, never a reading of the file.
     if (checked && isVisible()) {
-        app_.dialogs().message(
-            {QStringLiteral("Внимание!"),
-             QStringLiteral("Для проверки скрипта миссии требуется Sanny Builder не ниже "
-                            "версии 3.00!"),
-             MessageIcon::Warning, MessageButton::Ok, this});
+        warnAboutCompilerVersion();
     }
+}
+
+void OptionsWindow::warnAboutCompilerVersion() {
+    app_.dialogs().message(
+        {QStringLiteral("Внимание!"),
+         QStringLiteral("Для проверки скрипта миссии требуется Sanny Builder не ниже версии 3.00!"),
+         MessageIcon::Warning, MessageButton::Ok, this});
+}
+
+void OptionsWindow::showEvent(QShowEvent* event) {
+    // sanny.exe may have been updated since the window was last open.
+    showCompilerVersion();
+    QWidget::showEvent(event);
+}
+
+bool OptionsWindow::showCompilerVersion() {
+    const std::optional<ProgramVersion> version = compilerVersion(app_.files(), compilerFolder_);
+    if (version) {
+        compilerVersion_->setText(fromUtf8("Sanny Builder " + versionText(*version)));
+    } else if (isCompilerFolder(app_.files(), compilerFolder_)) {
+        compilerVersion_->setText(QStringLiteral("Версия Sanny Builder не определена"));
+    } else {
+        compilerVersion_->clear();
+    }
+    compilerVersion_->setVisible(!compilerVersion_->text().isEmpty());
+    return isTooOldCompiler(version);
 }
 
 void OptionsWindow::browse(const QString& prompt,

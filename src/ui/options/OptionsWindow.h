@@ -6,6 +6,7 @@
 #include "platform/FileSystem.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -17,7 +18,8 @@ class EditorApp;
 // and of Sanny Builder, kept in settings.ini in the working folder. What the window shows is in
 // effect at once: the check box is the test option itself (bound to the main window's action
 // AMissionTestCheck), and a folder chosen with a browse button is the folder in effect. "ОК"
-// only makes the state persistent; "Отмена" reads the file again.
+// only makes the state persistent; "Отмена" reads the file again. Below the compiler's folder it
+// shows the version of its sanny.exe, read each time the window opens or the folder is chosen.
 class OptionsWindow final : public QWidget {
     Q_OBJECT
 
@@ -36,8 +38,14 @@ class OptionsWindow final : public QWidget {
     // Hides the window and writes the check box and both fields to the file.
     void writeSettings();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void missionTestSwitched(bool checked);
+    void warnAboutCompilerVersion();
+    // Shows the version of the compiler in effect; true when it is known to be too old.
+    bool showCompilerVersion();
     // Lets the user choose a folder; `accepts` decides whether it holds what it should.
     void browse(const QString& prompt, bool (*accepts)(const FileSystem&, const std::string&),
                 std::string& folder, QLineEdit& field);
@@ -49,6 +57,7 @@ class OptionsWindow final : public QWidget {
     QPushButton* browseGame_;
     QLineEdit* compilerDir_;
     QPushButton* browseCompiler_;
+    QLabel* compilerVersion_;
     std::string gameFolder_;
     std::string compilerFolder_;
 };

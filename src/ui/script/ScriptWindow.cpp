@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "gamelink/CompilerCommand.h"
 #include "generator/ScriptFile.h"
 #include "generator/ScriptGenerator.h"
 #include "ui/common/Look.h"
@@ -69,6 +71,14 @@ ScriptWindow::ScriptWindow(EditorApp& app) : app_(app) {
     buttons->addWidget(copy);
     buttons->addWidget(save);
     buttons->addStretch(1);
+    // For a user who pastes the script into Sanny Builder by hand.
+    auto* mode = new QLabel(
+        QString::fromStdString("Режим Sanny Builder: " + std::string(CompilerModeName)), this);
+    mode->setObjectName(QStringLiteral("CompilerMode"));
+    mode->setStatusTip(
+        QStringLiteral("Скрипт написан для этого режима редактирования Sanny Builder: "
+                       "выберите его в Sanny Builder, прежде чем вставить скрипт."));
+    buttons->addWidget(mode);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->setObjectName(QStringLiteral("ScriptSplitter"));
