@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/AsciiCase.h"
 #include "model/Error.h"
 
 namespace qv {
@@ -44,17 +45,49 @@ RoadNetwork joinPathAreas(const std::vector<std::optional<PathArea>>& areas) {
     return RoadNetwork(std::move(nodes), std::move(links));
 }
 
+namespace {
+
+// The area of a node file's name ("nodes12.dat", in any case); -1 for any other name.
+int areaOfName(std::string_view name) {
+    const std::string_view head = "nodes";
+    const std::string_view tail = ".dat";
+    if (name.size() <= head.size() + tail.size() || name.size() > head.size() + tail.size() + 2 ||
+        !equalIgnoringAsciiCase(name.substr(0, head.size()), head) ||
+        !equalIgnoringAsciiCase(name.substr(name.size() - tail.size()), tail)) {
+        return -1;
+    }
+    const std::string_view digits =
+        name.substr(head.size(), name.size() - head.size() - tail.size());
+    int area = 0;
+    for (const char digit : digits) {
+        if (digit < '0' || digit > '9') {
+            return -1;
+        }
+        area = area * 10 + (digit - '0');
+    }
+    return nodeFileName(area).size() == name.size() && area < PathAreaCount ? area : -1;
+}
+
+}  // namespace
+
 RoadNetwork readGameRoads(const ImgArchive& archive, std::vector<std::string>& problems) {
+    // One pass over the directory (the game's holds some 16,000 entries), the first entry of
+    // each name as ImgArchive::find gives it.
+    std::vector<const ImgEntry*> entries(PathAreaCount, nullptr);
+    for (const ImgEntry& entry : archive.entries()) {
+        if (const int area = areaOfName(entry.name); area >= 0) {
+            const auto slot = static_cast<std::size_t>(area);
+            entries[slot] = entries[slot] != nullptr ? entries[slot] : &entry;
+        }
+    }
     std::vector<std::optional<PathArea>> areas(PathAreaCount);
-    for (int a = 0; a < PathAreaCount; ++a) {
-        const std::string name = nodeFileName(a);
+    for (std::size_t a = 0; a < areas.size(); ++a) {
+        const std::string name = nodeFileName(static_cast<int>(a));
         try {
-            const ImgEntry* entry = archive.find(name);
-            if (entry == nullptr) {
+            if (entries[a] == nullptr) {
                 throw Error("нет в архиве");
             }
-            areas[static_cast<std::size_t>(a)] =
-                readNodeFile(archive.read(*entry, NodeFileMaxBytes));
+            areas[a] = readNodeFile(archive.read(*entries[a], NodeFileMaxBytes));
         } catch (const Error& error) {
             problems.push_back(name + ": " + error.message());
         }
