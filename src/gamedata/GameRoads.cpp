@@ -17,7 +17,8 @@ RoadNetwork joinPathAreas(const std::vector<std::optional<PathArea>>& areas) {
             nodes.insert(nodes.end(), areas[a]->nodes.begin(), areas[a]->nodes.end());
         }
     }
-    std::vector<RoadLink> links;
+    // Each road is listed by both its nodes: kept once, as its two nodes in order in one key.
+    std::vector<std::uint64_t> keys;
     for (std::size_t a = 0; a < areas.size(); ++a) {
         if (!areas[a]) {
             continue;
@@ -28,20 +29,20 @@ RoadNetwork joinPathAreas(const std::vector<std::optional<PathArea>>& areas) {
                 link.to.node >= areas[target]->nodes.size()) {
                 continue;
             }
-            const std::uint32_t from = firsts[a] + link.from;
-            const std::uint32_t to = firsts[target] + link.to.node;
+            const std::uint64_t from = firsts[a] + link.from;
+            const std::uint64_t to = firsts[target] + link.to.node;
             if (from != to) {
-                links.push_back({std::min(from, to), std::max(from, to)});
+                keys.push_back(std::min(from, to) << 32 | std::max(from, to));
             }
         }
     }
-    // Each road is listed by both its nodes: kept once.
-    const auto key = [](const RoadLink& link) { return std::pair(link.from, link.to); };
-    std::sort(links.begin(), links.end(),
-              [&](const RoadLink& a, const RoadLink& b) { return key(a) < key(b); });
-    links.erase(std::unique(links.begin(), links.end(),
-                            [&](const RoadLink& a, const RoadLink& b) { return key(a) == key(b); }),
-                links.end());
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    std::vector<RoadLink> links;
+    links.reserve(keys.size());
+    for (const std::uint64_t key : keys) {
+        links.push_back({static_cast<std::uint32_t>(key >> 32), static_cast<std::uint32_t>(key)});
+    }
     return RoadNetwork(std::move(nodes), std::move(links));
 }
 

@@ -17,8 +17,16 @@ constexpr std::size_t FirstLinkAt = 16;
 constexpr std::size_t FlagsAt = 24;
 constexpr float PositionUnit = 8;
 
-float coordinate(ByteReader& reader) {
-    return static_cast<float>(static_cast<std::int16_t>(reader.u16())) / PositionUnit;
+// Little-endian fields at places already checked to lie within the bytes.
+std::uint16_t u16At(std::string_view bytes, std::uint64_t at) {
+    const auto byte = [&](std::uint64_t i) {
+        return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[i]));
+    };
+    return static_cast<std::uint16_t>(byte(at) | byte(at + 1) << 8);
+}
+
+float coordinateAt(std::string_view bytes, std::uint64_t at) {
+    return static_cast<float>(static_cast<std::int16_t>(u16At(bytes, at))) / PositionUnit;
 }
 
 }  // namespace
@@ -45,34 +53,26 @@ PathArea readNodeFile(std::string_view bytes) {
         throw Error("файл обрывается: заголовок обещает " + std::to_string(needed) +
                     " байт, а в файле " + std::to_string(bytes.size()));
     }
-    // From here on every read lies within the file.
-    ByteReader reader(bytes, "файл обрывается");
+    // From here on every node and link read lies within the file.
     PathArea area;
     area.nodes.reserve(cars);
     for (std::uint64_t i = 0; i < cars; ++i) {
-        const std::size_t at = HeaderSize + i * NodeSize;
-        reader.seek(at + PositionAt);
-        RoadNode node;
-        node.x = coordinate(reader);
-        node.y = coordinate(reader);
-        node.z = coordinate(reader);
-        reader.seek(at + FirstLinkAt);
-        const std::uint64_t first = reader.u16();
-        reader.seek(at + FlagsAt);
-        const std::uint64_t count = reader.u8() & 0x0F;
+        const std::uint64_t at = HeaderSize + i * NodeSize;
+        area.nodes.push_back({coordinateAt(bytes, at + PositionAt),
+                              coordinateAt(bytes, at + PositionAt + 2),
+                              coordinateAt(bytes, at + PositionAt + 4)});
+        const std::uint64_t first = u16At(bytes, at + FirstLinkAt);
+        const std::uint64_t count = static_cast<unsigned char>(bytes[at + FlagsAt]) & 0x0F;
         if (first + count > links) {
             throw Error("ссылки узла " + std::to_string(i) + " (" + std::to_string(first) + " … " +
                         std::to_string(first + count) + ") за концом списка из " +
                         std::to_string(links));
         }
-        reader.seek(linksAt + first * LinkSize);
-        for (std::uint64_t k = 0; k < count; ++k) {
-            NodeAddress to;
-            to.area = reader.u16();
-            to.node = reader.u16();
-            area.links.push_back({static_cast<std::uint32_t>(i), to});
+        for (std::uint64_t k = first; k < first + count; ++k) {
+            const std::uint64_t link = linksAt + k * LinkSize;
+            area.links.push_back(
+                {static_cast<std::uint32_t>(i), {u16At(bytes, link), u16At(bytes, link + 2)}});
         }
-        area.nodes.push_back(node);
     }
     return area;
 }
