@@ -109,12 +109,20 @@ void paintMark(QPainter& painter, const MapView& view, const RouteMark& mark,
             painter.drawText(centre + QPointF(r + 3, 4), QStringLiteral("Старт"));
             break;
         }
-        case MissionPart::Checkpoints:
-            painter.setPen(QPen(Qt::black, 1.5));
-            painter.setBrush(CheckpointColour);
-            painter.drawEllipse(centre, CheckpointRadius, CheckpointRadius);
-            numberCentred(painter, centre, mark.row, numbers);
+        case MissionPart::Checkpoints: {
+            // Drawn once and kept: a hundred smoothed discs and numbers cost most of a redraw.
+            const int side = static_cast<int>(2 * CheckpointRadius) + 4;
+            const QPixmap& sprite =
+                numbers.mark(mark.row, painter.font(), painter.device()->devicePixelRatioF(), side,
+                             [&](QPainter& into, QPointF middle) {
+                                 into.setPen(QPen(Qt::black, 1.5));
+                                 into.setBrush(CheckpointColour);
+                                 into.drawEllipse(middle, CheckpointRadius, CheckpointRadius);
+                                 numberCentred(into, middle, mark.row, numbers);
+                             });
+            painter.drawPixmap(centre - QPointF(side / 2.0, side / 2.0), sprite);
             break;
+        }
         case MissionPart::Cars: {
             const QColor colour = mark.playerCar ? PlayerCarColour : CarColour;
             const WorldPoint step = headingStep(mark.heading);
