@@ -39,6 +39,8 @@ class RadarTiles {
     // (reduced to RadarTileMaxPixels), which touches nothing else and may run on any thread.
     std::string read(int index) const;
     static Image decode(int index, std::string_view dictionary);
+    // The archive the tiles come from, for the game's other files in it.
+    const ImgArchive& archive() const { return archive_; }
 
   private:
     ImgArchive archive_;

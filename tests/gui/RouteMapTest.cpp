@@ -41,6 +41,7 @@ class RouteMapTest : public QObject {
     void largeTilesComeInAfterTheMapIsShown();
     void withoutAGameFolderTheMapAsksOnceAndKeepsTheAnswer();
     void thePlaceOfTheWindowIsKept();
+    void theRoadsAreDrawnOnRequestAndADamagedNodeFileIsNamed();
     void theExampleCircuitOnASyntheticGame();
 };
 
@@ -221,6 +222,49 @@ void RouteMapTest::thePlaceOfTheWindowIsKept() {
                                 .arg(restored.height())));
         QVERIFY(restored.width() > 300 && restored.height() > 200);
     }
+}
+
+void RouteMapTest::theRoadsAreDrawnOnRequestAndADamagedNodeFileIsNamed() {
+    EditorFixture editor;
+    addRace(editor.mission());
+    // A game whose archive holds the node files and no radar tiles, one node file damaged.
+    std::vector<std::pair<std::string, std::string>> nodeFiles = syntheticNodeFiles();
+    nodeFiles[9].second.replace(0, 4, le32(7));
+    editor.files.files[native("/game/models/gta3.img")] = imgArchive(nodeFiles);
+    MapWindow& map = openMap(editor, native("/game/"));
+    QVERIFY2(note(editor).contains(QStringLiteral("Не прочитано файлов дорог: 1 (первый: "
+                                                  "nodes9.dat: узлов 7")),
+             qPrintable(note(editor)));
+    QCOMPARE(map.background().roads().nodes().size(), 63u * 24 * 24);
+
+    // Halfway between two nodes of the lattice, away from the race's marks and lines: the
+    // road between them shows only when the roads are on.
+    const auto roadShown = [&] {
+        const ScreenPoint p = map.canvas().view().toScreen({234.375, 218.75});
+        const QImage image = map.canvas().grab().toImage();
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QColor colour = image.pixelColor(int(p.x) + dx, int(p.y));
+            if (colour.blue() > colour.red() + 50) {
+                return true;
+            }
+        }
+        return false;
+    };
+    QVERIFY(!roadShown());
+    editor.click("ShowRoads");
+    QVERIFY(map.canvas().showRoads());
+    QVERIFY(roadShown());
+
+    // Kept for the next time.
+    map.hide();
+    const std::string& ini = editor.files.files[native("/races/settings.ini")];
+    QVERIFY2(ini.find("Roads=1\r\n") != std::string::npos, ini.c_str());
+    EditorFixture later;
+    later.files.files[native("/races/settings.ini")] = ini;
+    later.files.files[native("/game/models/gta3.img")] = imgArchive(syntheticNodeFiles(4));
+    MapWindow& again = openMap(later, native("/game/"));
+    QVERIFY(again.canvas().showRoads());
+    QCOMPARE(note(later).contains(QStringLiteral("дорог")), false);
 }
 
 void RouteMapTest::theExampleCircuitOnASyntheticGame() {

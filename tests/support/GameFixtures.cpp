@@ -3,6 +3,7 @@
 #include "NativePath.h"
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "platform/Paths.h"
 
@@ -45,6 +46,18 @@ std::string syntheticTile(int index, int side) {
     header.width = side;
     header.height = side;
     return textureDictionary(header, blocks);
+}
+
+std::string le16s(double value) {
+    return le16(static_cast<std::uint32_t>(static_cast<std::int16_t>(value * 8)) & 0xFFFF);
+}
+
+std::string nodeRecord(int area, int index, const FixtureNode& node, std::size_t firstLink) {
+    // Traffic bits above the link count, as the game's nodes have them.
+    const auto flags = static_cast<std::uint32_t>(node.links.size()) | 0x30;
+    return le32(0) + le32(0) + le16s(node.x) + le16s(node.y) + le16s(node.z) + le16(0) +
+           le16(static_cast<std::uint32_t>(firstLink)) + le16(static_cast<std::uint32_t>(area)) +
+           le16(static_cast<std::uint32_t>(index)) + le16(0x0A08) + le32(flags);
 }
 
 }  // namespace
@@ -93,6 +106,69 @@ std::string imgArchive(const std::vector<std::pair<std::string, std::string>>& f
     return head + body;
 }
 
+std::string nodeFile(int area, const std::vector<FixtureNode>& cars,
+                     const std::vector<FixtureNode>& peds, int navi) {
+    std::string nodes;
+    std::string links;
+    std::size_t linkCount = 0;
+    int index = 0;
+    for (const auto* part : {&cars, &peds}) {
+        for (const FixtureNode& node : *part) {
+            nodes += nodeRecord(area, index++, node, linkCount);
+            for (const auto& [toArea, toNode] : node.links) {
+                links += le16(static_cast<std::uint32_t>(toArea)) +
+                         le16(static_cast<std::uint32_t>(toNode));
+            }
+            linkCount += node.links.size();
+        }
+    }
+    const auto count = [](std::size_t n) { return le32(static_cast<std::uint32_t>(n)); };
+    // After the links: room for the game's own links, the navi links (2 bytes a link), the
+    // links' lengths and their crossing flags (a byte each).
+    return count(cars.size() + peds.size()) + count(cars.size()) + count(peds.size()) +
+           count(static_cast<std::size_t>(navi)) + count(linkCount) + nodes +
+           std::string(static_cast<std::size_t>(navi) * 14, '\x01') + links +
+           std::string(768 + linkCount * 4, '\0');
+}
+
+std::vector<std::pair<std::string, std::string>> syntheticNodeFiles(int across) {
+    const double step = 750.0 / across;
+    const auto address = [across](int column, int row) {
+        // The area and the place in it of lattice point (column, row) of the whole state.
+        const int area = row / across * 8 + column / across;
+        return std::pair(area, row % across * across + column % across);
+    };
+    const int side = 8 * across;
+    std::vector<std::pair<std::string, std::string>> files;
+    for (int area = 0; area < 64; ++area) {
+        std::vector<FixtureNode> cars;
+        std::vector<FixtureNode> peds;
+        for (int j = 0; j < across; ++j) {
+            for (int i = 0; i < across; ++i) {
+                const int column = area % 8 * across + i;
+                const int row = area / 8 * across + j;
+                FixtureNode node;
+                node.x = -3000 + (column + 0.5) * step;
+                node.y = -3000 + (row + 0.5) * step;
+                node.z = 10 + (column + row) * 0.25;
+                for (const auto& [dc, dr] :
+                     std::initializer_list<std::pair<int, int>>{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
+                    if (column + dc >= 0 && column + dc < side && row + dr >= 0 &&
+                        row + dr < side) {
+                        node.links.push_back(address(column + dc, row + dr));
+                    }
+                }
+                FixtureNode ped{node.x + step / 3, node.y + step / 3, node.z, {}};
+                cars.push_back(std::move(node));
+                peds.push_back(ped);
+            }
+        }
+        files.emplace_back("nodes" + std::to_string(area) + ".dat",
+                           nodeFile(area, cars, peds, across * across / 2));
+    }
+    return files;
+}
+
 std::string gxtFile(const std::vector<std::pair<std::string, std::string>>& texts) {
     // Computed as the game does: CRC-32 of the key in capitals, without the final inversion.
     const auto hash = [](const std::string& key) {
@@ -125,6 +201,9 @@ void writeSyntheticGame(FileSystem& files, const std::string& folder, int tileSi
         char name[16];
         std::snprintf(name, sizeof name, "radar%02d.txd", index);
         tiles.emplace_back(name, syntheticTile(index, tileSide));
+    }
+    for (auto& file : syntheticNodeFiles()) {
+        tiles.push_back(std::move(file));
     }
     files.writeFile(joinPath(folder, native("models/gta3.img")), imgArchive(tiles));
     files.writeFile(joinPath(folder, native("data/info.zon")),

@@ -34,10 +34,29 @@ std::string textureDictionary(const TextureHeader& header, std::string_view pixe
 // An IMG archive of version 2 holding `files` (name, bytes), each padded to whole sectors.
 std::string imgArchive(const std::vector<std::pair<std::string, std::string>>& files);
 
+// A node of a node file: where it stands and its links, each (area, node).
+struct FixtureNode {
+    double x = 0;
+    double y = 0;
+    double z = 0;
+    std::vector<std::pair<int, int>> links;
+};
+
+// A node file nodesN.dat of `area` holding `cars`, then `peds`, then `navi` navi nodes, the
+// links, and the sections after them as the game's files have them.
+std::string nodeFile(int area, const std::vector<FixtureNode>& cars,
+                     const std::vector<FixtureNode>& peds = {}, int navi = 0);
+
+// The 64 node files of a synthetic game (name, bytes): in each area a square lattice of
+// `across` × `across` car nodes, each linked to its four neighbours (across the areas' edges
+// too), and as many pedestrian nodes, at heights rising eastwards and northwards.
+std::vector<std::pair<std::string, std::string>> syntheticNodeFiles(int across = 24);
+
 // A San Andreas .gxt file whose MAIN table holds `texts` (key, text).
 std::string gxtFile(const std::vector<std::pair<std::string, std::string>>& texts);
 
-// A game folder under `folder`: models/gta3.img with all 144 radar tiles (`tileSide` pixels a
+// A game folder under `folder`: models/gta3.img with all 144 radar tiles and the 64 node files
+// of syntheticNodeFiles() (`tileSide` pixels a
 // side, a multiple of 4, DXT1: sea around a patch of land crossed by roads, each tile a little
 // different; the game's own are 128), data/info.zon, data/map.zon and text/american.gxt naming a
 // few zones of Las Venturas.

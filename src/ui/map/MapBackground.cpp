@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "gamedata/GameRoads.h"
 #include "model/Error.h"
 
 namespace qv::ui {
@@ -30,11 +31,14 @@ MapBackground::~MapBackground() {
 
 void MapBackground::open(const FileSystem& files, const std::string& gameFolder) {
     ++generation_;
+    ++tilesVersion_;
     workers_.clear();
     reader_.stop();
     files_ = &files;
     tiles_.reset();
     zones_ = ZoneMap();
+    roads_ = RoadNetwork();
+    roadProblems_.clear();
     images_ = {};
     asked_.reset();
     pending_.clear();
@@ -54,6 +58,15 @@ void MapBackground::open(const FileSystem& files, const std::string& gameFolder)
         archiveProblem_ = QStringLiteral("Нет фона: %1: %2")
                               .arg(QString::fromStdString(radarArchivePath(gameFolder)),
                                    QString::fromStdString(error.message()));
+    }
+    if (tiles_ != nullptr) {
+        // All 64 node files at once: a few milliseconds, against a tenth of a second for the
+        // radar tiles.
+        std::vector<std::string> problems;
+        roads_ = readGameRoads(tiles_->archive(), problems);
+        for (const std::string& problem : problems) {
+            roadProblems_ << QString::fromStdString(problem);
+        }
     }
     std::string zonesProblem;
     zones_ = ZoneMap::read(files, gameFolder, zonesProblem);
@@ -112,6 +125,7 @@ void MapBackground::arrive(unsigned generation, int index, const QImage& image,
     --decoding_;
     if (problem.isEmpty()) {
         images_[static_cast<std::size_t>(index)] = image;
+        ++tilesVersion_;
     } else {
         fail(problem);
     }
@@ -151,6 +165,11 @@ QString MapBackground::note() const {
         problems << QStringLiteral("Не прочитано плиток радара: %1 (первая: %2).")
                         .arg(failedTiles_)
                         .arg(tileProblem_);
+    }
+    if (!roadProblems_.isEmpty()) {
+        problems << QStringLiteral("Не прочитано файлов дорог: %1 (первый: %2).")
+                        .arg(roadProblems_.size())
+                        .arg(roadProblems_.front());
     }
     if (!zonesProblem_.isEmpty()) {
         problems << QStringLiteral("Нет названий районов: %1.").arg(zonesProblem_);

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QThreadPool>
 #include <QTimer>
 #include <array>
@@ -19,8 +20,9 @@
 namespace qv::ui {
 
 // What the route map draws under the race, from the user's own game folder: the radar tiles,
-// each read and decoded the first time it is asked for and then kept in memory, and the zones'
-// names. Nothing is copied or kept anywhere else.
+// each read and decoded the first time it is asked for and then kept in memory, the zones'
+// names, and the game's roads (its car paths, read with the zones when the folder is opened).
+// Nothing is copied or kept anywhere else.
 //
 // A tile asked for is not waited for: its dictionary is read from the archive on this thread, a
 // few tiles at a time from a timer, and decoded on worker threads (a modded game's tiles of
@@ -54,6 +56,9 @@ class MapBackground final : public QObject {
     void setRoads(RoadNetwork roads) { roads_ = std::move(roads); }
     // The memory the decoded tiles take, in bytes.
     std::size_t tileBytes() const;
+    // Grows whenever what tile() gives may have changed (a folder opened, tiles come in), so
+    // that a drawing of the tiles kept from before can tell it is out of date.
+    unsigned tilesVersion() const { return tilesVersion_; }
 
   signals:
     // Tiles were decoded or found unreadable since the last time.
@@ -76,6 +81,8 @@ class MapBackground final : public QObject {
     QTimer reader_;
     QString archiveProblem_;
     QString zonesProblem_;
+    QStringList roadProblems_;  // one line for each node file not read
+    unsigned tilesVersion_ = 0;
     QString tileProblem_;
     int failedTiles_ = 0;
     QThreadPool workers_;  // last: its end waits for the decodings still running

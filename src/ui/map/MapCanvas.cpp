@@ -121,9 +121,36 @@ std::optional<QPointF> MapCanvas::markPosition(MissionPart part, int row) const 
     return std::nullopt;
 }
 
-void MapCanvas::paintMap(QPainter& painter) {
+void MapCanvas::setShowRoads(bool show) {
+    showRoads_ = show;
+    update();
+}
+
+const QPixmap& MapCanvas::base(qreal pixelRatio) {
+    const BaseKey key{
+        view_.centre().x, view_.centre().y, view_.scale(), view_.width(),
+        view_.height(),   pixelRatio,       showRoads_,    background_.tilesVersion()};
+    if (baseKey_ == key) {
+        return base_;
+    }
+    const QSize size(static_cast<int>(std::ceil(view_.width() * pixelRatio)),
+                     static_cast<int>(std::ceil(view_.height() * pixelRatio)));
+    if (base_.size() != size) {
+        base_ = QPixmap(size);
+    }
+    base_.setDevicePixelRatio(pixelRatio);
+    QPainter painter(&base_);
     paintGround(painter, view_, background_);
     paintGrid(painter, view_);
+    if (showRoads_) {
+        paintRoads(painter, view_, background_.roads());
+    }
+    baseKey_ = key;
+    return base_;
+}
+
+void MapCanvas::paintMap(QPainter& painter) {
+    painter.drawPixmap(0, 0, base(painter.device()->devicePixelRatioF()));
     paintRoute(painter, view_, scene_, highlight_, numbers_);
     if (const std::optional<QPointF> handle = turnHandlePosition()) {
         paintTurnHandle(painter, markPosition(highlight_->first, highlight_->second).value(),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -79,7 +80,13 @@ class MapCanvas final : public QWidget {
     // Where mark (`part`, `row`) is drawn; nullopt when it has no mark.
     std::optional<QPointF> markPosition(MissionPart part, int row) const;
 
-    // Draws the whole map; paintEvent does this.
+    // Draws the game's roads over the tiles.
+    void setShowRoads(bool show);
+    bool showRoads() const { return showRoads_; }
+
+    // Draws the whole map; paintEvent does this. What lies under the race (the ground, the
+    // tiles, the grid and the roads) is drawn once for each view and kept; every redraw copies
+    // it and draws the race and the game's overlay over it.
     void paintMap(QPainter& painter);
 
     // Moves snap to the roads without Ctrl held.
@@ -138,6 +145,22 @@ class MapCanvas final : public QWidget {
     const RouteMark* find(MissionPart part, int row) const;
     bool begin(MissionPart part, int row, bool turning);
     bool onTurnHandle(QPointF position) const;
+    // The drawing under the race for the view in effect, drawn again when it is out of date.
+    const QPixmap& base(qreal pixelRatio);
+
+    // What the kept drawing under the race was drawn for.
+    struct BaseKey {
+        double centreX = 0;
+        double centreY = 0;
+        double scale = 0;
+        double width = 0;
+        double height = 0;
+        qreal pixelRatio = 1;
+        bool roads = false;
+        unsigned tiles = 0;
+
+        bool operator==(const BaseKey&) const = default;
+    };
 
     MapBackground& background_;
     MapView view_;
@@ -153,6 +176,9 @@ class MapCanvas final : public QWidget {
     std::optional<MarkGesture> gesture_;
     bool snapToRoads_ = false;
     NumberTexts numbers_;
+    bool showRoads_ = false;
+    QPixmap base_;
+    std::optional<BaseKey> baseKey_;
 };
 
 }  // namespace qv::ui

@@ -27,6 +27,7 @@ const QColor HighlightColour(0, 220, 255);
 const QColor TrailColour(200, 20, 160);
 const QColor LaidColour(255, 255, 255);
 const QColor PlayerColour(200, 20, 160);
+const QColor RoadColour(60, 50, 170, 190);
 // Two samples farther apart than this are a jump (a teleport, a respawn): no line joins them.
 constexpr double TrailJump = 100;
 
@@ -108,12 +109,20 @@ void paintMark(QPainter& painter, const MapView& view, const RouteMark& mark,
             painter.drawText(centre + QPointF(r + 3, 4), QStringLiteral("Старт"));
             break;
         }
-        case MissionPart::Checkpoints:
-            painter.setPen(QPen(Qt::black, 1.5));
-            painter.setBrush(CheckpointColour);
-            painter.drawEllipse(centre, CheckpointRadius, CheckpointRadius);
-            numberCentred(painter, centre, mark.row, numbers);
+        case MissionPart::Checkpoints: {
+            // Drawn once and kept: a hundred smoothed discs and numbers cost most of a redraw.
+            const int side = static_cast<int>(2 * CheckpointRadius) + 4;
+            const QPixmap& sprite =
+                numbers.mark(mark.row, painter.font(), painter.device()->devicePixelRatioF(), side,
+                             [&](QPainter& into, QPointF middle) {
+                                 into.setPen(QPen(Qt::black, 1.5));
+                                 into.setBrush(CheckpointColour);
+                                 into.drawEllipse(middle, CheckpointRadius, CheckpointRadius);
+                                 numberCentred(into, middle, mark.row, numbers);
+                             });
+            painter.drawPixmap(centre - QPointF(side / 2.0, side / 2.0), sprite);
             break;
+        }
         case MissionPart::Cars: {
             const QColor colour = mark.playerCar ? PlayerCarColour : CarColour;
             const WorldPoint step = headingStep(mark.heading);
@@ -210,6 +219,34 @@ void paintGrid(QPainter& painter, const MapView& view) {
         painter.drawLine(at(view, {v, -WorldExtent}), at(view, {v, WorldExtent}));
         painter.drawLine(at(view, {-WorldExtent, v}), at(view, {WorldExtent, v}));
     }
+}
+
+void paintRoads(QPainter& painter, const MapView& view, const RoadNetwork& roads) {
+    const std::vector<RoadNode>& nodes = roads.nodes();
+    std::vector<QPointF> points;
+    points.reserve(nodes.size());
+    for (const RoadNode& node : nodes) {
+        points.push_back(at(view, {node.x, node.y}));
+    }
+    // Only the roads that may cross the view, all in one call: the whole state holds tens of
+    // thousands.
+    const QRectF visible(-1, -1, view.width() + 2, view.height() + 2);
+    std::vector<QLineF> lines;
+    lines.reserve(roads.links().size());
+    for (const RoadLink& link : roads.links()) {
+        const QPointF from = points[link.from];
+        const QPointF to = points[link.to];
+        if (std::max(from.x(), to.x()) < visible.left() ||
+            std::min(from.x(), to.x()) > visible.right() ||
+            std::max(from.y(), to.y()) < visible.top() ||
+            std::min(from.y(), to.y()) > visible.bottom()) {
+            continue;
+        }
+        lines.emplace_back(from, to);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(RoadColour, 1));
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
 void paintRoute(QPainter& painter, const MapView& view, const RouteScene& scene,

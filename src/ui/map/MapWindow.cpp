@@ -29,6 +29,7 @@ namespace qv::ui {
 namespace {
 
 constexpr std::string_view PlacementSection = "RouteMap";
+constexpr std::string_view RoadsKey = "Roads";
 
 QString markText(const RouteMark& mark) {
     switch (mark.part) {
@@ -65,6 +66,8 @@ MapWindow::MapWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::Window), a
         makeCheckBox("FollowSelection", QStringLiteral("Следовать за выделением"), {}, this);
     showPlayer_ = makeCheckBox("ShowPlayer", QStringLiteral("Показывать игрока"),
                                QStringLiteral("Машина игрока на карте, пока игра запущена"), this);
+    showRoads_ = makeCheckBox("ShowRoads", QStringLiteral("Дороги"),
+                              QStringLiteral("Дороги игры (пути машин) поверх карты"), this);
     playerState_ = makeLabel({}, this);
     playerState_->setObjectName(QStringLiteral("PlayerState"));
     watch_ = new PlayerWatch(
@@ -97,6 +100,8 @@ MapWindow::MapWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::Window), a
     bar->addSpacing(12);
     bar->addWidget(showPlayer_);
     bar->addWidget(playerState_);
+    bar->addSpacing(12);
+    bar->addWidget(showRoads_);
     bar->addStretch(1);
     bar->addWidget(snap);
     auto* layout = new QVBoxLayout(this);
@@ -116,6 +121,7 @@ MapWindow::MapWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::Window), a
         }
     });
     connect(showPlayer_, &QCheckBox::toggled, this, &MapWindow::watchPlayer);
+    connect(showRoads_, &QCheckBox::toggled, canvas_, &MapCanvas::setShowRoads);
     connect(canvas_, &MapCanvas::hovered, this, &MapWindow::showHover);
     app.connectCommand(canvas_, &MapCanvas::markClicked, this, [this](MissionPart part, int row) {
         canvas_->setHighlight(std::pair(part, row));
@@ -264,8 +270,11 @@ void MapWindow::hideEvent(QHideEvent* event) {
 }
 
 void MapWindow::restorePlacement() {
+    const std::string path = settingsPath(app_.workingFolder());
+    showRoads_->setChecked(
+        readSettingsFile(app_.files(), path).readInteger(PlacementSection, RoadsKey, 0) != 0);
     const std::optional<WindowPlacement> placement =
-        readWindowPlacement(app_.files(), settingsPath(app_.workingFolder()), PlacementSection);
+        readWindowPlacement(app_.files(), path, PlacementSection);
     const QRect kept =
         placement ? QRect(placement->left, placement->top, placement->width, placement->height)
                   : QRect();
@@ -282,8 +291,12 @@ void MapWindow::restorePlacement() {
 
 void MapWindow::savePlacement() {
     const QRect box = geometry();
-    writeWindowPlacement(app_.files(), settingsPath(app_.workingFolder()), PlacementSection,
+    const std::string path = settingsPath(app_.workingFolder());
+    writeWindowPlacement(app_.files(), path, PlacementSection,
                          {box.x(), box.y(), box.width(), box.height()});
+    updateSettingsFile(app_.files(), path, [this](IniDocument& ini) {
+        ini.writeInteger(PlacementSection, RoadsKey, showRoads_->isChecked() ? 1 : 0);
+    });
 }
 
 PlayerMark playerMark(const GameSample& sample) {

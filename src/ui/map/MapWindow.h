@@ -23,10 +23,10 @@ class PlayerWatch;
 // "Карта маршрута": the race drawn on the game's radar map, one more view of the mission. It
 // follows every change of the mission and the selection of the trees, and a click on a mark
 // selects that row where it is edited; its gestures change the mission through MapEditor. Modeless
-// and resizable; its place and size are kept in settings.ini, section "RouteMap". Outside a
-// recording it can show the player's vehicle live while the game runs ("Показывать игрока"); during
-// one, the recorder draws the vehicle, the path driven and the checkpoints laid, and the map
-// follows the vehicle.
+// and resizable; its place and size, and whether it draws the game's roads ("Дороги"), are kept
+// in settings.ini, section "RouteMap". Outside a recording it can show the player's vehicle live
+// while the game runs ("Показывать игрока"); during one, the recorder draws the vehicle, the path
+// driven and the checkpoints laid, and the map follows the vehicle.
 class MapWindow final : public QWidget, private MissionObserver {
     Q_OBJECT
 
@@ -65,6 +65,7 @@ class MapWindow final : public QWidget, private MissionObserver {
     MapCanvas* canvas_;
     QCheckBox* followSelection_;
     QCheckBox* showPlayer_;
+    QCheckBox* showRoads_;
     QLabel* playerState_;
     PlayerWatch* watch_;
     bool recording_ = false;

@@ -1,5 +1,8 @@
 #include "ui/map/NumberTexts.h"
 
+#include <QPainter>
+#include <cmath>
+
 namespace qv::ui {
 
 const QStaticText& NumberTexts::text(int number, const QFont& font) {
@@ -14,6 +17,27 @@ const QStaticText& NumberTexts::text(int number, const QFont& font) {
         text.prepare(QTransform(), font);
     }
     return text;
+}
+
+const QPixmap& NumberTexts::mark(int number, const QFont& font, qreal pixelRatio, int side,
+                                 const std::function<void(QPainter&, QPointF centre)>& draw) {
+    if (font != markFont_ || pixelRatio != markRatio_) {
+        marks_.clear();
+        markFont_ = font;
+        markRatio_ = pixelRatio;
+    }
+    QPixmap& mark = marks_[number];
+    if (mark.isNull()) {
+        const int pixels = static_cast<int>(std::ceil(side * pixelRatio));
+        mark = QPixmap(pixels, pixels);
+        mark.setDevicePixelRatio(pixelRatio);
+        mark.fill(Qt::transparent);
+        QPainter painter(&mark);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setFont(font);
+        draw(painter, QPointF(side / 2.0, side / 2.0));
+    }
+    return mark;
 }
 
 }  // namespace qv::ui
