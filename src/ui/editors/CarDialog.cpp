@@ -12,7 +12,7 @@
 #include "ui/common/Controls.h"
 #include "ui/common/Look.h"
 #include "ui/editors/EntityFields.h"
-#include "ui/editors/VehicleCompleter.h"
+#include "ui/editors/ModelCompleter.h"
 #include "ui/main/EditorApp.h"
 
 namespace qv::ui {
