@@ -48,6 +48,7 @@ class MainWindowTest : public QObject {
     void changesOfTheMissionAreShownInTheControls();
     void aLoadedValueIsHeldAsItsControlHoldsIt();
     void clickingIntoAStartFieldTidiesItsNumber();
+    void tabRunsThroughTheStartNumbersBeforeTheirNames();
     void theRaceTypeShowsAndHidesTheLaps();
     void theTimeToggleEnablesTheTimeFields();
     void removingCarsBoundsThePlayersCarNumber();
@@ -289,6 +290,19 @@ void MainWindowTest::clickingIntoAStartFieldTidiesItsNumber() {
         QCOMPARE(editor.get<QLineEdit>("AStartY").text(), QString::fromUtf8(c.tidy));
         QCOMPARE(editor.mission().parameters().AStartY, std::string(c.tidy));
     }
+}
+
+void MainWindowTest::tabRunsThroughTheStartNumbersBeforeTheirNames() {
+    EditorFixture editor;
+    editor.showMainWindow();
+    editor.get<QLineEdit>("AStartX").setFocus();
+    QStringList order;
+    for (int i = 0; i < 6; ++i) {  // the capture button takes no focus
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order, QStringList({"AStartY", "AStartZ", "AStartXvar", "AStartYvar", "AStartZvar",
+                                 "ARaceType"}));
 }
 
 void MainWindowTest::theRaceTypeShowsAndHidesTheLaps() {
