@@ -49,6 +49,10 @@ CarDialog::CarDialog(EditorApp& app, const Variant& variant)
     connectCommit(*commitButton);
 }
 
+void CarDialog::fitTitle(int width) {
+    panel_->setLeastWidth(width);
+}
+
 QWidget* CarDialog::makeTuningPanel(const QString& caption) {
     auto* panel = new QGroupBox(caption, this);
     panel->setObjectName(QStringLiteral("GroupBox2"));
