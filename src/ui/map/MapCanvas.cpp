@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/map/MapPainting.h"
@@ -47,7 +48,8 @@ void MapCanvas::setHighlight(std::optional<std::pair<MissionPart, int>> mark) {
 void MapCanvas::fitRace() {
     view_.resize(width(), height());
     const std::optional<WorldRect> bounds = raceBounds(scene_.marks);
-    view_.fit(bounds.value_or(WholeWorld), FitMargin);
+    // Room for the marks' labels too, which stand to the right of the marks.
+    view_.fit(bounds.value_or(WholeWorld), std::max(FitMargin, labelReach(fontMetrics()) + 4));
     fitted_ = true;
     update();
 }
@@ -177,6 +179,11 @@ void MapCanvas::mouseReleaseEvent(QMouseEvent* event) {
             emit markClicked(part, row);
         }
     }
+}
+
+void MapCanvas::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    emit left();
 }
 
 }  // namespace qv::ui

@@ -77,6 +77,8 @@ class MapCanvas final : public QWidget {
     void markClicked(qv::MissionPart part, int row);
     // The mouse is over world point (x, y), and over `mark` unless it is nullptr.
     void hovered(double x, double y, const qv::RouteMark* mark);
+    // The mouse has left the map.
+    void left();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -85,6 +87,7 @@ class MapCanvas final : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     const RouteMark* find(MissionPart part, int row) const;

@@ -17,7 +17,8 @@ class EditorApp;
 // and of Sanny Builder, kept in settings.ini in the working folder. What the window shows is in
 // effect at once: the check box is the test option itself (bound to the main window's action
 // AMissionTestCheck), and a folder chosen with a browse button is the folder in effect. "ОК"
-// only makes the state persistent; "Отмена" reads the file again.
+// only makes the state persistent; "Отмена" reads the file again. The game folder serves the test
+// run and the route map alike, so it can be chosen whether the test run is on or not.
 class OptionsWindow final : public QWidget {
     Q_OBJECT
 
@@ -30,11 +31,21 @@ class OptionsWindow final : public QWidget {
     const std::string& compilerFolder() const { return compilerFolder_; }
     // Makes `folder` the game folder in effect and shows it.
     void setGameFolder(const std::string& folder);
+    // Asks for the game folder in a chooser owned by `owner` and makes it the folder in effect.
+    // A folder with the game's program and main script serves every feature; one with only the
+    // radar map's archive serves the route map, and the user is told what the test run lacks
+    // there. Any other folder is refused with an error and changes nothing; so is a cancelled
+    // chooser, unless `quietCancel`.
+    void chooseGameFolder(QWidget* owner, bool quietCancel = false);
 
     // Hides the window and takes every setting from the file; missing ones are the defaults.
     void readSettings();
     // Hides the window and writes the check box and both fields to the file.
     void writeSettings();
+
+  signals:
+    // The game folder in effect is another one now.
+    void gameFolderChanged();
 
   private:
     void missionTestSwitched(bool checked);
