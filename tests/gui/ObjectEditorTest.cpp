@@ -34,6 +34,13 @@ QStringList entries(const EditorFixture& editor) {
     return texts;
 }
 
+// Opens the add dialog with its model list in sight.
+void openModelList(const EditorFixture& editor) {
+    editor.click("ObjectsBtn");
+    clickOn(editor, Objects, "Button1");
+    control<QToolButton>(editor, Add, "SpeedButton2").click();
+}
+
 }  // namespace
 
 class ObjectEditorTest : public QObject {
@@ -183,9 +190,7 @@ void ObjectEditorTest::theCaptureKeepsTheAngleOnlyWhenChanging() {
 
 void ObjectEditorTest::theUserModelListFillsTheModelField() {
     EditorFixture editor;
-    editor.click("ObjectsBtn");
-    clickOn(editor, Objects, "Button1");
-    control<QToolButton>(editor, Add, "SpeedButton2").click();
+    openModelList(editor);
     auto& description = control<QLineEdit>(editor, Add, "Edit6");
     QCOMPARE(description.text(), QStringLiteral("(Описание)"));
     QCOMPARE(control<QLineEdit>(editor, Add, "Edit7").text(), QStringLiteral("(Модель)"));
@@ -215,9 +220,7 @@ void ObjectEditorTest::theUserModelListFillsTheModelField() {
 // Sanny Builder reads only a model's name after "#": the list and the model field offer names.
 void ObjectEditorTest::theModelListsOfferWhatCompiles() {
     EditorFixture editor;
-    editor.click("ObjectsBtn");
-    clickOn(editor, Objects, "Button1");
-    control<QToolButton>(editor, Add, "SpeedButton2").click();
+    openModelList(editor);
     auto& model = control<QLineEdit>(editor, Add, "Edit7");
     const auto& hint = control<QLabel>(editor, Add, "ModelHint");
     typeInto(model, QStringLiteral("1238"));
