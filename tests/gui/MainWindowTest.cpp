@@ -49,6 +49,7 @@ class MainWindowTest : public QObject {
     void aLoadedValueIsHeldAsItsControlHoldsIt();
     void clickingIntoAStartFieldTidiesItsNumber();
     void tabRunsThroughTheStartNumbersBeforeTheirNames();
+    void aNewMissionsTreeRootsAreShownWhole();
     void theRaceTypeShowsAndHidesTheLaps();
     void theTimeToggleEnablesTheTimeFields();
     void removingCarsBoundsThePlayersCarNumber();
@@ -303,6 +304,18 @@ void MainWindowTest::tabRunsThroughTheStartNumbersBeforeTheirNames() {
     }
     QCOMPARE(order, QStringList({"AStartY", "AStartZ", "AStartXvar", "AStartYvar", "AStartZvar",
                                  "ARaceType"}));
+}
+
+void MainWindowTest::aNewMissionsTreeRootsAreShownWhole() {
+    EditorFixture editor;
+    for (const char* name : {"CarTree", "CheckpTree"}) {
+        const auto& tree = editor.get<MissionTreeView>(QString::fromLatin1(name));
+        const QModelIndex root = tree.model()->index(0, 0);
+        QTRY_VERIFY2(
+            tree.columnWidth(0) >=
+                tree.indentation() + tree.fontMetrics().horizontalAdvance(root.data().toString()),
+            name);
+    }
 }
 
 void MainWindowTest::theRaceTypeShowsAndHidesTheLaps() {

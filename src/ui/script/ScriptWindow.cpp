@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
@@ -10,6 +13,7 @@
 
 #include "generator/ScriptFile.h"
 #include "generator/ScriptGenerator.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Look.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/EditorWindows.h"
@@ -68,6 +72,9 @@ ScriptWindow::ScriptWindow(EditorApp& app) : app_(app) {
     QPushButton* save = makeButton("SaveScriptBtn", QStringLiteral("Сохранить скрипт..."), this);
     buttons->addWidget(copy);
     buttons->addWidget(save);
+    saved_ = makeLabel({}, this);
+    saved_->setObjectName(QStringLiteral("SavedScriptNote"));
+    buttons->addWidget(saved_);
     buttons->addStretch(1);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
@@ -124,11 +131,19 @@ void ScriptWindow::copyAll() {
 }
 
 void ScriptWindow::saveScript() {
+    // The file is offered the project's name, or the mission's while there is no project.
+    const QString project = QString::fromStdString(app_.projectPath());
+    QString name = QFileInfo(project).completeBaseName();
+    if (name.isEmpty()) {
+        name = QString::fromStdString(app_.mission().parameters().AMissionName).toLower();
+    }
     const QString path = app_.dialogs().saveFile(
         {this, QStringLiteral("Скрипт Sanny Builder (*.txt)"), QStringLiteral("txt"),
-         QString::fromStdString(app_.workingFolder())});
+         QString::fromStdString(app_.workingFolder()),
+         name.isEmpty() ? QString() : name + QStringLiteral(".txt")});
     if (!path.isEmpty()) {
         saveScriptFile(app_.files(), path.toStdString(), built_);
+        saved_->setText(QStringLiteral("Сохранено: %1").arg(QDir::toNativeSeparators(path)));
     }
 }
 
