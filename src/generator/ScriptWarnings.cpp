@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "gamedata/ObjectModels.h"
 #include "gamedata/VehicleModels.h"
 #include "model/AsciiCase.h"
 #include "model/IdentifierTidy.h"
@@ -217,11 +218,13 @@ void checkObjects(const Mission& mission, Collector& out) {
         const ObjectEntry& object = mission.object(row);
         checkNumbers(object, MissionPart::Objects, row, numbered("Объект", row), out);
         if (onlyDigits(object.Model)) {
+            const ObjectModel* known = findObjectModelByNumber(object.Model);
             out.add(MissionPart::Objects, row, numbered("Объект", row),
                     "Модель объекта записана числом, а скрипт пишет перед ней «#», после которого "
                     "Sanny Builder понимает только имя модели, так что " +
                         quoted("#" + object.Model) +
-                        " он не скомпилирует: впишите имя модели из файлов .ide игры.");
+                        " он не скомпилирует: впишите имя модели из файлов .ide игры" +
+                        (known != nullptr ? ", здесь " + std::string(known->name) : "") + ".");
         }
     }
 }

@@ -196,6 +196,11 @@ std::vector<Case> cases() {
              m.appendObject({"1225", "1.0", "1.0", "1.0", "0.0"});
          },
          MissionPart::Objects, 1, "Объект №1", true},
+        {"object model as the number of a cone: its name is offered",
+         [](Mission& m) {
+             m.appendObject({"1238", "1.0", "1.0", "1.0", "0.0"});
+         },
+         MissionPart::Objects, 1, "Объект №1", true, "TRAFFICCONE"},
         {"object model by name",
          [](Mission& m) {
              m.appendObject({"BARREL4", "1.0", "1.0", "1.0", "0.0"});

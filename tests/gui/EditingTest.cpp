@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -74,6 +75,7 @@ class EditingTest : public QObject {
     void undoKeysReachTheProgramFromEveryField();
     void theTreesOpenAndAnswerTheKeyboard();
     void theShortcutsWorkInEveryWindow();
+    void everyDialogHasRoomForItsWholeTitle();
 };
 
 void EditingTest::undoAndRedoEveryKindOfChange() {
@@ -130,6 +132,8 @@ void EditingTest::rowsAreInsertedDuplicatedMovedAndRemovedInEveryTree() {
     auto& cars = editor.get<MissionTreeView>("CarTree");
 
     cars.selectRow(1);
+    // The insert command names the number the new row takes.
+    QVERIFY(rowAction(cars, "InsertRowAction").text().contains(QStringLiteral("№2")));
     rowAction(cars, "InsertRowAction").trigger();
     QVERIFY(editor.window(WindowId::AddCar).isVisible());
     typeInto(editor, WindowId::AddCar, "Edit1", QStringLiteral("new"));
@@ -421,6 +425,39 @@ void EditingTest::theShortcutsWorkInEveryWindow() {
     QVERIFY(QTest::qWaitForWindowActive(&objects));
     QTest::keySequence(&objects, QKeySequence(QStringLiteral("Ctrl+Z")));
     QCOMPARE(editor.mission().objectCount(), 0);
+}
+
+// A title bar writes the title beside the window's icon and buttons: a dialog narrower than
+// that shows "Добави… ашину".
+void EditingTest::everyDialogHasRoomForItsWholeTitle() {
+    EditorFixture editor;
+    fillVenturasCircuit(editor.mission());
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const struct {
+        WindowId id;
+        qv::MissionPart part;  // a change dialog's table, Everything for an add dialog
+    } dialogs[] = {{WindowId::AddCar, qv::MissionPart::Everything},
+                   {WindowId::AddCheckp, qv::MissionPart::Everything},
+                   {WindowId::AddObject, qv::MissionPart::Everything},
+                   {WindowId::AddEvent, qv::MissionPart::Everything},
+                   {WindowId::ModifyCar, qv::MissionPart::Cars},
+                   {WindowId::ModifyCheckp, qv::MissionPart::Checkpoints},
+                   {WindowId::ModifyObject, qv::MissionPart::Objects},
+                   {WindowId::ModifyEvent, qv::MissionPart::Events}};
+    for (const auto& dialog : dialogs) {
+        if (dialog.part == qv::MissionPart::Everything) {
+            editor.app().openRowInserter(dialog.id, 0);
+        } else {
+            editor.app().openRowEditor(dialog.id, editor.mission().rowCount(dialog.part));
+        }
+        const QWidget& window = editor.window(dialog.id);
+        QVERIFY2(window.isVisible(), qPrintable(window.objectName()));
+        QVERIFY2(window.width() >=
+                     metrics.horizontalAdvance(window.windowTitle()) + 3 * metrics.height(),
+                 qPrintable(window.windowTitle()));
+    }
 }
 
 QTEST_MAIN(EditingTest)

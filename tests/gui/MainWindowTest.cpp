@@ -48,6 +48,8 @@ class MainWindowTest : public QObject {
     void changesOfTheMissionAreShownInTheControls();
     void aLoadedValueIsHeldAsItsControlHoldsIt();
     void clickingIntoAStartFieldTidiesItsNumber();
+    void tabRunsThroughTheStartNumbersBeforeTheirNames();
+    void aNewMissionsTreeRootsAreShownWhole();
     void theRaceTypeShowsAndHidesTheLaps();
     void theTimeToggleEnablesTheTimeFields();
     void removingCarsBoundsThePlayersCarNumber();
@@ -288,6 +290,31 @@ void MainWindowTest::clickingIntoAStartFieldTidiesItsNumber() {
         editor.click("AStartY");
         QCOMPARE(editor.get<QLineEdit>("AStartY").text(), QString::fromUtf8(c.tidy));
         QCOMPARE(editor.mission().parameters().AStartY, std::string(c.tidy));
+    }
+}
+
+void MainWindowTest::tabRunsThroughTheStartNumbersBeforeTheirNames() {
+    EditorFixture editor;
+    editor.showMainWindow();
+    editor.get<QLineEdit>("AStartX").setFocus();
+    QStringList order;
+    for (int i = 0; i < 6; ++i) {  // the capture button takes no focus
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order, QStringList({"AStartY", "AStartZ", "AStartXvar", "AStartYvar", "AStartZvar",
+                                 "ARaceType"}));
+}
+
+void MainWindowTest::aNewMissionsTreeRootsAreShownWhole() {
+    EditorFixture editor;
+    for (const char* name : {"CarTree", "CheckpTree"}) {
+        const auto& tree = editor.get<MissionTreeView>(QString::fromLatin1(name));
+        const QModelIndex root = tree.model()->index(0, 0);
+        QTRY_VERIFY2(
+            tree.columnWidth(0) >=
+                tree.indentation() + tree.fontMetrics().horizontalAdvance(root.data().toString()),
+            name);
     }
 }
 

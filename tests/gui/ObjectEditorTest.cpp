@@ -1,3 +1,4 @@
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -33,6 +34,13 @@ QStringList entries(const EditorFixture& editor) {
     return texts;
 }
 
+// Opens the add dialog with its model list in sight.
+void openModelList(const EditorFixture& editor) {
+    editor.click("ObjectsBtn");
+    clickOn(editor, Objects, "Button1");
+    control<QToolButton>(editor, Add, "SpeedButton2").click();
+}
+
 }  // namespace
 
 class ObjectEditorTest : public QObject {
@@ -44,6 +52,7 @@ class ObjectEditorTest : public QObject {
     void onlyAnObjectNodeCanBeChangedAndTheTreeOpensAndCloses();
     void theCaptureKeepsTheAngleOnlyWhenChanging();
     void theUserModelListFillsTheModelField();
+    void theModelListsOfferWhatCompiles();
     void aChangeDialogClosesWhenItsObjectGoesAway();
 };
 
@@ -181,9 +190,7 @@ void ObjectEditorTest::theCaptureKeepsTheAngleOnlyWhenChanging() {
 
 void ObjectEditorTest::theUserModelListFillsTheModelField() {
     EditorFixture editor;
-    editor.click("ObjectsBtn");
-    clickOn(editor, Objects, "Button1");
-    control<QToolButton>(editor, Add, "SpeedButton2").click();
+    openModelList(editor);
     auto& description = control<QLineEdit>(editor, Add, "Edit6");
     QCOMPARE(description.text(), QStringLiteral("(Описание)"));
     QCOMPARE(control<QLineEdit>(editor, Add, "Edit7").text(), QStringLiteral("(Модель)"));
@@ -208,6 +215,32 @@ void ObjectEditorTest::theUserModelListFillsTheModelField() {
     clickOn(editor, Add, "Button2");
     QCOMPARE(entries(editor), QStringList({"Трамплин б (#cj_ramp)"}));
     QCOMPARE(editor.mission().objectCount(), 0);  // the list is no part of the mission
+}
+
+// Sanny Builder reads only a model's name after "#": the list and the model field offer names.
+void ObjectEditorTest::theModelListsOfferWhatCompiles() {
+    EditorFixture editor;
+    openModelList(editor);
+    auto& model = control<QLineEdit>(editor, Add, "Edit7");
+    const auto& hint = control<QLabel>(editor, Add, "ModelHint");
+    typeInto(model, QStringLiteral("1238"));
+    clickOn(editor, Add, "Button1");
+    QVERIFY(entries(editor).constFirst().endsWith(QStringLiteral("(#TRAFFICCONE)")));
+    QVERIFY(hint.isHidden());
+    typeInto(model, QStringLiteral("77"));  // no object this program knows by that number
+    clickOn(editor, Add, "Button1");
+    QCOMPARE(entries(editor).size(), 1);
+    QVERIFY(!hint.isHidden());
+    typeInto(model, QStringLiteral("cj_ramp"));
+    clickOn(editor, Add, "Button1");
+    QCOMPARE(entries(editor).size(), 2);
+    QVERIFY(hint.isHidden());
+
+    // The model field suggests names, found by number as well.
+    QCompleter* suggestions = control<QLineEdit>(editor, Add, "Edit1").completer();
+    QVERIFY(suggestions != nullptr);
+    suggestions->setCompletionPrefix(QStringLiteral("1238"));
+    QCOMPARE(suggestions->currentCompletion(), QStringLiteral("TRAFFICCONE"));
 }
 
 void ObjectEditorTest::aChangeDialogClosesWhenItsObjectGoesAway() {

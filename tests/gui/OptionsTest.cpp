@@ -50,14 +50,15 @@ void showOptions(const EditorFixture& editor) {
     QVERIFY(optionsOf(editor).isVisible());
 }
 
-// The four controls that the check box enables, as enabled or disabled as `enabled`.
+// The compiler's controls, which the check box enables, as enabled or disabled as `enabled`;
+// the game folder's, which the route map needs as well, always enabled.
 bool pathControlsEnabled(const EditorFixture& editor, bool enabled) {
-    for (const char* name : {"AGameDir", "BrowseGameBtn", "ASBDir", "BrowseSBBtn"}) {
+    for (const char* name : {"ASBDir", "BrowseSBBtn"}) {
         if (control(editor, name).isEnabled() != enabled) {
             return false;
         }
     }
-    return true;
+    return control(editor, "AGameDir").isEnabled() && control(editor, "BrowseGameBtn").isEnabled();
 }
 
 void makeGameFolder(EditorFixture& editor) {
@@ -203,6 +204,18 @@ void OptionsTest::browsingForTheGameFolderChecksItsFiles() {
     click(editor, "BrowseGameBtn");
     QCOMPARE(field.text(), QString::fromStdString(native("/games/SA/")));
     QCOMPARE(optionsOf(editor).gameFolder(), native("/games/SA/"));
+    QCOMPARE(editor.dialogs.messages().size(), size_t{2});
+
+    // A folder with only the radar map serves the route map, and the user learns what the test
+    // run lacks there; the test run need not be on to choose it.
+    click(editor, "AMissionTest");
+    QVERIFY(control(editor, "BrowseGameBtn").isEnabled());
+    editor.files.files[native("/maps/models/gta3.img")] = "VER2";
+    editor.dialogs.answerFolder(QString::fromStdString(native("/maps")));
+    click(editor, "BrowseGameBtn");
+    QCOMPARE(optionsOf(editor).gameFolder(), native("/maps/"));
+    QCOMPARE(editor.dialogs.lastMessage().icon, MessageIcon::Information);
+    QVERIFY(editor.dialogs.lastMessage().text.contains(QStringLiteral("main.scm")));
 }
 
 void OptionsTest::browsingForTheCompilerFolderChecksSanny() {

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "NativePath.h"
 #include "RouteMapDriver.h"
 #include "ui/common/MissionTreeView.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/editors/TreeWindow.h"
 #include "ui/map/MapCanvas.h"
 #include "ui/map/MapWindow.h"
@@ -37,11 +39,14 @@ class RouteMapTest : public QObject {
   private slots:
     void clickingAMarkSelectsItsRowWhereItIsEdited();
     void selectingARowHighlightsItsMarkAndChangesShowAtOnce();
+    void theMapFollowsTheTabOnScreenAndTheMouse();
     void theBackgroundComesFromTheGameFolderOrTheNoteSaysWhy();
     void largeTilesComeInAfterTheMapIsShown();
     void withoutAGameFolderTheMapAsksOnceAndKeepsTheAnswer();
+    void theMapsFolderIsCheckedAndAFolderChosenLaterShowsAtOnce();
     void thePlaceOfTheWindowIsKept();
     void theRoadsAreDrawnOnRequestAndADamagedNodeFileIsNamed();
+    void aWindowGoesBesideAnotherWhereTheScreenHasRoom();
     void theExampleCircuitOnASyntheticGame();
 };
 
@@ -59,6 +64,8 @@ void RouteMapTest::clickingAMarkSelectsItsRowWhereItIsEdited() {
     QTest::mouseClick(&canvas, Qt::LeftButton, {}, markPoint(canvas, MissionPart::Cars, 2));
     QCOMPARE(editor.mainWindow().tabs().currentIndex(), 1);
     QCOMPARE(editor.mainWindow().carTree().selectedRow(), 2);
+    // The map in use stays in front of the main window that shows the row.
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&map));
 
     QTest::mouseClick(&canvas, Qt::LeftButton, {}, markPoint(canvas, MissionPart::Objects, 1));
     auto& objects = static_cast<ui::TreeWindow&>(editor.window(WindowId::Objects));
@@ -109,6 +116,55 @@ void RouteMapTest::selectingARowHighlightsItsMarkAndChangesShowAtOnce() {
     editor.mission().setParameters(parameters);
     QVERIFY(canvas.scene().circuit);
     QCOMPARE(canvas.scene().laps, 4);
+}
+
+void RouteMapTest::theMapFollowsTheTabOnScreenAndTheMouse() {
+    EditorFixture editor;
+    addRace(editor.mission());
+    MissionParameters parameters = editor.mission().parameters();
+    parameters.AStartX = "900";  // east of every other mark: its label stands at the map's edge
+    editor.mission().setParameters(parameters);
+    MapWindow& map = openMap(editor);
+    MapCanvas& canvas = map.canvas();
+
+    // The highlight is the selected row of the tab in front, not the last selection made.
+    QTabWidget& tabs = editor.mainWindow().tabs();
+    tabs.setCurrentIndex(1);
+    editor.mainWindow().carTree().selectRow(1);
+    tabs.setCurrentIndex(2);
+    editor.mainWindow().checkpointTree().selectRow(2);
+    tabs.setCurrentIndex(1);
+    QCOMPARE(canvas.highlight(), std::pair(MissionPart::Cars, 1));
+    tabs.setCurrentIndex(2);
+    QCOMPARE(canvas.highlight(), std::pair(MissionPart::Checkpoints, 2));
+
+    // The position line speaks of the mouse only while it is over the map.
+    const QPointF over = markPoint(canvas, MissionPart::Checkpoints, 1);
+    QMouseEvent move(QEvent::MouseMove, over, canvas.mapToGlobal(over), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&canvas, &move);
+    QVERIFY(!editor.get<QLabel>("MapPosition").text().isEmpty());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&canvas, &leave);
+    QCOMPARE(editor.get<QLabel>("MapPosition").text(), QString());
+
+    // "Показать всё" shows the start's label whole.
+    editor.click("FitRouteBtn");
+    const QPoint start = markPoint(canvas, MissionPart::Parameters, 0);
+    QVERIFY2(start.x() + canvas.fontMetrics().horizontalAdvance(QStringLiteral("Старт")) + 12 <=
+                 canvas.width(),
+             qPrintable(QStringLiteral("%1 of %2").arg(start.x()).arg(canvas.width())));
+}
+
+void RouteMapTest::aWindowGoesBesideAnotherWhereTheScreenHasRoom() {
+    const QRect screen(0, 0, 1600, 1000);
+    const QSize map(820, 660);
+    // Room on the right; on the left only; on neither side; a neighbour low on the screen.
+    QCOMPARE(ui::besideOf({0, 0, 700, 500}, map, screen), QPoint(700, 0));
+    QCOMPARE(ui::besideOf({850, 100, 700, 500}, map, screen), QPoint(30, 100));
+    QCOMPARE(ui::besideOf({300, 0, 700, 500}, map, screen), std::nullopt);
+    QCOMPARE(ui::besideOf({0, 600, 700, 300}, map, screen), QPoint(700, 340));
+    QCOMPARE(ui::besideOf({0, 0, 100, 100}, QSize(820, 1200), screen), std::nullopt);
 }
 
 void RouteMapTest::theBackgroundComesFromTheGameFolderOrTheNoteSaysWhy() {
@@ -181,6 +237,24 @@ void RouteMapTest::withoutAGameFolderTheMapAsksOnceAndKeepsTheAnswer() {
     QCOMPARE(options.gameFolder(), native("/game/"));
     QVERIFY(second.files.files[native("/races/settings.ini")].find("GameDir=" + native("/game/")) !=
             std::string::npos);
+}
+
+void RouteMapTest::theMapsFolderIsCheckedAndAFolderChosenLaterShowsAtOnce() {
+    EditorFixture editor;
+    editor.files.files[native("/junk/readme.txt")] = "no game here";
+    MapWindow& map = openMap(editor, {}, QString::fromStdString(native("/junk")));
+    QCOMPARE(editor.dialogs.lastMessage().text, QStringLiteral("Указан неверный путь!"));
+    auto& options = static_cast<ui::OptionsWindow&>(editor.window(WindowId::Options));
+    QVERIFY(options.gameFolder().empty());
+    QVERIFY(note(editor).startsWith(QStringLiteral("Нет фона: не указана папка игры")));
+
+    // Chosen in the options window, the test run off, with the map open.
+    writeSyntheticGame(editor.files, native("/game"));
+    editor.dialogs.answerFolder(QString::fromStdString(native("/game")));
+    editor.get<QPushButton>("BrowseGameBtn").click();
+    QCOMPARE(options.gameFolder(), native("/game/"));
+    QCOMPARE(note(editor), QString());
+    QTRY_VERIFY(map.background().tile(0) != nullptr);
 }
 
 void RouteMapTest::thePlaceOfTheWindowIsKept() {

@@ -183,8 +183,20 @@ void RouteRecorderTest::theGameClosingKeepsTheRecordingAndCancelDiscardsIt() {
     QVERIFY(!button(editor, "RecordPauseBtn").isEnabled());
     QVERIFY(button(editor, "RecordStopBtn").isEnabled());
     QCOMPARE(editor.mission().checkpointCount(), 0);
+    // Quitting now would lose the recording: the exit question says so, and may be refused.
+    const auto quitQuestion = [&] {
+        editor.dialogs.answerMessage(ui::MessageButton::Cancel);
+        if (editor.mainWindow().close()) {
+            qFatal("the editor closed without asking");
+        }
+        return editor.dialogs.messages().back().text;
+    };
+    QVERIFY(quitQuestion().contains(QStringLiteral("«Стоп»")));
+    QVERIFY(editor.get<QWidget>("RecordStopBtn").isEnabled());
     editor.click("RecordStopBtn");
     QCOMPARE(editor.mission().checkpointCount(), 1);
+    editor.mission().markSaved();
+    QVERIFY(!quitQuestion().contains(QStringLiteral("«Стоп»")));
     QCOMPARE(placeOf(editor.mission().checkpoint(1)).x, 100.0);
 
     // A paused recording, then cancelled, leaves the mission as it was.

@@ -133,6 +133,11 @@ void ScriptWindowTest::savingWritesWhatTheCommandLineToolWrites() {
     QCOMPARE(editor.dialogs.saveRequests().back().defaultSuffix, QStringLiteral("txt"));
     std::string saved;
     QVERIFY(editor.files.readFile("/races/Гонка.txt", saved, qv::AnySize));
+    // A name is offered, and the window says where the script went.
+    QVERIFY(editor.dialogs.saveRequests().back().name.endsWith(QStringLiteral(".txt")));
+    QVERIFY(editor.get<QLabel>(QStringLiteral("SavedScriptNote"))
+                .text()
+                .contains(QDir::toNativeSeparators(QStringLiteral("/races/Гонка.txt"))));
 
     const QString folder = QDir::tempPath() + QStringLiteral("/quorvane-script-window-") +
                            QString::number(QCoreApplication::applicationPid());
@@ -205,6 +210,7 @@ void ScriptWindowTest::findMarksEveryMatchAndGoToLineMovesTheCursor() {
     QTest::keyClicks(&line, QStringLiteral("3"));
     QTest::keyClick(&line, Qt::Key_Return);
     QCOMPARE(script.textCursor().blockNumber(), 2);
+    QCOMPARE(script.textCursor().selectedText(), script.document()->findBlockByNumber(2).text());
     QVERIFY(!line.isVisible());
     QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
     line.selectAll();

@@ -11,6 +11,7 @@
 #include "LargestMission.h"
 #include "ProjectTestSupport.h"
 #include "generator/ScriptGenerator.h"
+#include "generator/ScriptWarnings.h"
 #include "model/ProjectFile.h"
 
 namespace qv::test {
@@ -292,13 +293,18 @@ TEST(ProjectLoad, TreeFilesThatDisagreeWithTheCountsDoNotHarmTheMission) {
     EXPECT_EQ(mission.eventCount(), 3);
 }
 
-// The example projects are exactly what the program writes for the example missions.
+// The example projects are exactly what the program writes for the example missions, and
+// they build without a warning.
 TEST(ExampleProjects, AreWhatSavingTheExampleMissionsWrites) {
     const std::pair<const char*, Fill> examples[] = {{"lssprint", &fillLosSantosSprint},
                                                      {"lvcircuit", &fillVenturasCircuit}};
     for (const auto& [name, fill] : examples) {
         Mission mission;
         fill(mission);
+        // An example that Sanny Builder would refuse teaches the wrong thing.
+        for (const ScriptWarning& warning : scriptWarnings(mission)) {
+            ADD_FAILURE() << name << ": " << warningLine(warning);
+        }
         FakeFileSystem files;
         const std::string path = std::string(QV_EXAMPLES_DIR) + "/" + name + ".qvnx";
         saveProject(mission, path, files);

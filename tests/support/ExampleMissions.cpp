@@ -72,10 +72,10 @@ void fillVenturasCircuit(Mission& mission) {
                              "По обычным транспортным путям");
     mission.appendCheckpoint({"2331.87", "1010.64", "10.44", 90, "3"}, "Гоночный ");
     mission.appendCheckpoint({"2160.25", "968.11", "10.44", 75, "2"}, "Напрямик");
-    mission.appendObject({"1238", "2160.90", "1834.07", "10.10", "0.00"});
-    mission.appendObject({"1238", "2164.12", "1836.40", "10.10", "0.00"});
-    mission.appendObject({"3578", "2345.70", "1425.33", "10.30", "90.00"});
-    mission.appendObject({"1459", "2155.32", "962.48", "10.25", "45.00"});
+    mission.appendObject({"TRAFFICCONE", "2160.90", "1834.07", "10.10", "0.00"});
+    mission.appendObject({"TRAFFICCONE", "2164.12", "1836.40", "10.10", "0.00"});
+    mission.appendObject({"DOCKBARR1_LA", "2345.70", "1425.33", "10.30", "90.00"});
+    mission.appendObject({"DYN_ROADBARRIER_6", "2155.32", "962.48", "10.25", "45.00"});
     mission.appendEvent(
         {"", {"$CurrentLap == 2"}, {"00BC: text_highpriority 'RACES_0' 1500 ms 1"}});
     mission.appendEvent(

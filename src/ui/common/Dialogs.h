@@ -27,6 +27,7 @@ struct FileRequest {
     QString filter;         // "Description (*.ext)"
     QString defaultSuffix;  // appended, with a dot, to a chosen name that has no extension
     QString folder;         // the folder the dialog opens in
+    QString name;           // the file name offered, without a folder; empty: none
 };
 
 // Every modal question the editor asks the user goes through this layer, so that the real

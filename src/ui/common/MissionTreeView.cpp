@@ -33,6 +33,7 @@ MissionTreeView::MissionTreeView(const TextTree& tree, const QString& objectName
     connect(model_, &QAbstractItemModel::modelReset, fit, refit);
     connect(this, &QTreeView::expanded, fit, refit);
     connect(this, &QTreeView::collapsed, fit, refit);
+    fit->start();  // a new mission's empty roots are shown whole too
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { emit selectedNodeChanged(selectedNode()); });
     // A model reset (loading) drops the selection without telling the selection model's

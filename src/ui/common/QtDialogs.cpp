@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 
 namespace qv::ui {
 
@@ -41,12 +43,41 @@ QString displayText(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// Gives `dialog` a comfortable size, however small the window it belongs to: `wanted`, within
+// most of its screen.
+void fitToRoom(QWidget& dialog, QSize wanted) {
+    const QWidget* owner = dialog.parentWidget();
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        wanted = wanted.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    }
+    dialog.resize(wanted.expandedTo(dialog.sizeHint()));
+}
+
+// A message's lines are kept whole up to about half the screen's width, so that a short word
+// ("3.00!", "(F10)") never wraps onto a line of its own.
+void keepLinesWhole(QMessageBox& box, const QString& text) {
+    const QFontMetrics metrics(box.font());
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        widest = std::max(widest, metrics.horizontalAdvance(line) + metrics.averageCharWidth());
+    }
+    if (const QScreen* screen = box.screen()) {
+        widest = std::min(widest, screen->availableGeometry().width() / 2);
+    }
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(widest));
+}
+
 QString chooseFile(const FileRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(request.owner, QString(), request.folder, request.filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.name.isEmpty()) {
+        dialog.selectFile(request.name);
+    }
+    fitToRoom(dialog, QSize(820, 560));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
@@ -65,6 +96,7 @@ MessageButton QtDialogs::message(const MessageRequest& request) {
         }
     }
     box.setStandardButtons(buttons);
+    keepLinesWhole(box, displayText(request.text));
     const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     for (const auto& pair : buttonPairs) {
         if (pair.qt == answer) {
@@ -86,7 +118,14 @@ QString QtDialogs::saveFile(const FileRequest& request) {
 }
 
 QString QtDialogs::chooseFolder(QWidget* owner, const QString& prompt) {
-    return QFileDialog::getExistingDirectory(owner, prompt);
+    QFileDialog dialog(owner, prompt);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    fitToRoom(dialog, QSize(820, 560));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 void QtDialogs::beep() {

@@ -44,4 +44,19 @@ QRect fittedToScreens(const QRect& kept) {
     return best != nullptr ? fittedInto(kept, best->availableGeometry()) : kept;
 }
 
+std::optional<QPoint> besideOf(const QRect& neighbour, const QSize& size, const QRect& available) {
+    const int top =
+        std::clamp(neighbour.top(), available.top(), available.bottom() - size.height() + 1);
+    if (size.height() > available.height()) {
+        return std::nullopt;
+    }
+    if (neighbour.right() + size.width() <= available.right()) {
+        return QPoint(neighbour.right() + 1, top);
+    }
+    if (neighbour.left() - size.width() >= available.left()) {
+        return QPoint(neighbour.left() - size.width(), top);
+    }
+    return std::nullopt;
+}
+
 }  // namespace qv::ui

@@ -40,6 +40,7 @@ class AddObjectWindow final : public ObjectDialog, public RowInserter {
         row_ = row;
         present();
     }
+    void fitTitle(int width) override { panel_->setLeastWidth(width); }
     void commit() override {
         insertRow([this](int row) { return app().mission().insertObject(row, entry()); });
     }

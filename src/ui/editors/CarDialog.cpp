@@ -12,7 +12,7 @@
 #include "ui/common/Controls.h"
 #include "ui/common/Look.h"
 #include "ui/editors/EntityFields.h"
-#include "ui/editors/VehicleCompleter.h"
+#include "ui/editors/ModelCompleter.h"
 #include "ui/main/EditorApp.h"
 
 namespace qv::ui {
@@ -47,6 +47,10 @@ CarDialog::CarDialog(EditorApp& app, const Variant& variant)
         std::make_unique<FoldingPanel>(*this, *area, *panel, NarrowWidth, WideWidth, NarrowWidth);
     connect(panelSwitch, &QToolButton::clicked, this, [this] { panel_->toggle(); });
     connectCommit(*commitButton);
+}
+
+void CarDialog::fitTitle(int width) {
+    panel_->setLeastWidth(width);
 }
 
 QWidget* CarDialog::makeTuningPanel(const QString& caption) {

@@ -38,6 +38,8 @@ class CarDialog : public EntityDialog {
     // Shows `car` in the fields and its components in the list.
     void showEntry(const CarEntry& car);
 
+    void fitTitle(int width) override;
+
   private:
     QWidget* makeTuningPanel(const QString& caption);
     void addComponent();

@@ -1,8 +1,12 @@
 #include "ui/editors/EntityDialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
+#include <QSpacerItem>
+#include <algorithm>
 
 #include "ui/common/Controls.h"
 #include "ui/common/Look.h"
@@ -29,6 +33,7 @@ EntityDialog::EntityDialog(EditorApp& app, const char* objectName, const QString
 }
 
 void EntityDialog::present() {
+    fitTitle(titleRoom());
     show();
     raise();
     activateWindow();
@@ -64,6 +69,38 @@ void EntityDialog::keyPressEvent(QKeyEvent* event) {
         }
     }
     QWidget::keyPressEvent(event);
+}
+
+void EntityDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowTitleChange && isVisible()) {
+        fitTitle(titleRoom());
+    }
+    QWidget::changeEvent(event);
+}
+
+int EntityDialog::titleRoom() const {
+    // Title bars write in a bold face of about the system's size; beside the text stand the
+    // window's icon and its close button, each about as wide as the bar is high.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    return metrics.horizontalAdvance(windowTitle()) + 3 * metrics.height() +
+           2 * metrics.averageCharWidth();
+}
+
+void EntityDialog::fitTitle(int width) {
+    if (layout() == nullptr) {
+        return;
+    }
+    if (titleStrut_ == nullptr) {
+        titleStrut_ = new QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+        layout()->addItem(titleStrut_);
+    }
+    const QMargins margins = layout()->contentsMargins();
+    titleStrut_->changeSize(std::max(0, width - margins.left() - margins.right()), 0,
+                            QSizePolicy::Fixed, QSizePolicy::Fixed);
+    layout()->invalidate();
+    layout()->activate();
 }
 
 void EntityDialog::connectCommit(QAbstractButton& button) {

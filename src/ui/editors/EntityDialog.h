@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QSpacerItem;
 
 namespace qv::ui {
 
@@ -12,7 +13,8 @@ class EditorApp;
 // window above every window of the program, placed at the centre of the main window whenever
 // it is shown, modeless, made once and only hidden afterwards, so its fields keep their texts.
 // It answers the keyboard as a dialog does: shown, the cursor is in its first field; Enter in a
-// field commits (as its main button does), Escape closes it.
+// field commits (as its main button does), Escape closes it. It is at least as wide as its title
+// needs in a window manager's title bar, so that the title is never cut.
 class EntityDialog : public QWidget {
     Q_OBJECT
 
@@ -28,12 +30,19 @@ class EntityDialog : public QWidget {
     void connectCommit(QAbstractButton& button);
     virtual void commit() = 0;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    // Makes the dialog at least `width` wide. The default widens the dialog's layout; a dialog
+    // without one places its parts itself.
+    virtual void fitTitle(int width);
 
   private:
     void focusFirstField();
+    // The width the title needs: its text in the title font, the icon and the buttons.
+    int titleRoom() const;
 
     EditorApp& app_;
     QAbstractButton* commitButton_ = nullptr;
+    QSpacerItem* titleStrut_ = nullptr;
 };
 
 }  // namespace qv::ui

@@ -11,12 +11,15 @@ constexpr int PanelMargin = 6;
 
 FoldingPanel::FoldingPanel(QWidget& dialog, QWidget& area, QWidget& panel, int narrowWidth,
                            int wideWidth, int startWidth)
-    : dialog_(dialog), panel_(panel), narrowWidth_(narrowWidth), wideWidth_(wideWidth) {
+    : dialog_(dialog),
+      area_(area),
+      panel_(panel),
+      narrowWidth_(narrowWidth),
+      wideWidth_(wideWidth),
+      panelWidth_(wideWidth - narrowWidth) {
     height_ =
         std::max(area.sizeHint().height(), panel.minimumSizeHint().height() + 2 * PanelMargin);
-    area.setGeometry(0, 0, narrowWidth, height_);
-    panel.setGeometry(narrowWidth, PanelMargin, wideWidth - narrowWidth - PanelMargin,
-                      height_ - 2 * PanelMargin);
+    place();
     panel.setEnabled(false);
     setWidth(startWidth);
 }
@@ -25,6 +28,25 @@ void FoldingPanel::toggle() {
     const bool open = !panel_.isEnabled();
     panel_.setEnabled(open);
     setWidth(open ? wideWidth_ : narrowWidth_);
+}
+
+void FoldingPanel::setLeastWidth(int width) {
+    const int narrow = std::max(width, narrowWidth_ - extraWidth_);
+    if (narrow == narrowWidth_) {
+        return;
+    }
+    const bool wide = dialog_.width() == wideWidth_;
+    extraWidth_ += narrow - narrowWidth_;
+    narrowWidth_ = narrow;
+    wideWidth_ = narrow + panelWidth_;
+    place();
+    setWidth(wide ? wideWidth_ : narrowWidth_);
+}
+
+void FoldingPanel::place() {
+    area_.setGeometry(0, 0, narrowWidth_, height_);
+    panel_.setGeometry(narrowWidth_, PanelMargin, panelWidth_ - PanelMargin,
+                       height_ - 2 * PanelMargin);
 }
 
 void FoldingPanel::setWidth(int width) {

@@ -19,14 +19,21 @@ class FoldingPanel {
     // An enabled panel is disabled and the dialog narrowed; a disabled one is enabled and the
     // dialog widened.
     void toggle();
+    // Widens the narrow area to at least `width` (never below the width it was made with); the
+    // panel keeps its own width to the right of it.
+    void setLeastWidth(int width);
 
   private:
+    void place();
     void setWidth(int width);
 
     QWidget& dialog_;
+    QWidget& area_;
     QWidget& panel_;
     int narrowWidth_;
     int wideWidth_;
+    int panelWidth_;
+    int extraWidth_ = 0;  // how much wider than made the narrow area is now
     int height_;
 };
 

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "ui/common/RowEditor.h"
 #include "ui/editors/ObjectDialog.h"
 #include "ui/editors/RowTarget.h"
@@ -17,9 +19,7 @@ class ModifyObjectWindow final : public ObjectDialog, public RowEditor {
                        {"ModifyObject", {}, QStringLiteral("Изменить"), AngleField::Kept, false}),
           target_(app.mission(), MissionPart::Objects, *this,
                   [this](int row) { showEntry(this->app().mission().object(row)); }) {
-        const int height = area().sizeHint().height();
-        area().setGeometry(0, 0, NarrowWidth, height);
-        setFixedSize(NarrowWidth, height);
+        fitTitle(NarrowWidth);
     }
 
     void openRow(int row) override {
@@ -29,6 +29,12 @@ class ModifyObjectWindow final : public ObjectDialog, public RowEditor {
     }
 
   private:
+    void fitTitle(int width) override {
+        const int height = area().sizeHint().height();
+        const int shown = std::max(width, int(NarrowWidth));
+        area().setGeometry(0, 0, shown, height);
+        setFixedSize(shown, height);
+    }
     void commit() override { app().mission().changeObject(target_.row(), entry()); }
 
     RowTarget target_;

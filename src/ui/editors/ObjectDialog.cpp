@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/Controls.h"
+#include "ui/editors/ModelCompleter.h"
 
 namespace qv::ui {
 
@@ -14,6 +15,7 @@ ObjectDialog::ObjectDialog(EditorApp& app, const Variant& variant)
     : EntityDialog(app, variant.objectName, variant.caption) {
     area_ = new QWidget(this);
     model_ = makeModelField("Edit1", area_);
+    attachObjectCompleter(*model_);
     modelRow_ = new QHBoxLayout;
     if (variant.hashApart) {
         modelRow_->addWidget(makeLabel(QStringLiteral("Модель"), area_));

@@ -5,8 +5,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
+
+#include "gamedata/ObjectModels.h"
 
 #include "ui/common/Controls.h"
+#include "ui/editors/ModelCompleter.h"
 
 namespace qv::ui {
 
@@ -26,6 +30,13 @@ UserModelList::UserModelList(QWidget* parent)
     description_->setText(QStringLiteral("(Описание)"));
     model_ = makeLineEdit("Edit7", {}, this);
     model_->setText(QStringLiteral("(Модель)"));
+    attachObjectCompleter(*model_);
+    hint_ = makeLabel(QStringLiteral("Sanny Builder не понимает номер модели после «#»: впишите "
+                                     "имя модели из файлов .ide игры."),
+                      this);
+    hint_->setObjectName(QStringLiteral("ModelHint"));
+    hint_->setWordWrap(true);
+    hint_->hide();
     auto* add = makeButton("Button1", QStringLiteral("Добавить"), {}, this);
     auto* remove = makeButton("Button2", QStringLiteral("Удалить"), {}, this);
     auto* choose = makeButton("Button3", QStringLiteral("« Выбрать"), {}, this);
@@ -38,6 +49,7 @@ UserModelList::UserModelList(QWidget* parent)
     layout->addWidget(add, 3, 0, 1, 2);
     layout->addWidget(remove, 3, 2);
     layout->addWidget(choose, 4, 0, 1, 3);
+    layout->addWidget(hint_, 5, 0, 1, 3);
     layout->setColumnStretch(1, 1);
 
     connect(add, &QPushButton::clicked, this, &UserModelList::addEntry);
@@ -46,9 +58,23 @@ UserModelList::UserModelList(QWidget* parent)
 }
 
 void UserModelList::addEntry() {
-    auto* entry = new QListWidgetItem(
-        QStringLiteral("%1 (#%2)").arg(description_->text(), model_->text()), list_);
-    entry->setData(ModelRole, model_->text());
+    QString model = model_->text();
+    const bool number = !model.isEmpty() && std::ranges::all_of(model, [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    if (number) {
+        const ObjectModel* known = findObjectModelByNumber(model.toStdString());
+        hint_->setVisible(known == nullptr);
+        if (known == nullptr) {
+            return;
+        }
+        model = QString::fromLatin1(known->name.data(), qsizetype(known->name.size()));
+        model_->setText(model);
+    }
+    hint_->hide();
+    auto* entry =
+        new QListWidgetItem(QStringLiteral("%1 (#%2)").arg(description_->text(), model), list_);
+    entry->setData(ModelRole, model);
 }
 
 void UserModelList::removeEntry() {

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 
@@ -9,7 +10,9 @@ namespace qv::ui {
 
 // "Пользовательский список моделей": the user's own list of object models, each entry
 // Format("%s (#%s)", description, model). It lives only in this panel: empty at every start,
-// never saved, read by nothing else. "« Выбрать" hands the chosen entry's model on.
+// never saved, read by nothing else. "« Выбрать" hands the chosen entry's model on. A model typed
+// as a number, which Sanny Builder cannot compile after "#", enters the list by its name when the
+// number is a known object's, and is refused with a hint otherwise.
 class UserModelList final : public QGroupBox {
     Q_OBJECT
 
@@ -30,6 +33,7 @@ class UserModelList final : public QGroupBox {
     QListWidget* list_;
     QLineEdit* description_;
     QLineEdit* model_;
+    QLabel* hint_;
 };
 
 }  // namespace qv::ui

@@ -43,6 +43,13 @@ BasePage::BasePage(EditorApp& app, QWidget* parent) : ParameterPage(parent) {
     auto* capture = makeCaptureButton("GetCoordBtn1", start);
     startGrid->addWidget(capture, 0, 6, Qt::AlignLeft | Qt::AlignTop);
     startGrid->setColumnStretch(7, 1);
+    // Tab runs through the three numbers first, which are typed together, then the names.
+    QWidget* previous = startX_;
+    for (QWidget* next : std::initializer_list<QWidget*>{startY_, startZ_, startXvar_, startYvar_,
+                                                         startZvar_, capture}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
     app.connectCommand(capture, &QToolButton::clicked, this, [&app, this] {
         capturePosition(app, {startX_, startY_, startZ_, nullptr});
     });

@@ -103,4 +103,14 @@ void EditorApp::runCommand(const std::function<void()>& command, QWidget* owner)
     qv::ui::runCommand(dialogs(), command, owner);
 }
 
+std::string EditorApp::quitNote() const {
+    std::string notes;
+    for (const std::string& note : quitNotes_) {
+        if (!note.empty()) {
+            notes += (notes.empty() ? "" : "\n\n") + note;
+        }
+    }
+    return notes;
+}
+
 }  // namespace qv::ui

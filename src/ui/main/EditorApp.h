@@ -97,10 +97,14 @@ class EditorApp {
     void setBuildFollowUp(BuildFollowUp followUp) { buildFollowUp_ = std::move(followUp); }
     const BuildFollowUp& buildFollowUp() const { return buildFollowUp_; }
 
-    // What quitting now leaves undone, added to the question before the program quits; empty
-    // when nothing is.
-    void setQuitNote(std::string note) { quitNote_ = std::move(note); }
-    const std::string& quitNote() const { return quitNote_; }
+    // What quitting now would leave undone, one note for each kind of work (a test run, a
+    // recording), added to the question before the program quits; an empty note: nothing.
+    enum class QuitNote { TestRun, Recording };
+    void setQuitNote(QuitNote kind, std::string note) {
+        quitNotes_[static_cast<std::size_t>(kind)] = std::move(note);
+    }
+    // Every note there is, each a paragraph of its own; empty when there is none.
+    std::string quitNote() const;
     // Work that must end before the program does, run once the user has confirmed the exit and
     // while the windows are still on screen, so that a wait it needs can be shown.
     void setExitTask(std::function<void()> task) { exitTask_ = std::move(task); }
@@ -115,7 +119,7 @@ class EditorApp {
     std::string projectPath_;
     std::vector<QPointer<QWidget>> windows_;
     BuildFollowUp buildFollowUp_;
-    std::string quitNote_;
+    std::array<std::string, 2> quitNotes_;
     std::function<void()> exitTask_;
 };
 

@@ -244,7 +244,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             return;
         }
         // Unless quitting leaves something undone that the user must know of.
-        const std::string& note = app_.quitNote();
+        const std::string note = app_.quitNote();
         QString question = QStringLiteral("Вы действительно хотите выйти?");
         if (!note.empty()) {
             question += QStringLiteral("\n\n") + QString::fromStdString(note);

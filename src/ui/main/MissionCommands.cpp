@@ -1,5 +1,7 @@
 #include "ui/main/MissionCommands.h"
 
+#include <QFileInfo>
+
 #include "generator/ScriptGenerator.h"
 #include "generator/ScriptWarnings.h"
 #include "model/InputCheck.h"
@@ -13,9 +15,10 @@ namespace qv::ui {
 
 namespace {
 
-FileRequest projectFileRequest(const EditorApp& app) {
+// `name`: the file name offered, if any.
+FileRequest projectFileRequest(const EditorApp& app, const QString& name = {}) {
     return {&app.mainWindow(), QStringLiteral("Файл Quorvane (*.qvnx)"), QStringLiteral("qvnx"),
-            QString::fromStdString(app.workingFolder())};
+            QString::fromStdString(app.workingFolder()), name};
 }
 
 void load(EditorApp& app, const QString& given) {
@@ -62,7 +65,8 @@ void openProjectGivenAtStart(EditorApp& app, const QStringList& arguments) {
 }
 
 void saveProjectAs(EditorApp& app) {
-    const QString path = app.dialogs().saveFile(projectFileRequest(app));
+    const QString path = app.dialogs().saveFile(
+        projectFileRequest(app, QFileInfo(QString::fromStdString(app.projectPath())).fileName()));
     if (!path.isEmpty()) {
         saveTo(app, path.toStdString());
     }

@@ -60,10 +60,16 @@ void addRowActions(EditorApp& app, MissionTreeView& tree, const RowTable& table)
         tree.addAction(action);
         actions.emplace_back(action, rowAction.enabled);
     }
-    const auto update = [&tree, actions] {
+    // The insert command says which number the new row takes.
+    QAction* insert = actions.front().first;
+    const auto update = [&tree, actions, insert] {
+        const int row = tree.selectedRow();
         for (const auto& [action, enabled] : actions) {
-            action->setEnabled(enabled(tree.selectedRow()));
+            action->setEnabled(enabled(row));
         }
+        const QString insertText = QStringLiteral("Вставить после выбранного");
+        insert->setText(row > 0 ? insertText + QStringLiteral(" (станет №%1)").arg(row + 1)
+                                : insertText);
     };
     update();
     QObject::connect(&tree, &MissionTreeView::selectedNodeChanged, &tree, update);

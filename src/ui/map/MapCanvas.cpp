@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/map/MapBackground.h"
@@ -63,7 +64,8 @@ void MapCanvas::setHighlight(std::optional<std::pair<MissionPart, int>> mark) {
 void MapCanvas::fitRace() {
     view_.resize(width(), height());
     const std::optional<WorldRect> bounds = raceBounds(scene_.marks);
-    view_.fit(bounds.value_or(WholeWorld), FitMargin);
+    // Room for the marks' labels too, which stand to the right of the marks.
+    view_.fit(bounds.value_or(WholeWorld), std::max(FitMargin, labelReach(fontMetrics()) + 4));
     fitted_ = true;
     update();
 }
@@ -362,6 +364,11 @@ void MapCanvas::contextMenuEvent(QContextMenuEvent* event) {
     }
     const WorldPoint world = view_.toWorld(screenPoint(event->pos()));
     emit menuRequested(world.x, world.y, event->globalPos());
+}
+
+void MapCanvas::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    emit left();
 }
 
 }  // namespace qv::ui

@@ -118,6 +118,8 @@ class MapCanvas final : public QWidget {
     void menuRequested(double x, double y, QPoint globalPosition);
     // The mouse is over world point (x, y), and over `mark` unless it is nullptr.
     void hovered(double x, double y, const qv::RouteMark* mark);
+    // The mouse has left the map.
+    void left();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -128,6 +130,7 @@ class MapCanvas final : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     // A mark being moved or turned: where it is in the scene, and how it was.

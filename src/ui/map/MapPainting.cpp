@@ -13,6 +13,8 @@ namespace {
 constexpr double GridStep = 500;
 constexpr double CheckpointRadius = 9;
 constexpr double CarRadius = 6;
+constexpr double StartRadius = 8;
+constexpr double StartLabelGap = 3;
 constexpr double ArrowLength = 17;
 
 const QColor OutsideColour(43, 58, 74);
@@ -102,11 +104,11 @@ void paintMark(QPainter& painter, const MapView& view, const RouteMark& mark,
         case MissionPart::Parameters: {
             painter.setPen(QPen(Qt::white, 1.5));
             painter.setBrush(StartColour);
-            const double r = 8;
+            const double r = StartRadius;
             painter.drawPolygon(QPolygonF({centre + QPointF(0, -r), centre + QPointF(r, 0),
                                            centre + QPointF(0, r), centre + QPointF(-r, 0)}));
             painter.setPen(Qt::black);
-            painter.drawText(centre + QPointF(r + 3, 4), QStringLiteral("Старт"));
+            painter.drawText(centre + QPointF(r + StartLabelGap, 4), startLabel());
             break;
         }
         case MissionPart::Checkpoints: {
@@ -195,6 +197,14 @@ double scaleBarLength(double scale) {
 }
 
 }  // namespace
+
+QString startLabel() {
+    return QStringLiteral("Старт");
+}
+
+double labelReach(const QFontMetrics& metrics) {
+    return StartRadius + StartLabelGap + metrics.horizontalAdvance(startLabel());
+}
 
 void paintGround(QPainter& painter, const MapView& view, MapBackground& background) {
     painter.fillRect(QRectF(0, 0, view.width(), view.height()), OutsideColour);

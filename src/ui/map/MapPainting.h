@@ -8,11 +8,18 @@
 #include "ui/map/MapCanvas.h"
 #include "ui/map/NumberTexts.h"
 
+class QFontMetrics;
 class QPainter;
+class QString;
 
 namespace qv::ui {
 
 class MapBackground;
+
+// The start's label, written to the right of its mark.
+QString startLabel();
+// How far to the right of a mark's centre its label reaches, in the map's font.
+double labelReach(const QFontMetrics& metrics);
 
 // The layers of the map, drawn in this order.
 void paintGround(QPainter& painter, const MapView& view, MapBackground& background);

@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gamelink/Settings.h"
 #include "model/Error.h"
@@ -123,15 +125,26 @@ MapWindow::MapWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::Window), a
     connect(showPlayer_, &QCheckBox::toggled, this, &MapWindow::watchPlayer);
     connect(showRoads_, &QCheckBox::toggled, canvas_, &MapCanvas::setShowRoads);
     connect(canvas_, &MapCanvas::hovered, this, &MapWindow::showHover);
+    connect(canvas_, &MapCanvas::left, position_, &QLabel::clear);
     app.connectCommand(canvas_, &MapCanvas::markClicked, this, [this](MissionPart part, int row) {
         canvas_->setHighlight(std::pair(part, row));
         revealRow(app_.mainWindow(), part, row);
+        // The row is shown where it is edited, and the map, in use, stays in front of it.
+        raise();
+        activateWindow();
     });
 
     MainWindow& main = app.mainWindow();
     follow(main.carTree(), MissionPart::Cars);
     follow(main.checkpointTree(), MissionPart::Checkpoints);
     follow(static_cast<TreeWindow&>(app.window(WindowId::Objects)).tree(), MissionPart::Objects);
+    connect(&main.tabs(), &QTabWidget::currentChanged, this, &MapWindow::highlightShownTab);
+    // A game folder chosen anywhere shows at once.
+    connect(&optionsOf(app), &OptionsWindow::gameFolderChanged, this, [this] {
+        if (isVisible()) {
+            app_.runCommand([this] { openBackground(); });
+        }
+    });
 
     app.mission().addObserver(this);
     showRace();
@@ -162,6 +175,22 @@ void MapWindow::follow(const MissionTreeView& tree, MissionPart part) {
             });
 }
 
+void MapWindow::highlightShownTab() {
+    MainWindow& main = app_.mainWindow();
+    const QWidget* shown = main.tabs().currentWidget();
+    const std::pair<MissionPart, const MissionTreeView*> trees[] = {
+        {MissionPart::Cars, &main.carTree()}, {MissionPart::Checkpoints, &main.checkpointTree()}};
+    for (const auto& [part, tree] : trees) {
+        if (shown != nullptr && shown->isAncestorOf(tree)) {
+            const int row = tree->selectedRow();
+            canvas_->setHighlight(row > 0 ? std::optional(std::pair(part, row)) : std::nullopt);
+            if (row > 0 && followSelection_->isChecked()) {
+                canvas_->centreOnHighlight();
+            }
+        }
+    }
+}
+
 void MapWindow::missionChanged(MissionPart part) {
     showRace();
     if (part == MissionPart::Everything) {
@@ -178,16 +207,19 @@ void MapWindow::showRace() {
 
 void MapWindow::openBackground() {
     OptionsWindow& options = optionsOf(app_);
+    std::optional<Error> refusal;
     if (options.gameFolder().empty() && !askedForFolder_) {
         askedForFolder_ = true;
-        const QString chosen = app_.dialogs().chooseFolder(
-            this, QStringLiteral("Укажите путь к папке с GTA: San Andreas"));
-        if (!chosen.isEmpty()) {
-            const std::string folder = asFolder(QDir::toNativeSeparators(chosen).toStdString());
-            options.setGameFolder(folder);
+        // Checked as the options window checks it; a refusal leaves the map without its ground.
+        try {
+            options.chooseGameFolder(this, true);
+        } catch (const Error& error) {
+            refusal = error;
+        }
+        if (!options.gameFolder().empty()) {
             const std::string path = settingsPath(app_.workingFolder());
             Settings settings = readSettings(app_.files(), path);
-            settings.gameFolder = folder;
+            settings.gameFolder = options.gameFolder();
             writeSettings(app_.files(), path, settings);
         }
     }
@@ -198,6 +230,9 @@ void MapWindow::openBackground() {
         canvas_->update();
     }
     note_->setText(background_.note());
+    if (refusal) {
+        throw *refusal;
+    }
 }
 
 void MapWindow::showHover(double x, double y, const RouteMark* mark) {
@@ -260,6 +295,7 @@ void MapWindow::showEvent(QShowEvent* event) {
         restorePlacement();
     }
     app_.runCommand([this] { openBackground(); });
+    highlightShownTab();
     watchPlayer();
 }
 
@@ -283,10 +319,34 @@ void MapWindow::restorePlacement() {
         setGeometry(fittedToScreens(kept));
         return;
     }
-    resize(820, 640);
-    if (const QScreen* shown = screen()) {
-        move(shown->availableGeometry().center() - rect().center());
+    // First shown beside the main window, so that neither covers the other, where the screen
+    // has room for a map at least MinWidth wide; otherwise in the middle of the screen.
+    constexpr int Width = 820;
+    constexpr int MinWidth = 560;
+    constexpr int Height = 640;
+    resize(Width, Height);
+    const QWidget& main = app_.mainWindow();
+    const QScreen* shown = main.screen() != nullptr ? main.screen() : screen();
+    if (shown == nullptr) {
+        return;
     }
+    const QRect available = shown->availableGeometry();
+    const QRect mainFrame = main.frameGeometry();
+    // The window system's frame of this window is not known yet: the main window's is alike.
+    const QMargins frame(
+        main.geometry().left() - mainFrame.left(), main.geometry().top() - mainFrame.top(),
+        mainFrame.right() - main.geometry().right(), mainFrame.bottom() - main.geometry().bottom());
+    const int room =
+        std::max(available.right() - mainFrame.right(), mainFrame.left() - available.left()) -
+        frame.left() - frame.right();
+    const QSize inside(std::clamp(room, MinWidth, Width),
+                       std::min(Height, available.height() - frame.top() - frame.bottom()));
+    const QSize outside = inside.grownBy(frame);
+    if (const std::optional<QPoint> at = besideOf(mainFrame, outside, available)) {
+        setGeometry(QRect(*at + QPoint(frame.left(), frame.top()), inside));
+        return;
+    }
+    move(available.center() - rect().center());
 }
 
 void MapWindow::savePlacement() {

@@ -54,6 +54,8 @@ class MapWindow final : public QWidget, private MissionObserver {
     // Reads the background of the game folder in effect, asking for it once when none is set.
     void openBackground();
     void follow(const MissionTreeView& tree, MissionPart part);
+    // Highlights the row selected in the tab brought to the front, when that tab has a tree.
+    void highlightShownTab();
     void showHover(double x, double y, const RouteMark* mark);
     void watchPlayer();
     void showPlayer(const std::optional<GameSample>& sample, bool gameRunning);

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "gamedata/RadarTiles.h"
 #include "gamelink/CompilerCommand.h"
 #include "gamelink/GameFolders.h"
 #include "gamelink/Settings.h"
@@ -77,10 +78,8 @@ OptionsWindow::OptionsWindow(EditorApp& app)
     connect(&action, &QAction::toggled, missionTest_, &QCheckBox::setChecked);
     app.connectCommand(&action, &QAction::toggled, this,
                        [this](bool checked) { missionTestSwitched(checked); });
-    app.connectCommand(browseGame_, &QPushButton::clicked, this, [this] {
-        browse(QStringLiteral("Укажите путь к папке с GTA: San Andreas"), isGameFolder, gameFolder_,
-               *gameDir_);
-    });
+    app.connectCommand(browseGame_, &QPushButton::clicked, this,
+                       [this] { chooseGameFolder(this); });
     app.connectCommand(browseCompiler_, &QPushButton::clicked, this, [this] {
         browse(QStringLiteral("Укажите путь к папке с Sanny Builder"), isCompilerFolder,
                compilerFolder_, *compilerDir_);
@@ -105,14 +104,46 @@ void OptionsWindow::readSettings() {
     const Settings settings = qv::readSettings(app_.files(), settingsPath(app_.workingFolder()));
     missionTest_->setChecked(settings.missionTest);
     gameDir_->setText(fromUtf8(settings.gameFolder));
+    const std::string before = gameFolder_;
     gameFolder_ = gameDir_->text().toStdString();
     compilerDir_->setText(fromUtf8(settings.compilerFolder));
     compilerFolder_ = compilerDir_->text().toStdString();
+    if (gameFolder_ != before) {
+        emit gameFolderChanged();
+    }
 }
 
 void OptionsWindow::setGameFolder(const std::string& folder) {
+    const bool changed = folder != gameFolder_;
     gameFolder_ = folder;
     gameDir_->setText(fromUtf8(folder));
+    if (changed) {
+        emit gameFolderChanged();
+    }
+}
+
+void OptionsWindow::chooseGameFolder(QWidget* owner, bool quietCancel) {
+    const std::string chosen =
+        QDir::toNativeSeparators(
+            app_.dialogs().chooseFolder(owner,
+                                        QStringLiteral("Укажите путь к папке с GTA: San Andreas")))
+            .toStdString();
+    if (chosen.empty() && quietCancel) {
+        return;
+    }
+    const bool forTestRun = isGameFolder(app_.files(), chosen);
+    if (!forTestRun && (chosen.empty() || !app_.files().fileExists(radarArchivePath(chosen)))) {
+        throw Error("Указан неверный путь!");
+    }
+    setGameFolder(asFolder(chosen));
+    if (!forTestRun) {
+        app_.dialogs().message(
+            {QString::fromUtf8(ApplicationTitle),
+             QStringLiteral("В этой папке есть карта радара, но нет gta_sa.exe или "
+                            "data\\script\\main.scm: карта маршрута покажет фон, а проверка "
+                            "скрипта миссии с этой папкой не запустится."),
+             MessageIcon::Information, MessageButton::Ok, owner});
+    }
 }
 
 void OptionsWindow::writeSettings() {
@@ -123,9 +154,9 @@ void OptionsWindow::writeSettings() {
 }
 
 void OptionsWindow::missionTestSwitched(bool checked) {
+    // The game folder stays open to change: the route map needs it too.
     for (QWidget* control :
-         {static_cast<QWidget*>(compilerDir_), static_cast<QWidget*>(gameDir_),
-          static_cast<QWidget*>(browseCompiler_), static_cast<QWidget*>(browseGame_)}) {
+         {static_cast<QWidget*>(compilerDir_), static_cast<QWidget*>(browseCompiler_)}) {
         control->setEnabled(checked);
     }
     // Only a user who ticks the box in the open window is warned, never a reading of the file.

@@ -20,6 +20,8 @@ class EditorApp;
 // AMissionTestCheck), and a folder chosen with a browse button is the folder in effect. "ОК"
 // only makes the state persistent; "Отмена" reads the file again. Below the compiler's folder it
 // shows the version of its sanny.exe, read each time the window opens or the folder is chosen.
+// The game folder serves the test run and the route map alike, so it can be chosen whether the
+// test run is on or not.
 class OptionsWindow final : public QWidget {
     Q_OBJECT
 
@@ -32,6 +34,12 @@ class OptionsWindow final : public QWidget {
     const std::string& compilerFolder() const { return compilerFolder_; }
     // Makes `folder` the game folder in effect and shows it.
     void setGameFolder(const std::string& folder);
+    // Asks for the game folder in a chooser owned by `owner` and makes it the folder in effect.
+    // A folder with the game's program and main script serves every feature; one with only the
+    // radar map's archive serves the route map, and the user is told what the test run lacks
+    // there. Any other folder is refused with an error and changes nothing; so is a cancelled
+    // chooser, unless `quietCancel`.
+    void chooseGameFolder(QWidget* owner, bool quietCancel = false);
 
     // Hides the window and takes every setting from the file; missing ones are the defaults.
     void readSettings();
@@ -40,6 +48,10 @@ class OptionsWindow final : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+
+  signals:
+    // The game folder in effect is another one now.
+    void gameFolderChanged();
 
   private:
     void missionTestSwitched(bool checked);

@@ -130,11 +130,11 @@ void TestRunLink::recoverInterruptedRun() {
             "Прошлая проверка скрипта миссии была прервана, а " + outcome.waitingFor +
             " ещё работает. Ваш main.scm вернётся на место, когда " + outcome.waitingFor +
             " закроется. «Отмена» оставляет файлы как есть до следующего запуска программы."));
-        app_.setQuitNote(
-            "Прошлая проверка ещё не закончена: main.scm в папке игры останется "
-            "тестовым скриптом, пока Quorvane не будет запущен снова после того, как "
-            "закроется " +
-            outcome.waitingFor + ".");
+        app_.setQuitNote(EditorApp::QuitNote::TestRun,
+                         "Прошлая проверка ещё не закончена: main.scm в папке игры останется "
+                         "тестовым скриптом, пока Quorvane не будет запущен снова после того, как "
+                         "закроется " +
+                             outcome.waitingFor + ".");
         recoveryTimer_.start();
     } else if (!cancelRecovery_->isHidden()) {  // the wait is over
         endRecoveryWait();
@@ -151,7 +151,7 @@ void TestRunLink::recoverInterruptedRun() {
 
 void TestRunLink::endRecoveryWait() {
     recoveryTimer_.stop();
-    app_.setQuitNote({});
+    app_.setQuitNote(EditorApp::QuitNote::TestRun, {});
     cancelRecovery_->hide();
     status_->setToolTip({});
     showStatus({});

@@ -12,6 +12,7 @@
 #include "gamelink/RecordedRouteEdit.h"
 #include "ui/common/Controls.h"
 #include "ui/common/MissionTreeView.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/editors/CheckpointDialog.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/MainWindow.h"
@@ -131,6 +132,12 @@ void RecorderWindow::setPhase(Phase phase) {
     mode_->setEnabled(idle);
     tolerance_->setEnabled(idle);
     spacing_->setEnabled(idle);
+    // Quitting would drop what is recorded: the exit question says so.
+    app_.setQuitNote(EditorApp::QuitNote::Recording,
+                     idle ? std::string()
+                          : std::string("Идёт запись маршрута: то, что записано, не попадёт в "
+                                        "миссию. Чтобы сохранить запись, нажмите «Стоп» в окне "
+                                        "«Запись маршрута»."));
     if (phase != Phase::Paused && pause_->isChecked()) {
         const QSignalBlocker quiet(pause_);
         pause_->setChecked(false);
@@ -303,18 +310,11 @@ void placeBeside(QWidget& window, const MapWindow& map) {
     if (screen == nullptr) {
         return;
     }
-    const QRect room = screen->availableGeometry();
-    const QRect beside = map.frameGeometry();
     const QSize size = window.frameGeometry().size();
-    QPoint at(beside.right() + 1, beside.top());
-    if (at.x() + size.width() > room.right()) {
-        at.setX(beside.left() - size.width());
-    }
-    if (at.x() < room.left()) {
-        const QWidget& canvas = map.canvas();
-        at = canvas.mapToGlobal(canvas.rect().topRight()) - QPoint(size.width(), 0);
-    }
-    window.move(at);
+    const QWidget& canvas = map.canvas();
+    window.move(
+        besideOf(map.frameGeometry(), size, screen->availableGeometry())
+            .value_or(canvas.mapToGlobal(canvas.rect().topRight()) - QPoint(size.width(), 0)));
 }
 
 }  // namespace

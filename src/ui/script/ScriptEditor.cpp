@@ -42,7 +42,10 @@ int ScriptEditor::marginWidth() const {
 
 void ScriptEditor::goToLine(int line) {
     const QTextBlock block = document()->findBlockByNumber(qBound(1, line, blockCount()) - 1);
-    setTextCursor(QTextCursor(block));
+    // The line is selected, so that the eye finds it.
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
     centerCursor();
     setFocus();
 }

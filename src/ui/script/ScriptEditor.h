@@ -13,8 +13,8 @@ class ScriptEditor final : public QPlainTextEdit {
 
     // The margin's width for the current number of lines.
     int marginWidth() const;
-    // Puts the cursor at the start of line `line` (from 1, kept within the text) and scrolls
-    // it into the middle of the view.
+    // Selects line `line` (from 1, kept within the text) and scrolls it into the middle of the
+    // view.
     void goToLine(int line);
 
   protected:

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 #include "gamelink/CompilerCommand.h"
 #include "generator/ScriptFile.h"
 #include "generator/ScriptGenerator.h"
+#include "ui/common/Controls.h"
 #include "ui/common/Look.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/EditorWindows.h"
@@ -70,6 +73,9 @@ ScriptWindow::ScriptWindow(EditorApp& app) : app_(app) {
     QPushButton* save = makeButton("SaveScriptBtn", QStringLiteral("Сохранить скрипт..."), this);
     buttons->addWidget(copy);
     buttons->addWidget(save);
+    saved_ = makeLabel({}, this);
+    saved_->setObjectName(QStringLiteral("SavedScriptNote"));
+    buttons->addWidget(saved_);
     buttons->addStretch(1);
     // For a user who pastes the script into Sanny Builder by hand.
     auto* mode = new QLabel(
@@ -134,11 +140,19 @@ void ScriptWindow::copyAll() {
 }
 
 void ScriptWindow::saveScript() {
+    // The file is offered the project's name, or the mission's while there is no project.
+    const QString project = QString::fromStdString(app_.projectPath());
+    QString name = QFileInfo(project).completeBaseName();
+    if (name.isEmpty()) {
+        name = QString::fromStdString(app_.mission().parameters().AMissionName).toLower();
+    }
     const QString path = app_.dialogs().saveFile(
         {this, QStringLiteral("Скрипт Sanny Builder (*.txt)"), QStringLiteral("txt"),
-         QString::fromStdString(app_.workingFolder())});
+         QString::fromStdString(app_.workingFolder()),
+         name.isEmpty() ? QString() : name + QStringLiteral(".txt")});
     if (!path.isEmpty()) {
         saveScriptFile(app_.files(), path.toStdString(), built_);
+        saved_->setText(QStringLiteral("Сохранено: %1").arg(QDir::toNativeSeparators(path)));
     }
 }
 

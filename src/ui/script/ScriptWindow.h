@@ -6,6 +6,7 @@
 
 #include "generator/ScriptWarnings.h"
 
+class QLabel;
 class QPlainTextEdit;
 
 namespace qv::ui {
@@ -47,6 +48,7 @@ class ScriptWindow final : public QWidget {
     WarningsPanel* warnings_;
     ScriptFindBar* findBar_;
     GoToLineBar* goToLine_;
+    QLabel* saved_;                   // where the script was last saved
     std::vector<std::string> built_;  // the script last shown, as the build gave it
 };
 
