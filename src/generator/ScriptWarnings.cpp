@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "gamedata/VehicleModels.h"
-#include "model/AsciiCase.h"
 #include "model/IdentifierTidy.h"
 #include "model/NumberText.h"
+#include "platform/AsciiCase.h"
 
 namespace qv {
 
