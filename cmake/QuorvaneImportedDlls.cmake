@@ -2,6 +2,8 @@
 # beside the programs every DLL that QV_BINARIES import, directly or through another such DLL,
 # and that one of QV_DLL_FOLDERS holds. The DLLs are found by their names compared without case,
 # as Windows compares them, also where the file system tells case (a build made on Linux).
+cmake_policy(VERSION 3.21)
+
 foreach(folder ${QV_DLL_FOLDERS})
     file(GLOB dlls ${folder}/*.dll)
     foreach(dll ${dlls})
