@@ -8,13 +8,13 @@ if(NOT TARGET gtest)
 endif()
 
 # qv_add_gtest(NAME SOURCES src... [LIBRARIES lib...] [LABELS label...])
-# One test executable, registered with ctest as one test. Every core test also carries the
+# One test executable linking the layers (or the test support) it tests, registered with ctest as
+# one test. Every core test also carries the
 # label "windows" when it is cross-built and run under Wine.
 function(qv_add_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE quorvane_core gtest gmock gtest_main qv_options
-                                          ${ARG_LIBRARIES})
+    target_link_libraries(${name} PRIVATE gtest gmock gtest_main qv_options ${ARG_LIBRARIES})
     target_compile_definitions(${name} PRIVATE
         QV_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
     add_test(NAME ${name} COMMAND ${name})

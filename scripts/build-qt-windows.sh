@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Builds Qt Widgets for 64-bit Windows once, from Debian's own qt6-base source, with the MinGW-w64
 # posix compilers and Debian's host Qt (the same version) for its tools, and prints the prefix.
-# The result is kept in ~/.cache/quorvane/qt-<version>-mingw64-<hash of this script> and reused;
-# a build that does not finish leaves nothing behind in the cache.
+# The result is kept in ~/.cache/quorvane/qt-<Debian's version of qt6-base>-mingw64-<hash of this
+# script> and reused, so that a new revision of the package (a security update) is built anew; a
+# build that does not finish leaves nothing behind in the cache.
 # Usage: scripts/build-qt-windows.sh [JOBS]      (prints the Qt prefix on stdout)
 set -euo pipefail
 
 jobs=${1:-$(nproc)}
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
-upstream=${version%%+*}
+# The whole version, revision included (6.4.2+dfsg-10), in letters safe in a folder name and in
+# the paths CMake matches as patterns: 6.4.2_dfsg-10.
+key=$(printf '%s' "$version" | tr -c 'A-Za-z0-9.-' '_')
 hash=$(sha256sum "${BASH_SOURCE[0]}" | cut -c1-12)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/quorvane
-prefix=$cache/qt-$upstream-mingw64-$hash
+prefix=$cache/qt-$key-mingw64-$hash
 triplet=x86_64-w64-mingw32
 
 mkdir -p "$cache"
@@ -25,14 +28,30 @@ fi
 
 log() { echo "build-qt-windows: $*" >&2; }
 
-# The source package comes from Debian's main archive, which needs a deb-src entry of its own.
-if ! apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -qx Sources; then
-    log "adding a deb-src entry for Debian's main archive"
+# The source package comes from Debian's archive, which needs deb-src entries of its own: the main
+# suite, its updates and the security suite, where the source of a security update is.
+# shellcheck source=/dev/null
+codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+suites=("$codename" "$codename-updates" "$codename-security")
+# shellcheck disable=SC2016 # apt's own fields
+sources=$(apt-get indextargets --format '$(CREATED_BY) $(CODENAME)' 2>/dev/null || true)
+missing=0
+for suite in "${suites[@]}"; do
+    grep -qx "Sources $suite" <<<"$sources" || missing=1
+done
+if [ "$missing" = 1 ]; then
+    log "adding deb-src entries for Debian's ${suites[*]}"
     [ "$(id -u)" -eq 0 ] && SUDO= || SUDO=sudo
-    $SUDO tee /etc/apt/sources.list.d/quorvane-deb-src.sources >/dev/null <<'EOF'
+    $SUDO tee /etc/apt/sources.list.d/quorvane-deb-src.sources >/dev/null <<EOF
 Types: deb-src
 URIs: http://deb.debian.org/debian
-Suites: bookworm
+Suites: $codename $codename-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+
+Types: deb-src
+URIs: http://security.debian.org/debian-security
+Suites: $codename-security
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOF

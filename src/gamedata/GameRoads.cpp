@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/AsciiCase.h"
+#include "platform/AsciiCase.h"
 #include "model/Error.h"
 
 namespace qv {

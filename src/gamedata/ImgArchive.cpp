@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "gamedata/ByteReader.h"
-#include "model/AsciiCase.h"
 #include "model/Error.h"
+#include "platform/AsciiCase.h"
 
 namespace qv {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "model/AsciiCase.h"
+#include "platform/AsciiCase.h"
 
 namespace qv {
 

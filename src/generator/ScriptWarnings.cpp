@@ -9,9 +9,9 @@
 
 #include "gamedata/ObjectModels.h"
 #include "gamedata/VehicleModels.h"
-#include "model/AsciiCase.h"
 #include "model/IdentifierTidy.h"
 #include "model/NumberText.h"
+#include "platform/AsciiCase.h"
 
 namespace qv {
 

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cstdint>
 
-#include "model/AsciiCase.h"
 #include "model/Error.h"
+#include "platform/AsciiCase.h"
 
 namespace qv {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ErrorOf.h"
-#include "gamedata/MapEdits.h"
+#include "gamelink/MapEdits.h"
 #include "gamedata/MarkPlacement.h"
 
 namespace qv {

@@ -15,7 +15,7 @@
 #include <system_error>
 #include <vector>
 
-#include "model/AsciiCase.h"
+#include "platform/AsciiCase.h"
 #include "platform/CommandLine.h"
 #include "platform/posix/ProcessTable.h"
 

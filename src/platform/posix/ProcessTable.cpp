@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "model/AsciiCase.h"
+#include "platform/AsciiCase.h"
 
 namespace qv {
 namespace {

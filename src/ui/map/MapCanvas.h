@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "gamedata/MapEdits.h"
+#include "gamelink/MapEdits.h"
 #include "gamedata/MapGeometry.h"
 #include "gamedata/RouteMarks.h"
 #include "ui/map/NumberTexts.h"

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPoint>
 
-#include "gamedata/MapEdits.h"
+#include "gamelink/MapEdits.h"
 
 class QAction;
 class QLabel;

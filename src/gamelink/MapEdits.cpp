@@ -1,4 +1,4 @@
-#include "gamedata/MapEdits.h"
+#include "gamelink/MapEdits.h"
 
 #include <algorithm>
 #include <optional>
