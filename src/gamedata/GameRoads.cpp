@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/AsciiCase.h"
 #include "model/Error.h"
+#include "platform/AsciiCase.h"
 
 namespace qv {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ErrorOf.h"
-#include "gamelink/MapEdits.h"
 #include "gamedata/MarkPlacement.h"
+#include "gamelink/MapEdits.h"
 
 namespace qv {
 namespace {

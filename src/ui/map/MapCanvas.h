@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "gamelink/MapEdits.h"
 #include "gamedata/MapGeometry.h"
 #include "gamedata/RouteMarks.h"
+#include "gamelink/MapEdits.h"
 #include "ui/map/NumberTexts.h"
 
 class QPainter;
