@@ -4,10 +4,13 @@
 // opens the example circuit EXAMPLES/lvcircuit.qvnx through "Открыть..." and writes into OUT
 //   main-window.png    the main window with the project loaded, on its checkpoints tab
 //   script-window.png  the "Mission Script" window after F5, the build's warnings below the text
-//   route-map.png      the route map over a synthetic game folder (nothing of the game is read)
+//                      (the first object's model is written as its number, which draws one)
+//   route-map.png      the route map over a synthetic game folder (nothing of the game is read),
+//                      with its roads and the first car selected, its turn handle shown
 // The editor runs over the GUI tests' fakes: the project is copied into a file system in memory,
 // the clock is fixed and no game runs, so the pictures change only when the editor does.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QPixmap>
 #include <QTabWidget>
@@ -20,6 +23,7 @@
 #include "NativePath.h"
 #include "model/ProjectKeys.h"
 #include "ui/main/EditorWindows.h"
+#include "ui/main/RowReveal.h"
 #include "ui/map/MapWindow.h"
 #include "ui/options/OptionsWindow.h"
 #include "ui/script/ScriptWindow.h"
@@ -32,7 +36,8 @@ namespace {
 constexpr const char* Project = "lvcircuit.qvnx";
 constexpr const char* ProjectParts[] = {"", ".cars", ".checkps", ".objects", ".events"};
 
-// Copies the example project from `examples` on disk into the editor's working folder.
+// Copies the example project from `examples` on disk into the editor's working folder, with the
+// first object's model written as a number, so that the build warns about it.
 void copyExample(EditorFixture& editor, const std::string& examples) {
     for (const char* part : ProjectParts) {
         const std::string name = std::string(Project) + part;
@@ -41,6 +46,10 @@ void copyExample(EditorFixture& editor, const std::string& examples) {
                                                               project_keys::LargestFile);
             !read) {
             qFatal("%s: %s", name.c_str(), read.reason.c_str());
+        }
+        constexpr std::string_view Named = "Object1Model=TRAFFICCONE";
+        if (const auto model = bytes.find(Named); name == Project && model != std::string::npos) {
+            bytes.replace(model, Named.size(), "Object1Model=1238");
         }
         editor.files.writeFile(editor.files.currentFolder() + "/" + name, bytes);
     }
@@ -103,6 +112,8 @@ int main(int argc, char** argv) {
     editor.action("RouteMapAction").trigger();
     auto& map = editor.get<ui::MapWindow>("RouteMap");
     showAt(map, {800, 600});
+    editor.get<QCheckBox>("ShowRoads").setChecked(true);
+    ui::revealRow(main, MissionPart::Cars, 1);
     map.background().loadAll();
     QCoreApplication::processEvents();
     save(map, out, "route-map.png");
