@@ -68,6 +68,10 @@ std::string damage(std::string_view bytes) {
 
 }  // namespace
 
+bool readsAsUtf8(std::string_view bytes) {
+    return hasNonAscii(bytes) && isUtf8(bytes);
+}
+
 std::string notAProjectMessage(const std::string& path, const std::string& looks) {
     return "Файл \"" + path + "\" не является проектом гонки (" + looks + ")";
 }
@@ -89,10 +93,13 @@ std::string projectFileText(std::string_view bytes, const std::string& path) {
     const bool marked = bytes.starts_with(Utf8Mark);
     const std::string_view text = marked ? bytes.substr(Utf8Mark.size()) : bytes;
     if ((marked || hasNonAscii(text)) && isUtf8(text)) {
-        // What loads must save again: a character Windows-1251 cannot hold is refused here,
-        // naming its line, rather than on the first save.
-        encodeCp1251File(text, path);
-        return std::string(text);
+        // Taken as UTF-8 only when Windows-1251 holds every character and those bytes would not
+        // read as UTF-8 again: otherwise it is Windows-1251 that happens to look like UTF-8, and
+        // read as such, whatever is saved reads back as it was.
+        std::string saved;
+        if (!encodeCp1251(text, saved) && !readsAsUtf8(saved)) {
+            return std::string(text);
+        }
     }
     return decodeCp1251(bytes);
 }

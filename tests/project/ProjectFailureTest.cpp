@@ -157,9 +157,6 @@ TEST_F(ProjectFailures, DamagedProjectsAreRefusedNamingTheFileAndWhatIsWrong) {
         {"a car file above the size of any project",
          bytes(Project + ".cars", std::string((16u << 20) + 1, '\t')),
          {Project + ".cars", "16 МБ"}},
-        {"UTF-8 with a character Windows-1251 has no place for",
-         bytes(Project + ".events", "\xEF\xBB\xBFСобытия\r\n\tсобытие \xE4\xB8\xAD\r\n"),
-         {Project + ".events", "U+4E2D", "строка 2"}},
         {"a tree of more lines than any project holds",
          bytes(Project + ".events", "События\r\n" + std::string(200'000, '\n')),
          {Project + ".events", notAProject}},
@@ -189,6 +186,17 @@ TEST_F(ProjectFailures, ATextEditorsUtf8IsReadAndSavedBackInWindows1251) {
         EXPECT_EQ(save(mission), "(no error)");
         EXPECT_EQ(files.files, saved);
     }
+}
+
+TEST_F(ProjectFailures, Utf8WithACharacterWindows1251LacksIsReadAsWindows1251AndSavedAsItWas) {
+    const std::string name = "MsName=";
+    const std::string named = name + "\xE4\xB8\xAD";  // "中" in UTF-8
+    std::string& ini = files.files[Project];
+    ini.insert(ini.find(name) + name.size(), named.substr(name.size()));
+    ASSERT_EQ(load(), "(no error)");
+    FakeFileSystem copy;
+    EXPECT_NO_THROW(saveProject(mission, Project, copy));
+    EXPECT_NE(copy.files[Project].find(named), std::string::npos);
 }
 
 TEST_F(ProjectFailures, LapsTheEditorCannotShowAreBroughtIntoItsRange) {
