@@ -8,14 +8,14 @@ for group in "$@"; do
     case "$group" in
         linux)
             packages+=(cmake ninja-build g++ googletest libbenchmark-dev
-                       qt6-base-dev qt6-translations-l10n libgl-dev
+                       qt6-base-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgl-dev
                        fonts-liberation fonts-dejavu-core locales) ;;
         windows)
             packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64) ;;
         qt-windows)
             # Qt for Windows built from Debian's source (scripts/build-qt-windows.sh), the editor's
             # smoke run under Wine on a virtual display, and the zip.
-            packages+=(dpkg-dev xz-utils perl cmake ninja-build qt6-base-dev
+            packages+=(dpkg-dev xz-utils perl cmake ninja-build qt6-base-dev qt6-l10n-tools qt6-tools-dev
                        qt6-translations-l10n g++-mingw-w64-x86-64-posix wine64 fonts-wine
                        xvfb xdotool x11-apps imagemagick zip unzip binutils-mingw-w64-x86-64) ;;
         fuzz)

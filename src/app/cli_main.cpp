@@ -8,6 +8,7 @@
 #include "model/Error.h"
 #include "platform/ProgramArguments.h"
 #include "platform/StandardOutput.h"
+#include "platform/UserLanguage.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ int fail(const std::string& message, int status) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    qv::setLanguage(qv::userLanguage());
     try {
         const std::vector<std::string> arguments = qv::programArguments(argc, argv);
         std::ostringstream out;

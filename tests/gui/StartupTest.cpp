@@ -155,7 +155,7 @@ void StartupTest::numbersUseADotUnderARussianLocale() {
 
 void StartupTest::qtsOwnButtonsSpeakRussian() {
     EditorFixture editor;
-    if (!installQtTranslation(*qApp)) {
+    if (!installTranslations(*qApp, qv::Language::Russian)) {
         QSKIP("Qt's Russian translations are not installed here");
     }
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));

@@ -5,8 +5,11 @@
 #include <QTranslator>
 #include <clocale>
 
+#include "gamelink/LanguageSetting.h"
+#include "gamelink/Settings.h"
 #include "platform/FileSystem.h"
 #include "platform/GameProcess.h"
+#include "platform/UserLanguage.h"
 #include "ui/common/Look.h"
 #include "ui/common/QtDialogs.h"
 #include "ui/main/EditorApp.h"
@@ -16,15 +19,28 @@
 
 namespace qv::ui {
 
-void prepareApplication(QApplication& application) {
+void prepareApplication(QApplication& application, Language language) {
     QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
     look::registerFontSubstitutes();
     QApplication::setFont(look::windowFont());
-    installQtTranslation(application);
+    installTranslations(application, language);
 }
 
-bool installQtTranslation(QApplication& application) {
+bool installTranslations(QApplication& application, Language language) {
+    setLanguage(language);
+    const QString name = QStringLiteral("QuorvaneTranslator");
+    // A translator removes itself from the application as it goes.
+    qDeleteAll(application.findChildren<QTranslator*>(name, Qt::FindDirectChildrenOnly));
     auto* translator = new QTranslator(&application);
+    translator->setObjectName(name);
+    if (language == Language::English) {
+        if (translator->load(QStringLiteral(":/i18n/quorvane_en.qm"))) {
+            QApplication::installTranslator(translator);
+            return true;
+        }
+        delete translator;
+        return false;
+    }
     const QString folders[] = {
         QLibraryInfo::path(QLibraryInfo::TranslationsPath),
         QApplication::applicationDirPath() + QStringLiteral("/translations")};
@@ -45,11 +61,16 @@ void useDotDecimalSeparator() {
     QLocale::setDefault(numbers);
 }
 
+Language startupLanguage(const FileSystem& files) {
+    return chosenLanguage(readLanguageChoice(files, settingsPath(files.currentFolder())),
+                          userLanguage());
+}
+
 int runEditor(int argc, char** argv) {
     // The dialog layer outlives the application, which reports errors through it to its end.
     QtDialogs dialogs;
     EditorApplication application(argc, argv);
-    prepareApplication(application);
+    prepareApplication(application, startupLanguage(systemFileSystem()));
     application.reportErrorsTo(dialogs);
     EditorApp editor({systemFileSystem(), dialogs, systemGameProcess()});
     editor.mainWindow().show();
