@@ -4,6 +4,13 @@
 #include <string>
 #include <string_view>
 
+// Marks a text where a table defines it, for the catalogue (lupdate knows the name); the text is
+// translated where it is used, with translate(scope, text). Defined as Qt defines it, so the two
+// definitions agree wherever both are seen.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 namespace qv {
 
 // The languages the program speaks. Its texts are written in the code in Russian; their English
