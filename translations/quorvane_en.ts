@@ -516,7 +516,7 @@ the start of a lap.</translation>
     </message>
     <message>
         <source>&amp;Настройки программы...</source>
-        <translation>&amp;Options...</translation>
+        <translation>O&amp;ptions...</translation>
     </message>
     <message>
         <source>В&amp;ыход</source>
@@ -524,7 +524,7 @@ the start of a lap.</translation>
     </message>
     <message>
         <source>&amp;Скрипт</source>
-        <translation>S&amp;cript</translation>
+        <translation>&amp;Script</translation>
     </message>
     <message>
         <source>Построить</source>
