@@ -1,4 +1,660 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Версия 0.9</source>
+        <translation>Version 0.9</translation>
+    </message>
+    <message>
+        <source>Редактор гоночных миссий для GTA: San Andreas</source>
+        <translation>Race mission editor for GTA: San Andreas</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Неизвестная ошибка</source>
+        <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>Controls</name>
+    <message>
+        <source>Автоматическое определение координат игрока из игры</source>
+        <translation>Take the player&apos;s position from the running game</translation>
+    </message>
+</context>
+<context>
+    <name>MissionCommands</name>
+    <message>
+        <source>Файл Quorvane (*.qvnx)</source>
+        <translation>Quorvane project (*.qvnx)</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения?</source>
+        <translation>Save changes?</translation>
+    </message>
+</context>
+<context>
+    <name>MissionParameters</name>
+    <message>
+        <source>[Los Santos] Ясно</source>
+        <translation>[Los Santos] Clear</translation>
+    </message>
+    <message>
+        <source>[Los Santos] Солнечно</source>
+        <translation>[Los Santos] Sunny</translation>
+    </message>
+    <message>
+        <source>[Los Santos] Ясно (смог)</source>
+        <translation>[Los Santos] Clear (smog)</translation>
+    </message>
+    <message>
+        <source>[Los Santos] Солнечно (смог) </source>
+        <translation>[Los Santos] Sunny (smog) </translation>
+    </message>
+    <message>
+        <source>[Los Santos] Облачно</source>
+        <translation>[Los Santos] Cloudy</translation>
+    </message>
+    <message>
+        <source>[San Fierro] Солнечно</source>
+        <translation>[San Fierro] Sunny</translation>
+    </message>
+    <message>
+        <source>[San Fierro] Ясно</source>
+        <translation>[San Fierro] Clear</translation>
+    </message>
+    <message>
+        <source>[San Fierro] Облачно</source>
+        <translation>[San Fierro] Cloudy</translation>
+    </message>
+    <message>
+        <source>[San Fierro] Дождь</source>
+        <translation>[San Fierro] Rain</translation>
+    </message>
+    <message>
+        <source>[San Fierro] Туман</source>
+        <translation>[San Fierro] Fog</translation>
+    </message>
+    <message>
+        <source>[Las Venturas] Солнечно</source>
+        <translation>[Las Venturas] Sunny</translation>
+    </message>
+    <message>
+        <source>[Las Venturas] Ясно</source>
+        <translation>[Las Venturas] Clear</translation>
+    </message>
+    <message>
+        <source>[Las Venturas] Облачно</source>
+        <translation>[Las Venturas] Cloudy</translation>
+    </message>
+    <message>
+        <source>[Сельская местность] Ясно</source>
+        <translation>[Countryside] Clear</translation>
+    </message>
+    <message>
+        <source>[Сельская местность] Солнечно</source>
+        <translation>[Countryside] Sunny</translation>
+    </message>
+    <message>
+        <source>[Сельская местность] Облачно</source>
+        <translation>[Countryside] Cloudy</translation>
+    </message>
+    <message>
+        <source>[Сельская местность] Дождь</source>
+        <translation>[Countryside] Rain</translation>
+    </message>
+    <message>
+        <source>[Пустыня] Ясно</source>
+        <translation>[Desert] Clear</translation>
+    </message>
+    <message>
+        <source>[Пустыня] Солнечно</source>
+        <translation>[Desert] Sunny</translation>
+    </message>
+    <message>
+        <source>[Пустыня] Песчаная буря</source>
+        <translation>[Desert] Sandstorm</translation>
+    </message>
+    <message>
+        <source>Делать &quot;подлёт&quot; камерой во время обратного отсчёта на старте</source>
+        <translation>Fly the camera in during the countdown at the start</translation>
+    </message>
+    <message>
+        <source>Восстанавливать машину игрока на трассу, если она перевернётся или попадёт в воду</source>
+        <translation>Put the player&apos;s car back on the track if it overturns or lands in water</translation>
+    </message>
+    <message>
+        <source>Восстанавливать машины противников на трассу, если они перевернутся или попадут в воду</source>
+        <translation>Put opponents&apos; cars back on the track if they overturn or land in water</translation>
+    </message>
+    <message>
+        <source>Противники перехватывают инициативу гонки на старте (стартуют быстрее игрока)</source>
+        <translation>Opponents take the lead at the start (they start faster than the player)</translation>
+    </message>
+</context>
+<context>
+    <name>RowButtons</name>
+    <message>
+        <source>Вставить после выбранного</source>
+        <translation>Insert after selected</translation>
+    </message>
+    <message>
+        <source>Дублировать</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Удалить выбранный</source>
+        <translation>Delete selected</translation>
+    </message>
+    <message>
+        <source>Переместить вверх</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Переместить вниз</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Вставить после выбранного (станет №%1)</source>
+        <translation>Insert after selected (becomes #%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TreeTexts</name>
+    <message>
+        <source>Машины (%1 всего)</source>
+        <translation>Cars (%1 in all)</translation>
+    </message>
+    <message>
+        <source>Чекпоинты (%1 всего)</source>
+        <translation>Checkpoints (%1 in all)</translation>
+    </message>
+    <message>
+        <source>Машина %1</source>
+        <translation>Car %1</translation>
+    </message>
+    <message>
+        <source>Чекпоинт %1</source>
+        <translation>Checkpoint %1</translation>
+    </message>
+    <message>
+        <source>Объект %1</source>
+        <translation>Object %1</translation>
+    </message>
+    <message>
+        <source>Событие %1</source>
+        <translation>Event %1</translation>
+    </message>
+    <message>
+        <source>Модель: #%1</source>
+        <translation>Model: #%1</translation>
+    </message>
+    <message>
+        <source>Угол: %1</source>
+        <translation>Heading: %1</translation>
+    </message>
+    <message>
+        <source>Тюнинг-компоненты (%1)</source>
+        <translation>Tuning components (%1)</translation>
+    </message>
+    <message>
+        <source>Тип езды: %1</source>
+        <translation>Drive type: %1</translation>
+    </message>
+    <message>
+        <source>Координаты старта</source>
+        <translation>Start coordinates</translation>
+    </message>
+    <message>
+        <source>Координаты</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message>
+        <source>Объекты</source>
+        <translation>Objects</translation>
+    </message>
+    <message>
+        <source>События</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Гоночный </source>
+        <translation>Racing </translation>
+    </message>
+    <message>
+        <source>Гоночный</source>
+        <translation>Racing</translation>
+    </message>
+    <message>
+        <source>По обычным транспортным путям</source>
+        <translation>Along normal traffic routes</translation>
+    </message>
+    <message>
+        <source>По обычным путям</source>
+        <translation>Along normal roads</translation>
+    </message>
+    <message>
+        <source>Напрямик</source>
+        <translation>Straight through</translation>
+    </message>
+    <message>
+        <source>Обычный (VC)</source>
+        <translation>Normal (VC)</translation>
+    </message>
+    <message>
+        <source>Скорость: %1.0</source>
+        <translation>Speed: %1.0</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ui::BasePage</name>
+    <message>
+        <source>Имя переменной координаты. В каждой миссии следует давать новое значение</source>
+        <translation>Name of the coordinate&apos;s variable. Give it a new name in every mission</translation>
+    </message>
+    <message>
+        <source>Координаты старта гонки</source>
+        <translation>Race start coordinates</translation>
+    </message>
+    <message>
+        <source>Координаты старта гонки (по оси X)</source>
+        <translation>Race start coordinates (X axis)</translation>
+    </message>
+    <message>
+        <source>Координаты старта гонки (по оси Y)</source>
+        <translation>Race start coordinates (Y axis)</translation>
+    </message>
+    <message>
+        <source>Координаты старта гонки (по оси Z)</source>
+        <translation>Race start coordinates (Z axis)</translation>
+    </message>
+    <message>
+        <source>Тип гоночной миссии</source>
+        <translation>Type of the race mission</translation>
+    </message>
+    <message>
+        <source>Спринт</source>
+        <translation>Sprint</translation>
+    </message>
+    <message>
+        <source>Кольцо</source>
+        <translation>Circuit</translation>
+    </message>
+    <message>
+        <source>Количество кругов</source>
+        <translation>Number of laps</translation>
+    </message>
+    <message>
+        <source>Количество кругов в кольцевой гонке</source>
+        <translation>Number of laps in a circuit race</translation>
+    </message>
+    <message>
+        <source>Тип гонки</source>
+        <translation>Race type</translation>
+    </message>
+    <message>
+        <source>Имя потока миссии. В мэйне имена потоков не должны повторяться</source>
+        <translation>Name of the mission&apos;s thread. Thread names must not repeat in main.scm</translation>
+    </message>
+    <message>
+        <source>Имя миссии</source>
+        <translation>Mission name</translation>
+    </message>
+    <message>
+        <source>Номер миссии в файле main.scm</source>
+        <translation>Number of the mission in main.scm</translation>
+    </message>
+    <message>
+        <source>Номер миссии в мэйне</source>
+        <translation>Mission number in main.scm</translation>
+    </message>
+    <message>
+        <source>Префикс всех лейблов (Labels), которые будет использоваться в коде миссии.</source>
+        <translation>Prefix of all the labels used in the mission&apos;s code.</translation>
+    </message>
+    <message>
+        <source>Префикс лейблов миссии</source>
+        <translation>Mission label prefix</translation>
+    </message>
+    <message>
+        <source>Повторное прохождение миссии после выполнения</source>
+        <translation>The mission can be replayed once passed</translation>
+    </message>
+    <message>
+        <source>После победы заезд можно будет повторять</source>
+        <translation>After a win the race can be run again</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ui::CarsPage</name>
+    <message>
+        <source>Здесь указаны все машины, которые будут участвовать в гонке</source>
+        <translation>All the cars that take part in the race</translation>
+    </message>
+    <message>
+        <source>Добавить машину</source>
+        <translation>Add car</translation>
+    </message>
+    <message>
+        <source>Добавить машину в гонку</source>
+        <translation>Add a car to the race</translation>
+    </message>
+    <message>
+        <source>Удалить последнюю</source>
+        <translation>Delete last</translation>
+    </message>
+    <message>
+        <source>Удалить последнюю машину из гонки</source>
+        <translation>Delete the last car from the race</translation>
+    </message>
+    <message>
+        <source>Изменить</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Изменить параметры выбранной машины</source>
+        <translation>Change the selected car</translation>
+    </message>
+    <message>
+        <source>Номер машины игрока в массиве</source>
+        <translation>Number of the player&apos;s car in the list of cars</translation>
+    </message>
+    <message>
+        <source>Своя машина*</source>
+        <translation>Own car*</translation>
+    </message>
+    <message>
+        <source>*Если выбрано, то из указанных программе параметров машины используются только координаты старта. После выбора этого параметра миссия начинается только в том случае, если игрок будет находиться в координатах старта в машине.</source>
+        <translation>*If ticked, only the start coordinates of this car are used. The mission then starts only when the player is at the start coordinates in a car.</translation>
+    </message>
+    <message>
+        <source>Если улучшить управление, машины противников смогут точнее выполнять крутые виражи.</source>
+        <translation>With better handling, opponents&apos; cars take sharp turns more precisely.</translation>
+    </message>
+    <message>
+        <source>Все машины пуленепробиваемые</source>
+        <translation>All cars bulletproof</translation>
+    </message>
+    <message>
+        <source>Рекомендуется в заездах на большие расстояния.</source>
+        <translation>Recommended for long races.</translation>
+    </message>
+    <message>
+        <source>Все машины очень тяжёлые (very heavy)</source>
+        <translation>All cars very heavy</translation>
+    </message>
+    <message>
+        <source>Повышает устойчивость машины на дороге при столкновениях с обычным транспортом</source>
+        <translation>Keeps a car steadier on the road when it hits traffic</translation>
+    </message>
+    <message>
+        <source>Номер машины игрока</source>
+        <translation>Player&apos;s car number</translation>
+    </message>
+    <message>
+        <source>Улучшенное управление машин противников</source>
+        <translation>Better handling of opponents&apos; cars</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ui::CheckpointsPage</name>
+    <message>
+        <source>Чекпоинты - это контрольные точки, которые в совокупности представляют собой маршрут гонки</source>
+        <translation>Checkpoints are the points that together make up the route of the race</translation>
+    </message>
+    <message>
+        <source>Здесь указаны все чекпоинты гонки</source>
+        <translation>All the checkpoints of the race</translation>
+    </message>
+    <message>
+        <source>Добавить чекпоинт</source>
+        <translation>Add checkpoint</translation>
+    </message>
+    <message>
+        <source>Удалить последний</source>
+        <translation>Delete last</translation>
+    </message>
+    <message>
+        <source>Изменить</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>В кольцевой гонке первый чекпоинт используется в качестве<byte value="xd"/>
+начала круга.</source>
+        <translation>In a circuit race the first checkpoint is used as<byte value="xd"/>
+the start of a lap.</translation>
+    </message>
+    <message>
+        <source>Карта маршрута</source>
+        <translation>Route map</translation>
+    </message>
+    <message>
+        <source>Маршрут гонки на карте San Andreas</source>
+        <translation>The route of the race on the map of San Andreas</translation>
+    </message>
+    <message>
+        <source>Запись маршрута</source>
+        <translation>Route recording</translation>
+    </message>
+    <message>
+        <source>Проедьте гонку в игре, и чекпоинты лягут по пути</source>
+        <translation>Drive the race in the game, and the checkpoints are laid along your way</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ui::EditMenu</name>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Отменить: %1</source>
+        <translation>&amp;Undo: %1</translation>
+    </message>
+    <message>
+        <source>Повторить</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Повторить: %1</source>
+        <translation>&amp;Redo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ui::MainWindow</name>
+    <message>
+        <source>Базовые параметры миссии</source>
+        <translation>Basic mission parameters</translation>
+    </message>
+    <message>
+        <source>Параметры машин</source>
+        <translation>Car parameters</translation>
+    </message>
+    <message>
+        <source>Чекпоинты</source>
+        <translation>Checkpoints</translation>
+    </message>
+    <message>
+        <source>Прочие параметры</source>
+        <translation>Other parameters</translation>
+    </message>
+    <message>
+        <source>Проверка скрипта миссии после создания</source>
+        <translation>Test-run the mission after building</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Открыть...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>Со&amp;хранить как...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Настройки программы...</source>
+        <translation>O&amp;ptions...</translation>
+    </message>
+    <message>
+        <source>В&amp;ыход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Скрипт</source>
+        <translation>&amp;Script</translation>
+    </message>
+    <message>
+        <source>Построить</source>
+        <translation>&amp;Build</translation>
+    </message>
+    <message>
+        <source>Проверить введённые данные</source>
+        <translation>&amp;Check input</translation>
+    </message>
+    <message>
+        <source>Карта маршрута</source>
+        <translation>Route &amp;map</translation>
+    </message>
+    <message>
+        <source>Запись маршрута</source>
+        <translation>&amp;Route recording</translation>
+    </message>
+    <message>
+        <source>&amp;Помощь</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;О программе...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите выйти?</source>
+        <translation>Do you really want to quit?</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите выйти?
+
+%1</source>
+        <translation>Do you really want to quit?
+
+%1</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ui::OtherPage</name>
+    <message>
+        <source>Если ничего не выбрано, то погода во время старта гонки не изменяется</source>
+        <translation>If nothing is chosen, the weather does not change at the start of the race</translation>
+    </message>
+    <message>
+        <source>Транспортное движение</source>
+        <translation>Traffic</translation>
+    </message>
+    <message>
+        <source>Есть</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Пусто</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Сумма денег, которая будет вручена победителю гонки</source>
+        <translation>The money the winner of the race gets</translation>
+    </message>
+    <message>
+        <source>Время проведения</source>
+        <translation>Time of day</translation>
+    </message>
+    <message>
+        <source>Если не выбрано, время начала гонки не изменяется</source>
+        <translation>If not ticked, the time of day does not change at the start of the race</translation>
+    </message>
+    <message>
+        <source>Врема проведения гонки (часы)</source>
+        <translation>Time of day of the race (hours)</translation>
+    </message>
+    <message>
+        <source>Врема проведения гонки (минуты)</source>
+        <translation>Time of day of the race (minutes)</translation>
+    </message>
+    <message>
+        <source>Флажки</source>
+        <translation>Flags</translation>
+    </message>
+    <message>
+        <source>Различные настройки</source>
+        <translation>Various settings</translation>
+    </message>
+    <message>
+        <source>Объекты...</source>
+        <translation>Objects...</translation>
+    </message>
+    <message>
+        <source>Добавление/удаление/изменение объектов</source>
+        <translation>Add, delete and change objects</translation>
+    </message>
+    <message>
+        <source>События (beta)...</source>
+        <translation>Events (beta)...</translation>
+    </message>
+    <message>
+        <source>Добавление/удаление/изменение событий</source>
+        <translation>Add, delete and change events</translation>
+    </message>
+    <message>
+        <source>Погодные условия</source>
+        <translation>Weather</translation>
+    </message>
+    <message>
+        <source>Денежный приз</source>
+        <translation>Cash prize</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ui::RecentProjectsMenu</name>
+    <message>
+        <source>Список «Последние проекты» не сохранён: %1</source>
+        <translation>The list &quot;Recent projects&quot; was not saved: %1</translation>
+    </message>
+    <message>
+        <source>Последние проекты</source>
+        <translation>Recent projects</translation>
+    </message>
+    <message>
+        <source>(пусто)</source>
+        <translation>(empty)</translation>
+    </message>
+    <message>
+        <source>Проект «%1» не найден. Убрать его из списка?</source>
+        <translation>Project &quot;%1&quot; was not found. Remove it from the list?</translation>
+    </message>
+</context>
 </TS>

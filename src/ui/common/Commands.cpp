@@ -31,7 +31,7 @@ void runCommand(Dialogs& dialogs, const std::function<void()>& command, QWidget*
     } catch (const std::exception& error) {
         showError(dialogs, QString::fromLocal8Bit(error.what()), owner);
     } catch (...) {
-        showError(dialogs, QStringLiteral("Неизвестная ошибка"), owner);
+        showError(dialogs, QCoreApplication::translate("Commands", "Неизвестная ошибка"), owner);
     }
 }
 

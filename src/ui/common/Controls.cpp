@@ -65,7 +65,7 @@ void makeArrowsOnly(QSpinBox& spinBox) {
 
 QToolButton* makeCaptureButton(const char* objectName, QWidget* parent) {
     auto* button = new QToolButton(parent);
-    nameControl(*button, objectName, QString::fromUtf8(CaptureHint));
+    nameControl(*button, objectName, QCoreApplication::translate("Controls", CaptureHint));
     button->setAutoRaise(true);
     button->setIcon(icons::capture());
     button->setIconSize(QSize(16, 16));

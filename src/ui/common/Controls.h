@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QCheckBox;
@@ -30,7 +31,8 @@ QSpinBox* makeSpinBox(const char* objectName, int minimum, int maximum, const QS
 void makeArrowsOnly(QSpinBox& spinBox);
 
 // The flat button beside coordinate fields that takes the player's position from the game.
-inline constexpr const char* CaptureHint = "Автоматическое определение координат игрока из игры";
+inline constexpr const char* CaptureHint =
+    QT_TRANSLATE_NOOP("Controls", "Автоматическое определение координат игрока из игры");
 QToolButton* makeCaptureButton(const char* objectName, QWidget* parent);
 
 // The flat "»" button beside a model field that opens and closes a dialog's side panel.

@@ -3,6 +3,7 @@
 #include <QMimeData>
 
 #include "model/Mission.h"
+#include "ui/common/ShownTreeText.h"
 
 namespace qv::ui {
 
@@ -66,7 +67,8 @@ QVariant TreeModel::data(const QModelIndex& index, int role) const {
     if (n == nullptr || (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
     }
-    return QString::fromStdString(n->text());
+    // A line edited in place starts from the text the tree holds.
+    return role == Qt::EditRole ? QString::fromStdString(n->text()) : shownTreeText(n->text());
 }
 
 bool TreeModel::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -13,17 +14,18 @@ namespace qv::ui {
 QWidget* createAboutWindow(EditorApp& app) {
     auto* window = new QDialog(&app.mainWindow());
     window->setObjectName(QStringLiteral("About"));
-    window->setWindowTitle(QStringLiteral("О программе"));
+    window->setWindowTitle(QCoreApplication::translate("AboutWindow", "О программе"));
 
     auto* name = new QLabel(QStringLiteral("Quorvane"), window);
     QFont nameFont = name->font();
     nameFont.setPointSize(16);
     nameFont.setBold(true);
     name->setFont(nameFont);
-    auto* version = new QLabel(QStringLiteral("Версия 0.9"), window);
-    auto* purpose =
-        new QLabel(QStringLiteral("Редактор гоночных миссий для GTA: San Andreas"), window);
-    auto* close = new QPushButton(QStringLiteral("Закрыть"), window);
+    auto* version = new QLabel(QCoreApplication::translate("AboutWindow", "Версия 0.9"), window);
+    auto* purpose = new QLabel(
+        QCoreApplication::translate("AboutWindow", "Редактор гоночных миссий для GTA: San Andreas"),
+        window);
+    auto* close = new QPushButton(QCoreApplication::translate("AboutWindow", "Закрыть"), window);
     close->setObjectName(QStringLiteral("CloseBtn"));
     close->setDefault(true);
     QObject::connect(close, &QPushButton::clicked, window, &QWidget::hide);

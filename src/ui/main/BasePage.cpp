@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,25 +22,25 @@ namespace qv::ui {
 
 namespace {
 constexpr int MissionNameLength = 7;
-constexpr const char* VariableHint =
-    "Имя переменной координаты. В каждой миссии следует давать новое значение";
+constexpr const char* VariableHint = QT_TRANSLATE_NOOP(
+    "qv::ui::BasePage", "Имя переменной координаты. В каждой миссии следует давать новое значение");
 }  // namespace
 
 BasePage::BasePage(EditorApp& app, QWidget* parent) : ParameterPage(parent) {
     setObjectName(QStringLiteral("BaseParameters"));
 
-    auto* start = new QGroupBox(QStringLiteral("Координаты старта гонки"), this);
+    auto* start = new QGroupBox(tr("Координаты старта гонки"), this);
     auto* startGrid = new QGridLayout(start);
     startGrid->setHorizontalSpacing(6);
     std::tie(startX_, startXvar_) =
         addCoordinateRow(*startGrid, 0, QStringLiteral("X"), "AStartX", "AStartXvar",
-                         QStringLiteral("Координаты старта гонки (по оси X)"));
+                         tr("Координаты старта гонки (по оси X)"));
     std::tie(startY_, startYvar_) =
         addCoordinateRow(*startGrid, 1, QStringLiteral("Y"), "AStartY", "AStartYvar",
-                         QStringLiteral("Координаты старта гонки (по оси Y)"));
+                         tr("Координаты старта гонки (по оси Y)"));
     std::tie(startZ_, startZvar_) =
         addCoordinateRow(*startGrid, 2, QStringLiteral("Z"), "AStartZ", "AStartZvar",
-                         QStringLiteral("Координаты старта гонки (по оси Z)"));
+                         tr("Координаты старта гонки (по оси Z)"));
     auto* capture = makeCaptureButton("GetCoordBtn1", start);
     startGrid->addWidget(capture, 0, 6, Qt::AlignLeft | Qt::AlignTop);
     startGrid->setColumnStretch(7, 1);
@@ -58,50 +59,45 @@ BasePage::BasePage(EditorApp& app, QWidget* parent) : ParameterPage(parent) {
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     raceType_ = new QComboBox(this);
-    nameControl(*raceType_, "ARaceType", QStringLiteral("Тип гоночной миссии"));
-    raceType_->addItems({QStringLiteral("Спринт"), QStringLiteral("Кольцо")});
-    lapsLabel_ = makeLabel(QStringLiteral("Количество кругов"), this);
+    nameControl(*raceType_, "ARaceType", tr("Тип гоночной миссии"));
+    raceType_->addItems({tr("Спринт"), tr("Кольцо")});
+    lapsLabel_ = makeLabel(tr("Количество кругов"), this);
     lapsLabel_->setObjectName(QStringLiteral("LapsLabel"));
-    laps_ = makeSpinBox("ALapsCount", 1, 20, QStringLiteral("Количество кругов в кольцевой гонке"),
-                        this);
+    laps_ = makeSpinBox("ALapsCount", 1, 20, tr("Количество кругов в кольцевой гонке"), this);
     auto* raceRow = new QHBoxLayout;
     raceRow->addWidget(raceType_);
     raceRow->addSpacing(16);
     raceRow->addWidget(lapsLabel_);
     raceRow->addWidget(laps_);
     raceRow->addStretch(1);
-    grid->addWidget(makeLabel(QStringLiteral("Тип гонки"), this), 0, 0);
+    grid->addWidget(makeLabel(tr("Тип гонки"), this), 0, 0);
     grid->addLayout(raceRow, 0, 1);
 
     missionName_ = makeLineEdit(
-        "AMissionName",
-        QStringLiteral("Имя потока миссии. В мэйне имена потоков не должны повторяться"), this);
+        "AMissionName", tr("Имя потока миссии. В мэйне имена потоков не должны повторяться"), this);
     makeUpperCase(*missionName_, MissionNameLength);
     missionName_->setFixedWidth(110);
-    grid->addWidget(makeLabel(QStringLiteral("Имя миссии"), this), 1, 0);
+    grid->addWidget(makeLabel(tr("Имя миссии"), this), 1, 0);
     grid->addWidget(missionName_, 1, 1, Qt::AlignLeft);
 
-    missionNumber_ = makeSpinBox("AMissionNumber", 0, 500,
-                                 QStringLiteral("Номер миссии в файле main.scm"), this);
+    missionNumber_ =
+        makeSpinBox("AMissionNumber", 0, 500, tr("Номер миссии в файле main.scm"), this);
     makeArrowsOnly(*missionNumber_);
     missionNumber_->setFixedWidth(110);
-    grid->addWidget(makeLabel(QStringLiteral("Номер миссии в мэйне"), this), 2, 0);
+    grid->addWidget(makeLabel(tr("Номер миссии в мэйне"), this), 2, 0);
     grid->addWidget(missionNumber_, 2, 1, Qt::AlignLeft);
 
     missionPrefix_ = makeLineEdit(
         "AMissionPrefix",
-        QStringLiteral(
-            "Префикс всех лейблов (Labels), которые будет использоваться в коде миссии."),
-        this);
+        tr("Префикс всех лейблов (Labels), которые будет использоваться в коде миссии."), this);
     look::setTextLook(*missionPrefix_, look::monoFont(true), look::Green);
     missionPrefix_->setFixedWidth(230);
-    grid->addWidget(makeLabel(QStringLiteral("Префикс лейблов миссии"), this), 3, 0);
+    grid->addWidget(makeLabel(tr("Префикс лейблов миссии"), this), 3, 0);
     grid->addWidget(missionPrefix_, 3, 1, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
 
-    passRepeat_ =
-        makeCheckBox("PassRepeat", QStringLiteral("Повторное прохождение миссии после выполнения"),
-                     QStringLiteral("После победы заезд можно будет повторять"), this);
+    passRepeat_ = makeCheckBox("PassRepeat", tr("Повторное прохождение миссии после выполнения"),
+                               tr("После победы заезд можно будет повторять"), this);
 
     auto* page = new QVBoxLayout(this);
     page->addWidget(start);
@@ -132,7 +128,7 @@ std::pair<QLineEdit*, QLineEdit*> BasePage::addCoordinateRow(QGridLayout& grid, 
     auto* coordinate = makeLineEdit(name, hint, box);
     look::setTextLook(*coordinate, look::monoFont(), look::Maroon);
     coordinate->setFixedWidth(120);
-    auto* variable = makeLineEdit(varName, QString::fromUtf8(VariableHint), box);
+    auto* variable = makeLineEdit(varName, tr(VariableHint), box);
     look::setTextLook(*variable, look::monoFont(), look::Blue);
     variable->setFixedWidth(180);
     auto* dollar = makeLabel(QStringLiteral("$"), box);

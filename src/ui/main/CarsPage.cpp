@@ -22,55 +22,50 @@ CarsPage::CarsPage(EditorApp& app, QWidget* parent) : ParameterPage(parent) {
     Mission& mission = app.mission();
 
     carTree_ = new MissionTreeView(mission.carTree(), QStringLiteral("CarTree"), this);
-    carTree_->setStatusTip(
-        QStringLiteral("Здесь указаны все машины, которые будут участвовать в гонке"));
+    carTree_->setStatusTip(tr("Здесь указаны все машины, которые будут участвовать в гонке"));
 
-    auto* add = makeButton("AddCarBtn", QStringLiteral("Добавить машину"),
-                           QStringLiteral("Добавить машину в гонку"), this);
-    auto* remove = makeButton("DelCarBtn", QStringLiteral("Удалить последнюю"),
-                              QStringLiteral("Удалить последнюю машину из гонки"), this);
-    auto* change = makeButton("RepCarBtn", QStringLiteral("Изменить"),
-                              QStringLiteral("Изменить параметры выбранной машины"), this);
+    auto* add = makeButton("AddCarBtn", tr("Добавить машину"), tr("Добавить машину в гонку"), this);
+    auto* remove = makeButton("DelCarBtn", tr("Удалить последнюю"),
+                              tr("Удалить последнюю машину из гонки"), this);
+    auto* change =
+        makeButton("RepCarBtn", tr("Изменить"), tr("Изменить параметры выбранной машины"), this);
 
     playerCarNumber_ =
-        makeSpinBox("PlayerCarNumber", 1, 1, QStringLiteral("Номер машины игрока в массиве"), this);
+        makeSpinBox("PlayerCarNumber", 1, 1, tr("Номер машины игрока в массиве"), this);
     makeArrowsOnly(*playerCarNumber_);
     playerCarNumber_->setFixedWidth(60);
     playerCarNumber_->setEnabled(false);
 
-    playerCar_ = makeCheckBox("PlayerCar", QStringLiteral("Своя машина*"), {}, this);
-    auto* note = makeLabel(
-        QStringLiteral("*Если выбрано, то из указанных программе параметров машины используются "
-                       "только координаты старта. После выбора этого параметра миссия "
-                       "начинается только в том случае, если игрок будет находиться в "
-                       "координатах старта в машине."),
-        this);
+    playerCar_ = makeCheckBox("PlayerCar", tr("Своя машина*"), {}, this);
+    auto* note =
+        makeLabel(tr("*Если выбрано, то из указанных программе параметров машины используются "
+                     "только координаты старта. После выбора этого параметра миссия "
+                     "начинается только в том случае, если игрок будет находиться в "
+                     "координатах старта в машине."),
+                  this);
     note->setWordWrap(true);
 
     handling_ = new QSlider(Qt::Horizontal, this);
     nameControl(*handling_, "IHBar",
-                QStringLiteral("Если улучшить управление, машины противников смогут точнее "
-                               "выполнять крутые виражи."));
+                tr("Если улучшить управление, машины противников смогут точнее "
+                   "выполнять крутые виражи."));
     handling_->setRange(0, 5);
     handling_->setPageStep(1);
     handling_->setTickPosition(QSlider::TicksBelow);
     handling_->setTickInterval(1);
 
-    bulletProof_ =
-        makeCheckBox("BP", QStringLiteral("Все машины пуленепробиваемые"),
-                     QStringLiteral("Рекомендуется в заездах на большие расстояния."), this);
+    bulletProof_ = makeCheckBox("BP", tr("Все машины пуленепробиваемые"),
+                                tr("Рекомендуется в заездах на большие расстояния."), this);
     veryHeavy_ = makeCheckBox(
-        "VH", QStringLiteral("Все машины очень тяжёлые (very heavy)"),
-        QStringLiteral(
-            "Повышает устойчивость машины на дороге при столкновениях с обычным транспортом"),
-        this);
+        "VH", tr("Все машины очень тяжёлые (very heavy)"),
+        tr("Повышает устойчивость машины на дороге при столкновениях с обычным транспортом"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
     buttons->addWidget(remove);
     buttons->addWidget(change);
     auto* player = new QHBoxLayout;
-    player->addWidget(makeLabel(QStringLiteral("Номер машины игрока"), this));
+    player->addWidget(makeLabel(tr("Номер машины игрока"), this));
     player->addWidget(playerCarNumber_);
     player->addStretch(1);
     auto* side = new QVBoxLayout;
@@ -80,7 +75,7 @@ CarsPage::CarsPage(EditorApp& app, QWidget* parent) : ParameterPage(parent) {
     side->addWidget(playerCar_);
     side->addWidget(note);
     side->addSpacing(8);
-    side->addWidget(makeLabel(QStringLiteral("Улучшенное управление машин противников"), this));
+    side->addWidget(makeLabel(tr("Улучшенное управление машин противников"), this));
     side->addWidget(handling_);
     side->addSpacing(8);
     side->addWidget(bulletProof_);

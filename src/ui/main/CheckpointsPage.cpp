@@ -16,23 +16,23 @@ namespace qv::ui {
 
 CheckpointsPage::CheckpointsPage(EditorApp& app, QWidget* parent) : ParameterPage(parent) {
     nameControl(*this, "CheckpsParameters",
-                QStringLiteral("Чекпоинты - это контрольные точки, которые в совокупности "
-                               "представляют собой маршрут гонки"));
+                tr("Чекпоинты - это контрольные точки, которые в совокупности "
+                   "представляют собой маршрут гонки"));
     Mission& mission = app.mission();
 
     checkpointTree_ =
         new MissionTreeView(mission.checkpointTree(), QStringLiteral("CheckpTree"), this);
-    checkpointTree_->setStatusTip(QStringLiteral("Здесь указаны все чекпоинты гонки"));
+    checkpointTree_->setStatusTip(tr("Здесь указаны все чекпоинты гонки"));
 
-    auto* add = makeButton("AddCheckpBtn", QStringLiteral("Добавить чекпоинт"), {}, this);
-    auto* remove = makeButton("DelCheckpBtn", QStringLiteral("Удалить последний"), {}, this);
-    auto* change = makeButton("RepCheckpBtn", QStringLiteral("Изменить"), {}, this);
+    auto* add = makeButton("AddCheckpBtn", tr("Добавить чекпоинт"), {}, this);
+    auto* remove = makeButton("DelCheckpBtn", tr("Удалить последний"), {}, this);
+    auto* change = makeButton("RepCheckpBtn", tr("Изменить"), {}, this);
 
     // The note's line break stands where the text says it does.
-    circuitNote_ = makeLabel(
-        QStringLiteral("В кольцевой гонке первый чекпоинт используется в качестве\r\nначала круга.")
-            .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-        this);
+    circuitNote_ =
+        makeLabel(tr("В кольцевой гонке первый чекпоинт используется в качестве\r\nначала круга.")
+                      .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                  this);
     circuitNote_->setObjectName(QStringLiteral("CircuitNote"));
     circuitNote_->setVisible(false);
 
@@ -45,12 +45,11 @@ CheckpointsPage::CheckpointsPage(EditorApp& app, QWidget* parent) : ParameterPag
     side->addLayout(buttons);
     side->addSpacing(12);
     side->addWidget(circuitNote_);
-    auto* map = makeButton("RouteMapBtn", QStringLiteral("Карта маршрута"),
-                           QStringLiteral("Маршрут гонки на карте San Andreas"), this);
+    auto* map = makeButton("RouteMapBtn", tr("Карта маршрута"),
+                           tr("Маршрут гонки на карте San Andreas"), this);
     app.connectCommand(map, &QPushButton::clicked, this, [&app] { showRouteMap(app); });
-    auto* recorder =
-        makeButton("RouteRecorderBtn", QStringLiteral("Запись маршрута"),
-                   QStringLiteral("Проедьте гонку в игре, и чекпоинты лягут по пути"), this);
+    auto* recorder = makeButton("RouteRecorderBtn", tr("Запись маршрута"),
+                                tr("Проедьте гонку в игре, и чекпоинты лягут по пути"), this);
     app.connectCommand(recorder, &QPushButton::clicked, this, [&app] { showRouteRecorder(app); });
     auto* tools = new QHBoxLayout;
     tools->addWidget(map);

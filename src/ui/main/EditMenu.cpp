@@ -6,18 +6,15 @@ namespace qv::ui {
 
 namespace {
 
-QString stepCaption(const char* command, const std::string& step) {
-    QString caption = QString::fromUtf8(command);
-    if (!step.empty()) {
-        caption += QStringLiteral(": ") + QString::fromStdString(step);
-    }
-    return caption;
+// `command` alone, or `commandOfStep` naming the step as %1.
+QString stepCaption(const QString& command, const QString& commandOfStep, const std::string& step) {
+    return step.empty() ? command : commandOfStep.arg(QString::fromStdString(step));
 }
 
 }  // namespace
 
 EditMenu::EditMenu(EditorApp& app, QWidget* parent)
-    : QMenu(QStringLiteral("&Правка"), parent), mission_(app.mission()) {
+    : QMenu(tr("&Правка"), parent), mission_(app.mission()) {
     setObjectName(QStringLiteral("EditMenu"));
     undo_ = addAction(QString());
     undo_->setObjectName(QStringLiteral("UndoAction"));
@@ -37,9 +34,9 @@ EditMenu::~EditMenu() {
 }
 
 void EditMenu::historyChanged() {
-    undo_->setText(stepCaption("Отменить", mission_.undoName()));
+    undo_->setText(stepCaption(tr("Отменить"), tr("Отменить: %1"), mission_.undoName()));
     undo_->setEnabled(mission_.canUndo());
-    redo_->setText(stepCaption("Повторить", mission_.redoName()));
+    redo_->setText(stepCaption(tr("Повторить"), tr("Повторить: %1"), mission_.redoName()));
     redo_->setEnabled(mission_.canRedo());
 }
 

@@ -45,16 +45,16 @@ MainWindow::MainWindow(EditorApp& app) : QMainWindow(nullptr, MainWindowFlags), 
     carsPage_ = new CarsPage(app, tabs_);
     checkpointsPage_ = new CheckpointsPage(app, tabs_);
     pages_ = {new BasePage(app, tabs_), carsPage_, checkpointsPage_, new OtherPage(app, tabs_)};
-    tabs_->addTab(pages_[0], icons::startFlag(), QStringLiteral("Базовые параметры миссии"));
-    tabs_->addTab(pages_[1], icons::car(), QStringLiteral("Параметры машин"));
-    tabs_->addTab(pages_[2], icons::checkpoint(), QStringLiteral("Чекпоинты"));
-    tabs_->addTab(pages_[3], icons::settings(), QStringLiteral("Прочие параметры"));
+    tabs_->addTab(pages_[0], icons::startFlag(), tr("Базовые параметры миссии"));
+    tabs_->addTab(pages_[1], icons::car(), tr("Параметры машин"));
+    tabs_->addTab(pages_[2], icons::checkpoint(), tr("Чекпоинты"));
+    tabs_->addTab(pages_[3], icons::settings(), tr("Прочие параметры"));
     setCentralWidget(tabs_);
 
     statusBar()->setSizeGripEnabled(false);
     new StatusHints(*statusBar());
 
-    missionTest_ = new QAction(QStringLiteral("Проверка скрипта миссии после создания"), this);
+    missionTest_ = new QAction(tr("Проверка скрипта миссии после создания"), this);
     missionTest_->setObjectName(QStringLiteral("AMissionTestCheck"));
     missionTest_->setCheckable(true);
 
@@ -98,34 +98,33 @@ void MainWindow::buildMenus() {
         app_.connectCommand(action, &QAction::triggered, this, std::move(command));
     };
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
-    addCommand(file, "OpenAction", QStringLiteral("&Открыть..."),
-               QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openProject(app_); });
-    addCommand(file, "SaveAsAction", QStringLiteral("Со&хранить как..."),
-               QKeySequence(Qt::CTRL | Qt::Key_S), [this] { saveProjectAs(app_); });
-    addCommand(file, "SaveAction", QStringLiteral("Сохранить"), {},
-               [this] { saveProjectInPlace(app_); });
+    QMenu* file = menuBar()->addMenu(tr("&Файл"));
+    addCommand(file, "OpenAction", tr("&Открыть..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+               [this] { openProject(app_); });
+    addCommand(file, "SaveAsAction", tr("Со&хранить как..."), QKeySequence(Qt::CTRL | Qt::Key_S),
+               [this] { saveProjectAs(app_); });
+    addCommand(file, "SaveAction", tr("Сохранить"), {}, [this] { saveProjectInPlace(app_); });
     file->addMenu(new RecentProjectsMenu(app_, file));
     file->addSeparator();
-    addCommand(file, "OptionsAction", QStringLiteral("&Настройки программы..."),
-               QKeySequence(Qt::Key_F10), [this] { app_.showWindow(WindowId::Options); });
+    addCommand(file, "OptionsAction", tr("&Настройки программы..."), QKeySequence(Qt::Key_F10),
+               [this] { app_.showWindow(WindowId::Options); });
     file->addSeparator();
-    addCommand(file, "ExitAction", QStringLiteral("В&ыход"), {}, [this] { close(); });
+    addCommand(file, "ExitAction", tr("В&ыход"), {}, [this] { close(); });
 
     menuBar()->addMenu(new EditMenu(app_, this));
 
-    QMenu* script = menuBar()->addMenu(QStringLiteral("&Скрипт"));
-    addCommand(script, "BuildAction", QStringLiteral("Построить"), QKeySequence(Qt::Key_F5),
+    QMenu* script = menuBar()->addMenu(tr("&Скрипт"));
+    addCommand(script, "BuildAction", tr("Построить"), QKeySequence(Qt::Key_F5),
                [this] { buildScript(app_); });
-    addCommand(script, "CheckAction", QStringLiteral("Проверить введённые данные"), {},
+    addCommand(script, "CheckAction", tr("Проверить введённые данные"), {},
                [this] { checkMission(app_); });
-    addCommand(script, "RouteMapAction", QStringLiteral("Карта маршрута"),
-               QKeySequence(Qt::CTRL | Qt::Key_M), [this] { showRouteMap(app_); });
-    addCommand(script, "RouteRecorderAction", QStringLiteral("Запись маршрута"),
+    addCommand(script, "RouteMapAction", tr("Карта маршрута"), QKeySequence(Qt::CTRL | Qt::Key_M),
+               [this] { showRouteMap(app_); });
+    addCommand(script, "RouteRecorderAction", tr("Запись маршрута"),
                QKeySequence(Qt::CTRL | Qt::Key_R), [this] { showRouteRecorder(app_); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
-    addCommand(help, "AboutAction", QStringLiteral("&О программе..."), {},
+    QMenu* help = menuBar()->addMenu(tr("&Помощь"));
+    addCommand(help, "AboutAction", tr("&О программе..."), {},
                [this] { app_.showWindow(WindowId::About); });
 }
 
@@ -245,14 +244,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         }
         // Unless quitting leaves something undone that the user must know of.
         const std::string note = app_.quitNote();
-        QString question = QStringLiteral("Вы действительно хотите выйти?");
-        if (!note.empty()) {
-            question += QStringLiteral("\n\n") + QString::fromStdString(note);
-        }
+        const QString question =
+            note.empty()
+                ? tr("Вы действительно хотите выйти?")
+                : tr("Вы действительно хотите выйти?\n\n%1").arg(QString::fromStdString(note));
         const MessageButton answer =
             changed && note.empty()
                 ? MessageButton::Ok
-                : app_.dialogs().message({QStringLiteral("Выход"), question, MessageIcon::Question,
+                : app_.dialogs().message({tr("Выход"), question, MessageIcon::Question,
                                           MessageButton::Ok | MessageButton::Cancel, nullptr});
         if (answer != MessageButton::Ok) {
             event->ignore();

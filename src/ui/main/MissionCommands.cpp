@@ -1,5 +1,6 @@
 #include "ui/main/MissionCommands.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "generator/ScriptGenerator.h"
@@ -17,8 +18,9 @@ namespace {
 
 // `name`: the file name offered, if any.
 FileRequest projectFileRequest(const EditorApp& app, const QString& name = {}) {
-    return {&app.mainWindow(), QStringLiteral("Файл Quorvane (*.qvnx)"), QStringLiteral("qvnx"),
-            QString::fromStdString(app.workingFolder()), name};
+    return {&app.mainWindow(),
+            QCoreApplication::translate("MissionCommands", "Файл Quorvane (*.qvnx)"),
+            QStringLiteral("qvnx"), QString::fromStdString(app.workingFolder()), name};
 }
 
 void load(EditorApp& app, const QString& given) {
@@ -86,7 +88,8 @@ bool mayDiscardChanges(EditorApp& app) {
         return true;
     }
     const MessageButton answer = app.dialogs().message(
-        {QString::fromUtf8(ApplicationTitle), QStringLiteral("Сохранить изменения?"),
+        {QString::fromUtf8(ApplicationTitle),
+         QCoreApplication::translate("MissionCommands", "Сохранить изменения?"),
          MessageIcon::Question, MessageButton::Yes | MessageButton::No | MessageButton::Cancel,
          &app.mainWindow()});
     if (answer == MessageButton::Yes) {

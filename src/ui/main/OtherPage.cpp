@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,19 +29,18 @@ OtherPage::OtherPage(EditorApp& app, QWidget* parent) : ParameterPage(parent) {
     setObjectName(QStringLiteral("OtherParameters"));
 
     weather_ = new QComboBox(this);
-    nameControl(
-        *weather_, "AWeather",
-        QStringLiteral("Если ничего не выбрано, то погода во время старта гонки не изменяется"));
+    nameControl(*weather_, "AWeather",
+                tr("Если ничего не выбрано, то погода во время старта гонки не изменяется"));
     for (const char* entry : weatherEntries()) {
-        weather_->addItem(QString::fromUtf8(entry));
+        weather_->addItem(QCoreApplication::translate("MissionParameters", entry));
     }
     weather_->setMaxVisibleItems(static_cast<int>(weatherEntries().size()));
     weather_->setMinimumWidth(260);
 
-    auto* trafficBox = new QGroupBox(QStringLiteral("Транспортное движение"), this);
-    trafficOn_ = new QRadioButton(QStringLiteral("Есть"), trafficBox);
+    auto* trafficBox = new QGroupBox(tr("Транспортное движение"), this);
+    trafficOn_ = new QRadioButton(tr("Есть"), trafficBox);
     trafficOn_->setObjectName(QStringLiteral("TrafficOn"));
-    trafficOff_ = new QRadioButton(QStringLiteral("Пусто"), trafficBox);
+    trafficOff_ = new QRadioButton(tr("Пусто"), trafficBox);
     trafficOff_->setObjectName(QStringLiteral("TrafficOff"));
     traffic_ = new QButtonGroup(this);
     traffic_->addButton(trafficOn_);
@@ -52,36 +52,36 @@ OtherPage::OtherPage(EditorApp& app, QWidget* parent) : ParameterPage(parent) {
 
     prize_ =
         makeSpinBox("AMoneyPrize", std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
-                    QStringLiteral("Сумма денег, которая будет вручена победителю гонки"), this);
+                    tr("Сумма денег, которая будет вручена победителю гонки"), this);
     prize_->setSingleStep(PrizeStep);
     prize_->setFixedWidth(110);
 
-    time_ = makeCheckBox("ATime", QStringLiteral("Время проведения"),
-                         QStringLiteral("Если не выбрано, время начала гонки не изменяется"), this);
-    hour_ = makeSpinBox("AHour", 0, 23, QStringLiteral("Врема проведения гонки (часы)"), this);
-    minutes_ =
-        makeSpinBox("AMinutes", 0, 59, QStringLiteral("Врема проведения гонки (минуты)"), this);
+    time_ = makeCheckBox("ATime", tr("Время проведения"),
+                         tr("Если не выбрано, время начала гонки не изменяется"), this);
+    hour_ = makeSpinBox("AHour", 0, 23, tr("Врема проведения гонки (часы)"), this);
+    minutes_ = makeSpinBox("AMinutes", 0, 59, tr("Врема проведения гонки (минуты)"), this);
     timeColon_ = makeLabel(QStringLiteral(":"), this);
     timeColon_->setObjectName(QStringLiteral("TimeColon"));
     for (QSpinBox* field : {hour_, minutes_}) {
         field->setFixedWidth(TimeFieldWidth);
     }
 
-    auto* flagsBox = new QGroupBox(QStringLiteral("Флажки"), this);
+    auto* flagsBox = new QGroupBox(tr("Флажки"), this);
     flags_ = new QListWidget(flagsBox);
-    nameControl(*flags_, "Flags", QStringLiteral("Различные настройки"));
+    nameControl(*flags_, "Flags", tr("Различные настройки"));
     for (const char* text : flagTexts()) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(text), flags_);
+        auto* item =
+            new QListWidgetItem(QCoreApplication::translate("MissionParameters", text), flags_);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         item->setCheckState(Qt::Unchecked);
     }
     auto* flagsLayout = new QVBoxLayout(flagsBox);
     flagsLayout->addWidget(flags_);
 
-    auto* objects = makeButton("ObjectsBtn", QStringLiteral("Объекты..."),
-                               QStringLiteral("Добавление/удаление/изменение объектов"), this);
-    auto* events = makeButton("EventsBtn", QStringLiteral("События (beta)..."),
-                              QStringLiteral("Добавление/удаление/изменение событий"), this);
+    auto* objects = makeButton("ObjectsBtn", tr("Объекты..."),
+                               tr("Добавление/удаление/изменение объектов"), this);
+    auto* events = makeButton("EventsBtn", tr("События (beta)..."),
+                              tr("Добавление/удаление/изменение событий"), this);
 
     auto* timeRow = new QHBoxLayout;
     timeRow->addWidget(time_);
@@ -91,9 +91,9 @@ OtherPage::OtherPage(EditorApp& app, QWidget* parent) : ParameterPage(parent) {
     timeRow->addStretch(1);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
-    grid->addWidget(makeLabel(QStringLiteral("Погодные условия"), this), 0, 0);
+    grid->addWidget(makeLabel(tr("Погодные условия"), this), 0, 0);
     grid->addWidget(weather_, 0, 1, Qt::AlignLeft);
-    grid->addWidget(makeLabel(QStringLiteral("Денежный приз"), this), 1, 0);
+    grid->addWidget(makeLabel(tr("Денежный приз"), this), 1, 0);
     grid->addWidget(prize_, 1, 1, Qt::AlignLeft);
     grid->addLayout(timeRow, 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);

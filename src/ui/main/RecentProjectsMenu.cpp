@@ -36,7 +36,7 @@ bool changeRecentProjects(
         return true;
     } catch (const Error& error) {
         app.mainWindow().statusBar()->showMessage(
-            QStringLiteral("Список «Последние проекты» не сохранён: %1")
+            RecentProjectsMenu::tr("Список «Последние проекты» не сохранён: %1")
                 .arg(QString::fromStdString(error.what())));
         return false;
     }
@@ -55,7 +55,7 @@ QString absoluteProjectPath(const EditorApp& app, const QString& path) {
 }
 
 RecentProjectsMenu::RecentProjectsMenu(EditorApp& app, QWidget* parent)
-    : QMenu(QStringLiteral("Последние проекты"), parent), app_(app) {
+    : QMenu(tr("Последние проекты"), parent), app_(app) {
     setObjectName(QStringLiteral("RecentProjectsMenu"));
     connect(this, &QMenu::aboutToShow, this, &RecentProjectsMenu::fill);
     fill();
@@ -72,7 +72,7 @@ void RecentProjectsMenu::fill() {
         QAction* action = addAction(QStringLiteral("&%1 %2").arg(++number).arg(shown));
         app_.connectCommand(action, &QAction::triggered, this, [this, path] { choose(path); });
     }
-    QAction* none = projects.empty() ? addAction(QStringLiteral("(пусто)")) : nullptr;
+    QAction* none = projects.empty() ? addAction(tr("(пусто)")) : nullptr;
     if (none != nullptr) {
         none->setEnabled(false);
     }
@@ -86,8 +86,8 @@ void RecentProjectsMenu::choose(const QString& path) {
     }
     const MessageButton answer = app_.dialogs().message(
         {QString::fromUtf8(ApplicationTitle),
-         QStringLiteral("Проект «%1» не найден. Убрать его из списка?").arg(path),
-         MessageIcon::Question, MessageButton::Yes | MessageButton::No, &app_.mainWindow()});
+         tr("Проект «%1» не найден. Убрать его из списка?").arg(path), MessageIcon::Question,
+         MessageButton::Yes | MessageButton::No, &app_.mainWindow()});
     if (answer == MessageButton::Yes) {
         changeRecentProjects(app_, [&](std::vector<std::string> projects) {
             std::erase(projects, project);

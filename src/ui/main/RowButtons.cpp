@@ -1,6 +1,7 @@
 #include "ui/main/RowButtons.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "ui/common/MissionTreeView.h"
@@ -25,22 +26,23 @@ void addRowActions(EditorApp& app, MissionTreeView& tree, const RowTable& table)
     const auto any = [](int row) { return row > 0; };
     const RowAction rowActions[] = {
         {"InsertRowAction",
-         QStringLiteral("Вставить после выбранного"),
+         QCoreApplication::translate("RowButtons", "Вставить после выбранного"),
          {},
          [&app, id = table.addWindow](int row) { app.openRowInserter(id, row + 1); },
          any},
         {"DuplicateRowAction",
-         QStringLiteral("Дублировать"),
+         QCoreApplication::translate("RowButtons", "Дублировать"),
          {},
          [&mission, part](int row) { mission.duplicateRow(part, row); },
          any},
-        {"RemoveRowAction", QStringLiteral("Удалить выбранный"), QKeySequence(QKeySequence::Delete),
+        {"RemoveRowAction", QCoreApplication::translate("RowButtons", "Удалить выбранный"),
+         QKeySequence(QKeySequence::Delete),
          [&mission, part](int row) { mission.removeRow(part, row); }, any},
-        {"MoveRowUpAction", QStringLiteral("Переместить вверх"),
+        {"MoveRowUpAction", QCoreApplication::translate("RowButtons", "Переместить вверх"),
          QKeySequence(Qt::CTRL | Qt::Key_Up),
          [&mission, part](int row) { mission.moveRow(part, row, row - 1); },
          [](int row) { return row > 1; }},
-        {"MoveRowDownAction", QStringLiteral("Переместить вниз"),
+        {"MoveRowDownAction", QCoreApplication::translate("RowButtons", "Переместить вниз"),
          QKeySequence(Qt::CTRL | Qt::Key_Down),
          [&mission, part](int row) { mission.moveRow(part, row, row + 1); },
          [&mission, part](int row) { return row > 0 && row < mission.rowCount(part); }},
@@ -67,9 +69,11 @@ void addRowActions(EditorApp& app, MissionTreeView& tree, const RowTable& table)
         for (const auto& [action, enabled] : actions) {
             action->setEnabled(enabled(row));
         }
-        const QString insertText = QStringLiteral("Вставить после выбранного");
-        insert->setText(row > 0 ? insertText + QStringLiteral(" (станет №%1)").arg(row + 1)
-                                : insertText);
+        insert->setText(
+            row > 0 ? QCoreApplication::translate("RowButtons",
+                                                  "Вставить после выбранного (станет №%1)")
+                          .arg(row + 1)
+                    : QCoreApplication::translate("RowButtons", "Вставить после выбранного"));
     };
     update();
     QObject::connect(&tree, &MissionTreeView::selectedNodeChanged, &tree, update);
