@@ -306,6 +306,92 @@
     </message>
 </context>
 <context>
+    <name>qv::ui::OptionsWindow</name>
+    <message>
+        <source>Настройки программы</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Обзор...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Язык сменится при следующем запуске программы.</source>
+        <translation>The language will change the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Путь к GTA: San Andreas:</source>
+        <translation>GTA: San Andreas folder:</translation>
+    </message>
+    <message>
+        <source>Путь к Sanny Builder:</source>
+        <translation>Sanny Builder folder:</translation>
+    </message>
+    <message>
+        <source>Укажите путь к папке с Sanny Builder</source>
+        <translation>Choose the Sanny Builder folder</translation>
+    </message>
+    <message>
+        <source>Укажите путь к папке с GTA: San Andreas</source>
+        <translation>Choose the GTA: San Andreas folder</translation>
+    </message>
+    <message>
+        <source>Указан неверный путь!</source>
+        <translation>Wrong folder!</translation>
+    </message>
+    <message>
+        <source>В этой папке есть карта радара, но нет gta_sa.exe или data\script\main.scm: карта маршрута покажет фон, а проверка скрипта миссии с этой папкой не запустится.</source>
+        <translation>This folder has the radar map but no gta_sa.exe or data\script\main.scm: the route map will show its background, but the test run of the mission will not start with this folder.</translation>
+    </message>
+    <message>
+        <source>Внимание!</source>
+        <translation>Warning!</translation>
+    </message>
+    <message>
+        <source>Для проверки скрипта миссии требуется Sanny Builder не ниже версии 3.00!</source>
+        <translation>The test run of the mission needs Sanny Builder 3.00 or later!</translation>
+    </message>
+    <message>
+        <source>Версия Sanny Builder не определена</source>
+        <translation>Sanny Builder version unknown</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ui::TestRunLink</name>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Sanny Builder ещё компилирует скрипт проверки. Программа закроется, когда он закончит (не дольше двух минут), и вернёт ваш main.scm на место.</source>
+        <translation>Sanny Builder is still compiling the test script. The program will close when it is done (in two minutes at most) and put your main.scm back.</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Проверка была прервана: main.scm вернётся, когда закроется %1</source>
+        <translation>Test run interrupted: main.scm goes back when %1 closes</translation>
+    </message>
+    <message>
+        <source>Прошлая проверка скрипта миссии была прервана, а %1 ещё работает. Ваш main.scm вернётся на место, когда %1 закроется. «Отмена» оставляет файлы как есть до следующего запуска программы.</source>
+        <translation>The last test run of the mission was interrupted, and %1 is still running. Your main.scm goes back in place when %1 closes. &quot;Cancel&quot; leaves the files as they are until the program&apos;s next start.</translation>
+    </message>
+    <message>
+        <source>Прошлая проверка ещё не закончена: main.scm в папке игры останется тестовым скриптом, пока Quorvane не будет запущен снова после того, как закроется %1.</source>
+        <translation>The last test run is not finished yet: main.scm in the game folder stays the test script until Quorvane is started again after %1 closes.</translation>
+    </message>
+</context>
+<context>
     <name>qv::ui::UserModelList</name>
     <message>
         <source>Пользовательский список моделей</source>

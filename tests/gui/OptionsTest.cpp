@@ -1,8 +1,10 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 #include "EditorFixture.h"
@@ -83,6 +85,7 @@ class OptionsTest : public QObject {
     void theCompilersVersionIsShownAndOneBelow300IsWarnedOf();
     void aTypedPathIsStoredButNotInEffectUntilRead();
     void settingsThatCannotBeWrittenAreAnError();
+    void theLanguageIsKeptApartAndTheWindowSaysWhenItChanges();
 };
 
 void OptionsTest::firstStartHasTheDefaultsAndWritesNothing() {
@@ -297,6 +300,61 @@ void OptionsTest::settingsThatCannotBeWrittenAreAnError() {
     QVERIFY(!optionsOf(editor).isVisible());
     QCOMPARE(editor.dialogs.lastMessage().text,
              QString::fromStdString("Unable to write to " + settingsFile() + "."));
+}
+
+void OptionsTest::theLanguageIsKeptApartAndTheWindowSaysWhenItChanges() {
+    // The user's interface speaks Russian, as the program does here.
+    const bool localeSet = qEnvironmentVariableIsSet("LC_ALL");
+    const QByteArray locale = qgetenv("LC_ALL");
+    const auto restore = qScopeGuard([&] {
+        if (localeSet) {
+            qputenv("LC_ALL", locale);
+        } else {
+            qunsetenv("LC_ALL");
+        }
+    });
+    qputenv("LC_ALL", "ru_RU.UTF-8");
+    EditorFixture editor;
+    const std::string mainKeys = "[Main]\r\nMissionTest=1\r\nGameDir=/games/SA/\r\nSBDir=/sb/\r\n";
+    editor.files.files[settingsFile()] = mainKeys;
+    optionsOf(editor).readSettings();  // as the window read them at start
+    showOptions(editor);
+    auto& language = control<QComboBox>(editor, "Language");
+    const auto& note = control<QLabel>(editor, "LanguageNote");
+    const auto choose = [&language](const char* item) {
+        language.setCurrentIndex(language.findText(QString::fromUtf8(item)));
+    };
+    QCOMPARE(language.currentText(), QStringLiteral("Как в системе / System"));
+    QVERIFY(note.isHidden());
+
+    // Only a language other than the one in use is announced for the next start.
+    choose("English");
+    QVERIFY(!note.isHidden());
+    QVERIFY(!note.text().isEmpty());
+    choose("Русский");
+    QVERIFY(note.isHidden());
+    choose("English");
+    click(editor, "Button4");
+    const std::string keptEnglish = mainKeys + "[Interface]\r\nLanguage=en\r\n";
+    QCOMPARE(editor.files.files[settingsFile()], keptEnglish);
+
+    // Opened again, the window shows the choice kept, still waiting for the next start; the
+    // choice left with "Отмена" is not kept.
+    showOptions(editor);
+    QCOMPARE(language.currentText(), QStringLiteral("English"));
+    QVERIFY(!note.isHidden());
+    choose("Русский");
+    click(editor, "Button1");
+    QCOMPARE(language.currentText(), QStringLiteral("English"));
+    QCOMPARE(editor.files.files[settingsFile()], keptEnglish);
+
+    // "Как в системе" is the user's interface language, English for an English one.
+    qputenv("LC_ALL", "en_GB.UTF-8");
+    showOptions(editor);
+    choose("Как в системе / System");
+    QVERIFY(!note.isHidden());
+    click(editor, "Button4");
+    QCOMPARE(editor.files.files[settingsFile()], mainKeys + "[Interface]\r\nLanguage=System\r\n");
 }
 
 QTEST_MAIN(OptionsTest)
