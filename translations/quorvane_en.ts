@@ -407,7 +407,7 @@
     </message>
     <message>
         <source>Sanny Builder не понимает номер модели после «#»: впишите имя модели из файлов .ide игры.</source>
-        <translation>Sanny Builder does not read a model number after &quot;#&quot;: type the model&apos;s name from the game&apos;s .ide files.</translation>
+        <translation>After &quot;#&quot; Sanny Builder needs the model&apos;s name from the game&apos;s .ide files, not its number.</translation>
     </message>
     <message>
         <source>Добавить</source>
