@@ -1,11 +1,15 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QSpinBox>
 
 #include "DialogDriver.h"
 #include "ui/common/Look.h"
+#include "ui/common/RowEditor.h"
+#include "ui/main/Startup.h"
 
 using namespace qv::test;
 using qv::ui::WindowId;
@@ -53,6 +57,7 @@ class CheckpointEditorTest : public QObject {
     void aChangeDialogClosesWhenItsCheckpointGoesAway();
     void aHundredAndFirstCheckpointIsRefused();
     void theDialogAnswersTheKeyboard();
+    void inEnglishTheProjectKeepsTheRussianDriveType();
 };
 
 void CheckpointEditorTest::bothDialogsLookAsTheyShould() {
@@ -214,6 +219,35 @@ void CheckpointEditorTest::theDialogAnswersTheKeyboard() {
     QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(editor.mission().checkpointCount(), 1);
+}
+
+void CheckpointEditorTest::inEnglishTheProjectKeepsTheRussianDriveType() {
+    EditorFixture editor;
+    editor.mission().appendCheckpoint({}, "Гоночный ");
+    // Dialogs made while the program speaks English.
+    QVERIFY(qv::ui::installTranslations(*qApp, qv::Language::English));
+    const auto russian =
+        qScopeGuard([] { qv::ui::installTranslations(*qApp, qv::Language::Russian); });
+    const std::unique_ptr<QWidget> add(qv::ui::createAddCheckpWindow(editor.app()));
+    const std::unique_ptr<QWidget> modify(qv::ui::createModifyCheckpWindow(editor.app()));
+
+    const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    auto& list = control<QComboBox>(*add, "ComboBox1");
+    QCOMPARE(list.count(), 3);
+    QVERIFY(!items(list).join(QString()).contains(cyrillic));
+    list.setCurrentIndex(1);
+    clickOn(control(*add, "BitBtn1"));
+    QCOMPARE(editor.mission().checkpointCount(), 2);
+    // The tree, which the project's files keep, holds the text the Russian dialog would.
+    const qv::TreeNode* row = editor.mission().tree(qv::MissionPart::Checkpoints).root()->child(1);
+    QCOMPARE(row->child(1)->text(), std::string("Тип езды: По обычным транспортным путям"));
+
+    dynamic_cast<qv::ui::RowEditor&>(*modify).openRow(2);
+    QCOMPARE(control<QComboBox>(*modify, "ComboBox1").currentIndex(), 1);
+    QVERIFY(!modify->windowTitle().contains(cyrillic));
+    QVERIFY(modify->windowTitle().contains(QLatin1Char('2')));
+    clickOn(control(*modify, "BitBtn1"));
+    QCOMPARE(row->child(1)->text(), std::string("Тип езды: По обычным путям"));
 }
 
 QTEST_MAIN(CheckpointEditorTest)

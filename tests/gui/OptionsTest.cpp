@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,6 +9,7 @@
 #include "EditorFixture.h"
 #include "NativePath.h"
 #include "PeFixture.h"
+#include "platform/UserLanguage.h"
 #include "ui/options/OptionsWindow.h"
 
 using qv::test::EditorFixture;
@@ -83,6 +85,7 @@ class OptionsTest : public QObject {
     void theCompilersVersionIsShownAndOneBelow300IsWarnedOf();
     void aTypedPathIsStoredButNotInEffectUntilRead();
     void settingsThatCannotBeWrittenAreAnError();
+    void theLanguageIsKeptApartAndTheWindowSaysWhenItChanges();
 };
 
 void OptionsTest::firstStartHasTheDefaultsAndWritesNothing() {
@@ -297,6 +300,50 @@ void OptionsTest::settingsThatCannotBeWrittenAreAnError() {
     QVERIFY(!optionsOf(editor).isVisible());
     QCOMPARE(editor.dialogs.lastMessage().text,
              QString::fromStdString("Unable to write to " + settingsFile() + "."));
+}
+
+void OptionsTest::theLanguageIsKeptApartAndTheWindowSaysWhenItChanges() {
+    EditorFixture editor;
+    const std::string mainKeys = "[Main]\r\nMissionTest=1\r\nGameDir=/games/SA/\r\nSBDir=/sb/\r\n";
+    editor.files.files[settingsFile()] = mainKeys;
+    optionsOf(editor).readSettings();  // as the window read them at start
+    showOptions(editor);
+    auto& language = control<QComboBox>(editor, "Language");
+    const auto& note = control<QLabel>(editor, "LanguageNote");
+    const auto choose = [&language](const char* item) {
+        language.setCurrentIndex(language.findText(QString::fromUtf8(item)));
+    };
+    // "Как в системе" is the user's interface language; the program here speaks Russian.
+    const bool systemIsRussian = qv::userLanguage() == qv::Language::Russian;
+    QCOMPARE(language.currentText(), QStringLiteral("Как в системе / System"));
+    QCOMPARE(note.isHidden(), systemIsRussian);
+
+    // Only a language other than the one in use is announced for the next start.
+    choose("English");
+    QVERIFY(!note.isHidden());
+    QVERIFY(!note.text().isEmpty());
+    choose("Русский");
+    QVERIFY(note.isHidden());
+    choose("English");
+    click(editor, "Button4");
+    const std::string keptEnglish = mainKeys + "[Interface]\r\nLanguage=en\r\n";
+    QCOMPARE(editor.files.files[settingsFile()], keptEnglish);
+
+    // Opened again, the window shows the choice kept, still waiting for the next start; the
+    // choice left with "Отмена" is not kept.
+    showOptions(editor);
+    QCOMPARE(language.currentText(), QStringLiteral("English"));
+    QVERIFY(!note.isHidden());
+    choose("Русский");
+    click(editor, "Button1");
+    QCOMPARE(language.currentText(), QStringLiteral("English"));
+    QCOMPARE(editor.files.files[settingsFile()], keptEnglish);
+
+    showOptions(editor);
+    choose("Как в системе / System");
+    QCOMPARE(note.isHidden(), systemIsRussian);
+    click(editor, "Button4");
+    QCOMPARE(editor.files.files[settingsFile()], mainKeys + "[Interface]\r\nLanguage=System\r\n");
 }
 
 QTEST_MAIN(OptionsTest)

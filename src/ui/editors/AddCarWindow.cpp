@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "ui/common/RowEditor.h"
 #include "ui/editors/CarDialog.h"
 #include "ui/main/EditorApp.h"
@@ -12,8 +14,10 @@ namespace {
 class AddCarWindow final : public CarDialog, public RowInserter {
   public:
     explicit AddCarWindow(EditorApp& app)
-        : CarDialog(app, {"AddCar", QStringLiteral("Добавить машину"), QStringLiteral("Добавить"),
-                          QStringLiteral("Тюнинг транспорта"), Mission::MaxComponents}) {}
+        : CarDialog(app, {"AddCar", QCoreApplication::translate("AddCarWindow", "Добавить машину"),
+                          QCoreApplication::translate("AddCarWindow", "Добавить"),
+                          QCoreApplication::translate("AddCarWindow", "Тюнинг транспорта"),
+                          Mission::MaxComponents}) {}
 
   private:
     void openAt(int row) override {

@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "ui/common/RowEditor.h"
 #include "ui/editors/CheckpointDialog.h"
 #include "ui/main/EditorApp.h"
@@ -15,10 +17,11 @@ class AddCheckpWindow final : public CheckpointDialog, public RowInserter {
     explicit AddCheckpWindow(EditorApp& app)
         : CheckpointDialog(
               app, {"AddCheckp",
-                    QStringLiteral("Добавить чекпоинт"),
-                    QStringLiteral("Добавить"),
-                    {QStringLiteral("Гоночный "), QStringLiteral("По обычным транспортным путям"),
-                     QStringLiteral("Напрямик")}}) {}
+                    QCoreApplication::translate("AddCheckpWindow", "Добавить чекпоинт"),
+                    QCoreApplication::translate("AddCheckpWindow", "Добавить"),
+                    {QT_TRANSLATE_NOOP("qv::ui::CheckpointDialog", "Гоночный "),
+                     QT_TRANSLATE_NOOP("qv::ui::CheckpointDialog", "По обычным транспортным путям"),
+                     QT_TRANSLATE_NOOP("qv::ui::CheckpointDialog", "Напрямик")}}) {}
 
   private:
     void openAt(int row) override {

@@ -1,4 +1,5 @@
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "ui/common/Controls.h"
@@ -16,9 +17,11 @@ namespace {
 class AddEventWindow final : public EventDialog, public RowInserter {
   public:
     explicit AddEventWindow(EditorApp& app)
-        : EventDialog(app, "AddEvent", QStringLiteral("Добавить событие"),
-                      QStringLiteral("Добавить")) {
-        auto* clear = makeButton("Button2", QStringLiteral("Очистить"), {}, this);
+        : EventDialog(app, "AddEvent",
+                      QCoreApplication::translate("AddEventWindow", "Добавить событие"),
+                      QCoreApplication::translate("AddEventWindow", "Добавить")) {
+        auto* clear = makeButton(
+            "Button2", QCoreApplication::translate("AddEventWindow", "Очистить"), {}, this);
         buttonRow().insertWidget(1, clear);
         connect(clear, &QPushButton::clicked, this, &AddEventWindow::clearTexts);
     }

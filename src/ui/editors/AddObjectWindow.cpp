@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <memory>
@@ -22,10 +23,14 @@ constexpr int WideWidth = 530;
 class AddObjectWindow final : public ObjectDialog, public RowInserter {
   public:
     explicit AddObjectWindow(EditorApp& app)
-        : ObjectDialog(app, {"AddObject", QStringLiteral("Добавить объект"),
-                             QStringLiteral("Добавить"), AngleField::Captured, true}) {
+        : ObjectDialog(
+              app, {"AddObject", QCoreApplication::translate("AddObjectWindow", "Добавить объект"),
+                    QCoreApplication::translate("AddObjectWindow", "Добавить"),
+                    AngleField::Captured, true}) {
         auto* panelSwitch = makePanelSwitch(
-            "SpeedButton2", QStringLiteral("Пользовательский список моделей"), &area());
+            "SpeedButton2",
+            QCoreApplication::translate("AddObjectWindow", "Пользовательский список моделей"),
+            &area());
         modelRow().addWidget(panelSwitch);
 
         auto* list = new UserModelList(this);

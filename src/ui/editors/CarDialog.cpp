@@ -25,15 +25,14 @@ CarDialog::CarDialog(EditorApp& app, const Variant& variant)
     attachVehicleCompleter(*model_);
     // The switch of the tuning panel, beside the model: without it a car's components could
     // not be edited at all.
-    auto* panelSwitch = makePanelSwitch("SpeedButton2", QStringLiteral("Тюнинг транспорта"), area);
+    auto* panelSwitch = makePanelSwitch("SpeedButton2", tr("Тюнинг транспорта"), area);
     auto* modelRow = new QHBoxLayout;
-    modelRow->addWidget(makeLabel(QStringLiteral("Модель"), area));
+    modelRow->addWidget(makeLabel(tr("Модель"), area));
     modelRow->addWidget(makeModelLabel(QStringLiteral("#"), area));
     modelRow->addWidget(model_, 1);
     modelRow->addWidget(panelSwitch);
 
-    coordinates_ = new CoordinateGroup(app, QStringLiteral("Стартовые координаты"),
-                                       AngleField::Captured, area);
+    coordinates_ = new CoordinateGroup(app, tr("Стартовые координаты"), AngleField::Captured, area);
     auto* commitButton = makeButton("BitBtn1", variant.commitCaption, {}, area);
 
     auto* layout = new QVBoxLayout(area);
@@ -61,18 +60,18 @@ QWidget* CarDialog::makeTuningPanel(const QString& caption) {
     components_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     look::setTextLook(*components_, look::monoFont(true), look::Maroon);
     componentModel_ = makeModelField("CModel", panel);
-    auto* add = makeButton("Button1", QStringLiteral("Добавить"), {}, panel);
-    auto* remove = makeButton("Button2", QStringLiteral("Удалить"), {}, panel);
+    auto* add = makeButton("Button1", tr("Добавить"), {}, panel);
+    auto* remove = makeButton("Button2", tr("Удалить"), {}, panel);
 
     auto* modelRow = new QHBoxLayout;
-    modelRow->addWidget(makeLabel(QStringLiteral("Модель"), panel));
+    modelRow->addWidget(makeLabel(tr("Модель"), panel));
     modelRow->addWidget(makeModelLabel(QStringLiteral("#"), panel));
     modelRow->addWidget(componentModel_, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
     buttons->addWidget(remove);
     auto* layout = new QVBoxLayout(panel);
-    layout->addWidget(makeLabel(QStringLiteral("Компоненты:"), panel));
+    layout->addWidget(makeLabel(tr("Компоненты:"), panel));
     layout->addWidget(components_, 1);
     layout->addLayout(modelRow);
     layout->addLayout(buttons);

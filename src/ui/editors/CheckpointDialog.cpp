@@ -23,7 +23,8 @@ constexpr std::array<const char*, 3> DriveTypeCodes = {DriveType::Racing, DriveT
 }  // namespace
 
 CheckpointDialog::CheckpointDialog(EditorApp& app, const Variant& variant)
-    : EntityDialog(app, variant.objectName, variant.caption) {
+    : EntityDialog(app, variant.objectName, variant.caption),
+      driveTypeCaptions_(variant.driveTypeCaptions) {
     speedSlider_ = new QSlider(Qt::Horizontal, this);
     speedSlider_->setObjectName(QStringLiteral("TrackBar1"));
     speedField_ = new SpeedField(*speedSlider_, this);
@@ -31,20 +32,22 @@ CheckpointDialog::CheckpointDialog(EditorApp& app, const Variant& variant)
 
     driveType_ = new QComboBox(this);
     driveType_->setObjectName(QStringLiteral("ComboBox1"));
-    driveType_->addItems(variant.driveTypeCaptions);
+    for (const char* caption : driveTypeCaptions_) {
+        driveType_->addItem(tr(caption));
+    }
     driveType_->setCurrentIndex(0);
     driveType_->setFont(QFont(QStringLiteral("Arial"), 8));
 
-    coordinates_ = new CoordinateGroup(app, QStringLiteral("Координаты"), AngleField::None, this);
+    coordinates_ = new CoordinateGroup(app, tr("Координаты"), AngleField::None, this);
     auto* commitButton = makeButton("BitBtn1", variant.commitCaption, {}, this);
 
     auto* speed = new QGridLayout;
-    speed->addWidget(makeLabel(QStringLiteral("Скорость езды противников"), this), 0, 0, 1, 2);
+    speed->addWidget(makeLabel(tr("Скорость езды противников"), this), 0, 0, 1, 2);
     speed->addWidget(speedSlider_, 1, 0);
     speed->addWidget(speedField_, 1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(speed);
-    layout->addWidget(makeLabel(QStringLiteral("Тип езды"), this));
+    layout->addWidget(makeLabel(tr("Тип езды"), this));
     layout->addWidget(driveType_);
     layout->addWidget(coordinates_);
     layout->addWidget(commitButton, 0, Qt::AlignHCenter);
@@ -66,7 +69,9 @@ CheckpointEntry CheckpointDialog::entry() const {
 }
 
 std::string CheckpointDialog::driveTypeCaption() const {
-    return driveType_->currentText().toStdString();
+    const int item = driveType_->currentIndex();
+    return item >= 0 && item < int(driveTypeCaptions_.size()) ? driveTypeCaptions_[size_t(item)]
+                                                              : std::string();
 }
 
 void CheckpointDialog::showEntry(const CheckpointEntry& checkpoint) {

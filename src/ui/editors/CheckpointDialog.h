@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStringList>
+#include <array>
 #include <string>
 
 #include "model/Entries.h"
@@ -17,22 +17,26 @@ class SpeedField;
 // What the add-checkpoint and change-checkpoint dialogs share: the opponents' speed as a slider
 // and a number in step, the drive type, and the position with its capture button. The twins
 // list the drive types under different texts, and the tree shows the text of the dialog that
-// last wrote the checkpoint.
+// last wrote the checkpoint. That text is kept in the project in Russian, whatever language the
+// list shows it in.
 class CheckpointDialog : public EntityDialog {
     Q_OBJECT
 
   public:
     // The checkpoint the controls describe; no drive type chosen stores the code "-1".
     CheckpointEntry entry() const;
-    // The chosen drive type as this dialog lists it; empty when none is chosen.
+    // The chosen drive type as this dialog lists it in Russian (the text the project keeps);
+    // empty when none is chosen.
     std::string driveTypeCaption() const;
 
   protected:
     struct Variant {
         const char* objectName;
         QString caption;
-        QString commitCaption;          // BitBtn1
-        QStringList driveTypeCaptions;  // for the codes "3", "1" and "2", in this order
+        QString commitCaption;  // BitBtn1
+        // For the codes "3", "1" and "2", in this order: Russian texts marked for the catalogue in
+        // this class's context, shown translated.
+        std::array<const char*, 3> driveTypeCaptions;
     };
     CheckpointDialog(EditorApp& app, const Variant& variant);
 
@@ -43,6 +47,7 @@ class CheckpointDialog : public EntityDialog {
     QSlider* speedSlider_;
     SpeedField* speedField_;
     QComboBox* driveType_;
+    std::array<const char*, 3> driveTypeCaptions_;
     CoordinateGroup* coordinates_;
 };
 

@@ -16,7 +16,9 @@ namespace qv::ui {
 namespace {
 
 constexpr const char* FieldNames[] = {"Edit2", "Edit3", "Edit4", "Edit5"};
-constexpr const char* FieldLabels[] = {"X", "Y", "Z", "Угол"};
+// The axes' letters read the same in every language.
+constexpr const char* FieldLabels[] = {"X", "Y", "Z",
+                                       QT_TRANSLATE_NOOP("qv::ui::CoordinateGroup", "Угол")};
 
 std::string textOf(const QLineEdit* field) {
     return field != nullptr ? field->text().toStdString() : std::string();
@@ -50,7 +52,7 @@ CoordinateGroup::CoordinateGroup(EditorApp& app, const QString& title, AngleFiel
         look::setTextLook(*field, look::monoFont(), look::Maroon);
         installCoordinateTidy(*field, TidyWhen::FocusLeft);
         fields_[size_t(i)] = field;
-        grid->addWidget(makeLabel(QString::fromUtf8(FieldLabels[i]), this), i, 0);
+        grid->addWidget(makeLabel(tr(FieldLabels[i]), this), i, 0);
         grid->addWidget(field, i, 1);
     }
     auto* capture = makeCaptureButton("SpeedButton1", this);

@@ -19,21 +19,33 @@ constexpr int TextWidth = 300;
 constexpr int TextHeight = 110;
 constexpr int HelpWidth = 260;
 
+// The lines of the help panel; the code in them reads the same in every language.
 constexpr const char* HelpLines[] = {
-    "Чтобы корректно настраивать события, вы должны иметь по крайней мере базовые знания в "
-    "скриптинге!",
-    "Используется синтаксис Sanny Builder.",
-    "Во избежание глюков с загрузкой не ставьте пробелов в начале строк!!!",
-    "IF - действия активируются, если указанное (ОДНО) условие будет выполнено.",
-    "IF AND - действия активируются, если все указанные условия будут выполнены.",
-    "IF OR - действия активируются, если хотя бы одно указанное условие будет выполнено.",
-    "Не забывайте использовать в действиях следующие конструкции/операторы:",
+    QT_TRANSLATE_NOOP(
+        "qv::ui::EventDialog",
+        "Чтобы корректно настраивать события, вы должны иметь по крайней мере базовые знания в "
+        "скриптинге!"),
+    QT_TRANSLATE_NOOP("qv::ui::EventDialog", "Используется синтаксис Sanny Builder."),
+    QT_TRANSLATE_NOOP("qv::ui::EventDialog",
+                      "Во избежание глюков с загрузкой не ставьте пробелов в начале строк!!!"),
+    QT_TRANSLATE_NOOP("qv::ui::EventDialog",
+                      "IF - действия активируются, если указанное (ОДНО) условие будет выполнено."),
+    QT_TRANSLATE_NOOP(
+        "qv::ui::EventDialog",
+        "IF AND - действия активируются, если все указанные условия будут выполнены."),
+    QT_TRANSLATE_NOOP(
+        "qv::ui::EventDialog",
+        "IF OR - действия активируются, если хотя бы одно указанное условие будет выполнено."),
+    QT_TRANSLATE_NOOP("qv::ui::EventDialog",
+                      "Не забывайте использовать в действиях следующие конструкции/операторы:"),
     "IF..THEN..END ",
     "IF..THEN..ELSE..END",
-    "WHILE <подусловие>",
+    QT_TRANSLATE_NOOP("qv::ui::EventDialog", "WHILE <подусловие>"),
     "...",
     "END",
-    "Чтобы получить более полный список операторов, читайте ReadMe к Sanny Builder.",
+    QT_TRANSLATE_NOOP(
+        "qv::ui::EventDialog",
+        "Чтобы получить более полный список операторов, читайте ReadMe к Sanny Builder."),
 };
 
 QPlainTextEdit* makeLinesField(const char* objectName, QPlainTextEdit::LineWrapMode wrap,
@@ -49,12 +61,12 @@ QPlainTextEdit* makeLinesField(const char* objectName, QPlainTextEdit::LineWrapM
 }
 
 QGroupBox* makeHelpPanel(QWidget* parent) {
-    auto* help = new QGroupBox(QStringLiteral("Небольшая справочка :)"), parent);
+    auto* help = new QGroupBox(EventDialog::tr("Небольшая справочка :)"), parent);
     help->setObjectName(QStringLiteral("GroupBox1"));
     help->setFixedWidth(HelpWidth);
     auto* layout = new QVBoxLayout(help);
     for (const char* line : HelpLines) {
-        auto* label = makeLabel(QString::fromUtf8(line), help);
+        auto* label = makeLabel(EventDialog::tr(line), help);
         label->setWordWrap(true);
         layout->addWidget(label);
     }
@@ -84,9 +96,9 @@ EventDialog::EventDialog(EditorApp& app, const char* objectName, const QString& 
     buttons_->addStretch(1);
     auto* texts = new QVBoxLayout;
     texts->addLayout(kindRow);
-    texts->addWidget(makeLabel(QStringLiteral("Условия:"), this));
+    texts->addWidget(makeLabel(tr("Условия:"), this));
     texts->addWidget(conditions_, 1);
-    texts->addWidget(makeLabel(QStringLiteral("Действия:"), this));
+    texts->addWidget(makeLabel(tr("Действия:"), this));
     texts->addWidget(actions_, 1);
     texts->addLayout(buttons_);
     auto* layout = new QHBoxLayout(this);

@@ -1,5 +1,6 @@
 #include <QAbstractItemView>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "ui/common/Controls.h"
@@ -18,18 +19,21 @@ namespace {
 class EventsWindow final : public TreeWindow {
   public:
     explicit EventsWindow(EditorApp& app)
-        : TreeWindow(app, {"Form10",
-                           QStringLiteral("События (beta)"),
-                           QStringLiteral("EventsTree"),
-                           {"Button1", QStringLiteral("Добавить событие")},
-                           {"Button2", QStringLiteral("Удалить последнее")},
-                           {"Button3", QStringLiteral("Изменить")},
-                           {"Button4", QStringLiteral("Развернуть")},
-                           {"Button5", QStringLiteral("Свернуть")},
-                           {MissionPart::Events, WindowId::AddEvent, WindowId::ModifyEvent}}) {
-        auto* heading = makeLabel(QStringLiteral("Здесь вы можете настроить события, которые "
-                                                 "будут происходить во время гонки."),
-                                  this);
+        : TreeWindow(app,
+                     {"Form10",
+                      QCoreApplication::translate("EventsWindow", "События (beta)"),
+                      QStringLiteral("EventsTree"),
+                      {"Button1", QCoreApplication::translate("EventsWindow", "Добавить событие")},
+                      {"Button2", QCoreApplication::translate("EventsWindow", "Удалить последнее")},
+                      {"Button3", QCoreApplication::translate("EventsWindow", "Изменить")},
+                      {"Button4", QCoreApplication::translate("EventsWindow", "Развернуть")},
+                      {"Button5", QCoreApplication::translate("EventsWindow", "Свернуть")},
+                      {MissionPart::Events, WindowId::AddEvent, WindowId::ModifyEvent}}) {
+        auto* heading =
+            makeLabel(QCoreApplication::translate("EventsWindow",
+                                                  "Здесь вы можете настроить события, которые "
+                                                  "будут происходить во время гонки."),
+                      this);
         heading->setObjectName(QStringLiteral("Label1"));
         heading->setWordWrap(true);
         contents().insertWidget(0, heading);

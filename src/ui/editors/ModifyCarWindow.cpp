@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "ui/common/RowEditor.h"
 #include "ui/editors/CarDialog.h"
 #include "ui/editors/RowTarget.h"
@@ -15,8 +17,8 @@ class ModifyCarWindow final : public CarDialog, public RowEditor {
     explicit ModifyCarWindow(EditorApp& app)
         : CarDialog(app, {"ModifyCar",
                           {},
-                          QStringLiteral("Изменить"),
-                          QStringLiteral("Тюнинг транспорта*"),
+                          QCoreApplication::translate("ModifyCarWindow", "Изменить"),
+                          QCoreApplication::translate("ModifyCarWindow", "Тюнинг транспорта*"),
                           Mission::MaxComponents - 1}),
           target_(app.mission(), MissionPart::Cars, *this,
                   [this](int row) { showEntry(this->app().mission().car(row)); }) {}

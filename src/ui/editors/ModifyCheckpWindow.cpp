@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "ui/common/RowEditor.h"
 #include "ui/editors/CheckpointDialog.h"
 #include "ui/editors/RowTarget.h"
@@ -15,9 +17,10 @@ class ModifyCheckpWindow final : public CheckpointDialog, public RowEditor {
     explicit ModifyCheckpWindow(EditorApp& app)
         : CheckpointDialog(app, {"ModifyCheckp",
                                  {},
-                                 QStringLiteral("Изменить"),
-                                 {QStringLiteral("Гоночный"), QStringLiteral("По обычным путям"),
-                                  QStringLiteral("Напрямик")}}),
+                                 QCoreApplication::translate("ModifyCheckpWindow", "Изменить"),
+                                 {QT_TRANSLATE_NOOP("qv::ui::CheckpointDialog", "Гоночный"),
+                                  QT_TRANSLATE_NOOP("qv::ui::CheckpointDialog", "По обычным путям"),
+                                  QT_TRANSLATE_NOOP("qv::ui::CheckpointDialog", "Напрямик")}}),
           target_(app.mission(), MissionPart::Checkpoints, *this,
                   [this](int row) { showEntry(this->app().mission().checkpoint(row)); }) {}
 

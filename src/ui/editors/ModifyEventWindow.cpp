@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "ui/common/RowEditor.h"
 #include "ui/editors/EventDialog.h"
 #include "ui/editors/RowTarget.h"
@@ -14,7 +16,8 @@ namespace {
 class ModifyEventWindow final : public EventDialog, public RowEditor {
   public:
     explicit ModifyEventWindow(EditorApp& app)
-        : EventDialog(app, "ModifyEvent", {}, QStringLiteral("Изменить")),
+        : EventDialog(app, "ModifyEvent", {},
+                      QCoreApplication::translate("ModifyEventWindow", "Изменить")),
           target_(app.mission(), MissionPart::Events, *this,
                   [this](int row) { showEntry(this->app().mission().event(row)); }) {}
 

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "ui/common/RowEditor.h"
@@ -15,8 +16,11 @@ namespace {
 class ModifyObjectWindow final : public ObjectDialog, public RowEditor {
   public:
     explicit ModifyObjectWindow(EditorApp& app)
-        : ObjectDialog(app,
-                       {"ModifyObject", {}, QStringLiteral("Изменить"), AngleField::Kept, false}),
+        : ObjectDialog(app, {"ModifyObject",
+                             {},
+                             QCoreApplication::translate("ModifyObjectWindow", "Изменить"),
+                             AngleField::Kept,
+                             false}),
           target_(app.mission(), MissionPart::Objects, *this,
                   [this](int row) { showEntry(this->app().mission().object(row)); }) {
         fitTitle(NarrowWidth);

@@ -18,14 +18,14 @@ ObjectDialog::ObjectDialog(EditorApp& app, const Variant& variant)
     attachObjectCompleter(*model_);
     modelRow_ = new QHBoxLayout;
     if (variant.hashApart) {
-        modelRow_->addWidget(makeLabel(QStringLiteral("Модель"), area_));
+        modelRow_->addWidget(makeLabel(tr("Модель"), area_));
         modelRow_->addWidget(makeModelLabel(QStringLiteral("#"), area_));
     } else {
-        modelRow_->addWidget(makeLabel(QStringLiteral("Модель#"), area_));
+        modelRow_->addWidget(makeLabel(tr("Модель#"), area_));
     }
     modelRow_->addWidget(model_, 1);
 
-    coordinates_ = new CoordinateGroup(app, QStringLiteral("Координаты"), variant.angle, area_);
+    coordinates_ = new CoordinateGroup(app, tr("Координаты"), variant.angle, area_);
     auto* commitButton = makeButton("BitBtn1", variant.commitCaption, {}, area_);
 
     auto* layout = new QVBoxLayout(area_);

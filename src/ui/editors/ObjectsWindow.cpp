@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "ui/editors/TreeWindow.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/EditorWindows.h"
@@ -11,15 +13,16 @@ namespace {
 class ObjectsWindow final : public TreeWindow {
   public:
     explicit ObjectsWindow(EditorApp& app)
-        : TreeWindow(app, {"Form7",
-                           QStringLiteral("Объекты"),
-                           QStringLiteral("ObjectTree"),
-                           {"Button1", QStringLiteral("Добавить объект")},
-                           {"Button2", QStringLiteral("Удалить последний")},
-                           {"Button3", QStringLiteral("Изменить")},
-                           {"Button12", QStringLiteral("Развернуть")},
-                           {"Button4", QStringLiteral("Свернуть")},
-                           {MissionPart::Objects, WindowId::AddObject, WindowId::ModifyObject}}) {}
+        : TreeWindow(
+              app, {"Form7",
+                    QCoreApplication::translate("ObjectsWindow", "Объекты"),
+                    QStringLiteral("ObjectTree"),
+                    {"Button1", QCoreApplication::translate("ObjectsWindow", "Добавить объект")},
+                    {"Button2", QCoreApplication::translate("ObjectsWindow", "Удалить последний")},
+                    {"Button3", QCoreApplication::translate("ObjectsWindow", "Изменить")},
+                    {"Button12", QCoreApplication::translate("ObjectsWindow", "Развернуть")},
+                    {"Button4", QCoreApplication::translate("ObjectsWindow", "Свернуть")},
+                    {MissionPart::Objects, WindowId::AddObject, WindowId::ModifyObject}}) {}
 };
 
 }  // namespace

@@ -25,7 +25,7 @@ class RowTarget final : private MissionObserver {
     RowTarget& operator=(const RowTarget&) = delete;
 
     // Remembers `row` (from 1) and titles the dialog with its row node's text followed by
-    // " - Редактирование".
+    // " - Редактирование" (in English "Car 3 - Editing").
     void open(int row);
     // The remembered row; 0 once the dialog was closed because the row went away.
     int row() const { return row_; }

@@ -20,26 +20,26 @@ constexpr int ModelRole = Qt::UserRole;
 }  // namespace
 
 UserModelList::UserModelList(QWidget* parent)
-    : QGroupBox(QStringLiteral("Пользовательский список моделей"), parent) {
+    : QGroupBox(tr("Пользовательский список моделей"), parent) {
     setObjectName(QStringLiteral("GroupBox2"));
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("LObjectList"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     description_ = makeLineEdit("Edit6", {}, this);
     description_->setMaxLength(DescriptionLength);
-    description_->setText(QStringLiteral("(Описание)"));
+    description_->setText(tr("(Описание)"));
     model_ = makeLineEdit("Edit7", {}, this);
-    model_->setText(QStringLiteral("(Модель)"));
+    model_->setText(tr("(Модель)"));
     attachObjectCompleter(*model_);
-    hint_ = makeLabel(QStringLiteral("Sanny Builder не понимает номер модели после «#»: впишите "
-                                     "имя модели из файлов .ide игры."),
+    hint_ = makeLabel(tr("Sanny Builder не понимает номер модели после «#»: впишите "
+                         "имя модели из файлов .ide игры."),
                       this);
     hint_->setObjectName(QStringLiteral("ModelHint"));
     hint_->setWordWrap(true);
     hint_->hide();
-    auto* add = makeButton("Button1", QStringLiteral("Добавить"), {}, this);
-    auto* remove = makeButton("Button2", QStringLiteral("Удалить"), {}, this);
-    auto* choose = makeButton("Button3", QStringLiteral("« Выбрать"), {}, this);
+    auto* add = makeButton("Button1", tr("Добавить"), {}, this);
+    auto* remove = makeButton("Button2", tr("Удалить"), {}, this);
+    auto* choose = makeButton("Button3", tr("« Выбрать"), {}, this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(list_, 0, 0, 1, 3);

@@ -6,6 +6,7 @@
 #include "platform/FileSystem.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,6 +23,11 @@ class EditorApp;
 // shows the version of its sanny.exe, read each time the window opens or the folder is chosen.
 // The game folder serves the test run and the route map alike, so it can be chosen whether the
 // test run is on or not.
+//
+// "Язык / Language" chooses the program's language, kept in the file's section "Interface"; the
+// program takes it at its next start, and the window says so while the choice is another
+// language than the one the program speaks now. The choice is written only when "ОК" changes
+// it, so a file of a user who never chose stays as it was.
 class OptionsWindow final : public QWidget {
     Q_OBJECT
 
@@ -43,7 +49,8 @@ class OptionsWindow final : public QWidget {
 
     // Hides the window and takes every setting from the file; missing ones are the defaults.
     void readSettings();
-    // Hides the window and writes the check box and both fields to the file.
+    // Hides the window and writes the check box and both fields to the file, and the language
+    // when another one is chosen than the file holds.
     void writeSettings();
 
   protected:
@@ -62,6 +69,8 @@ class OptionsWindow final : public QWidget {
     void browse(const QString& prompt, bool (*accepts)(const FileSystem&, const std::string&),
                 std::string& folder, QLineEdit& field);
     void centreOnScreen();
+    // Shows the note on the language's change while the chosen one is not the one in use.
+    void showLanguageNote();
 
     EditorApp& app_;
     QCheckBox* missionTest_;
@@ -70,6 +79,8 @@ class OptionsWindow final : public QWidget {
     QLineEdit* compilerDir_;
     QPushButton* browseCompiler_;
     QLabel* compilerVersion_;
+    QComboBox* language_;
+    QLabel* languageNote_;
     std::string gameFolder_;
     std::string compilerFolder_;
 };

@@ -34,7 +34,7 @@ TestRunLink::TestRunLink(EditorApp& app, OptionsWindow& options)
       app_(app),
       options_(options),
       status_(new QLabel(app.mainWindow().statusBar())),
-      cancelRecovery_(new QPushButton(QStringLiteral("Отмена"), app.mainWindow().statusBar())),
+      cancelRecovery_(new QPushButton(tr("Отмена"), app.mainWindow().statusBar())),
       testRun_(app.files(), app.launcher(), app.game(), *this, exitTiming(*this)) {
     // A permanent part of the status bar, so that the hints shown there do not cover it.
     status_->setObjectName(QStringLiteral("TestRunStatus"));
@@ -80,12 +80,12 @@ void TestRunLink::waitOnExit(std::chrono::milliseconds time) {
     }
     if (!exitWait_) {
         auto* box = new QProgressDialog(
-            QStringLiteral("Sanny Builder ещё компилирует скрипт проверки. Программа закроется, "
-                           "когда он закончит (не дольше двух минут), и вернёт ваш main.scm "
-                           "на место."),
+            tr("Sanny Builder ещё компилирует скрипт проверки. Программа закроется, "
+               "когда он закончит (не дольше двух минут), и вернёт ваш main.scm "
+               "на место."),
             QString(), 0, 0, &app_.mainWindow());
         box->setObjectName(QStringLiteral("ExitWaitBox"));
-        box->setWindowTitle(QStringLiteral("Выход"));
+        box->setWindowTitle(tr("Выход"));
         box->setWindowModality(Qt::ApplicationModal);
         box->setMinimumDuration(0);
         box->show();
@@ -124,17 +124,21 @@ void TestRunLink::recoverInterruptedRun() {
     const bool waiting = !outcome.waitingFor.empty();
     if (waiting) {
         // Short enough for the status bar; the hint tells the rest.
-        showStatus("Проверка была прервана: main.scm вернётся, когда закроется " +
-                   outcome.waitingFor);
-        status_->setToolTip(QString::fromStdString(
-            "Прошлая проверка скрипта миссии была прервана, а " + outcome.waitingFor +
-            " ещё работает. Ваш main.scm вернётся на место, когда " + outcome.waitingFor +
-            " закроется. «Отмена» оставляет файлы как есть до следующего запуска программы."));
+        const QString program = QString::fromStdString(outcome.waitingFor);
+        showStatus(tr("Проверка была прервана: main.scm вернётся, когда закроется %1")
+                       .arg(program)
+                       .toStdString());
+        status_->setToolTip(
+            tr("Прошлая проверка скрипта миссии была прервана, а %1 ещё работает. Ваш main.scm "
+               "вернётся на место, когда %1 закроется. «Отмена» оставляет файлы как есть до "
+               "следующего запуска программы.")
+                .arg(program));
         app_.setQuitNote(EditorApp::QuitNote::TestRun,
-                         "Прошлая проверка ещё не закончена: main.scm в папке игры останется "
-                         "тестовым скриптом, пока Quorvane не будет запущен снова после того, как "
-                         "закроется " +
-                             outcome.waitingFor + ".");
+                         tr("Прошлая проверка ещё не закончена: main.scm в папке игры останется "
+                            "тестовым скриптом, пока Quorvane не будет запущен снова после того, "
+                            "как закроется %1.")
+                             .arg(program)
+                             .toStdString());
         recoveryTimer_.start();
     } else if (!cancelRecovery_->isHidden()) {  // the wait is over
         endRecoveryWait();
