@@ -48,14 +48,13 @@ void MapBackground::open(const FileSystem& files, const std::string& gameFolder)
     tileProblem_.clear();
     failedTiles_ = 0;
     if (gameFolder.empty()) {
-        archiveProblem_ =
-            QStringLiteral("Нет фона: не указана папка игры (Файл → Настройки программы...).");
+        archiveProblem_ = tr("Нет фона: не указана папка игры (Файл → Настройки программы...).");
         return;
     }
     try {
         tiles_ = std::make_unique<RadarTiles>(files, gameFolder);
     } catch (const Error& error) {
-        archiveProblem_ = QStringLiteral("Нет фона: %1: %2")
+        archiveProblem_ = tr("Нет фона: %1: %2")
                               .arg(QString::fromStdString(radarArchivePath(gameFolder)),
                                    QString::fromStdString(error.message()));
     }
@@ -162,17 +161,17 @@ QString MapBackground::note() const {
     }
     QStringList problems;
     if (failedTiles_ > 0) {
-        problems << QStringLiteral("Не прочитано плиток радара: %1 (первая: %2).")
+        problems << tr("Не прочитано плиток радара: %1 (первая: %2).")
                         .arg(failedTiles_)
                         .arg(tileProblem_);
     }
     if (!roadProblems_.isEmpty()) {
-        problems << QStringLiteral("Не прочитано файлов дорог: %1 (первый: %2).")
+        problems << tr("Не прочитано файлов дорог: %1 (первый: %2).")
                         .arg(roadProblems_.size())
                         .arg(roadProblems_.front());
     }
     if (!zonesProblem_.isEmpty()) {
-        problems << QStringLiteral("Нет названий районов: %1.").arg(zonesProblem_);
+        problems << tr("Нет названий районов: %1.").arg(zonesProblem_);
     }
     return problems.join(QLatin1Char(' '));
 }

@@ -19,26 +19,26 @@ MapEditor::MapEditor(EditorApp& app, MapCanvas& canvas, const MapBackground& bac
       canvas_(canvas),
       background_(background),
       heightLine_(heightLine) {
-    snap_ = makeAction("SnapToRoadsAction", QStringLiteral("Привязка к дорогам"));
+    snap_ = makeAction("SnapToRoadsAction", tr("Привязка к дорогам"));
     snap_->setCheckable(true);
     snap_->setToolTip(
-        QStringLiteral("Перенесённая или добавленная точка встаёт на ближайший узел дороги "
-                       "(или держите Ctrl)"));
+        tr("Перенесённая или добавленная точка встаёт на ближайший узел дороги "
+           "(или держите Ctrl)"));
     connect(snap_, &QAction::toggled, &canvas_, &MapCanvas::setSnapToRoads);
 
     menu_ = new QMenu(&canvas_);
     menu_->setObjectName(QStringLiteral("RouteMapMenu"));
     const std::pair<const char*, QString> adds[] = {
-        {"AddCheckpointHereAction", QStringLiteral("Добавить чекпоинт здесь")},
-        {"AddCarHereAction", QStringLiteral("Добавить машину здесь")},
-        {"AddObjectHereAction", QStringLiteral("Добавить объект здесь")},
+        {"AddCheckpointHereAction", tr("Добавить чекпоинт здесь")},
+        {"AddCarHereAction", tr("Добавить машину здесь")},
+        {"AddObjectHereAction", tr("Добавить объект здесь")},
     };
     const MissionPart parts[] = {MissionPart::Checkpoints, MissionPart::Cars, MissionPart::Objects};
     for (std::size_t i = 0; i < std::size(adds); ++i) {
         addAction(*makeAction(adds[i].first, adds[i].second), parts[i]);
     }
     menu_->addSeparator();
-    delete_ = makeAction("DeleteMarkAction", QStringLiteral("Удалить выбранный"));
+    delete_ = makeAction("DeleteMarkAction", tr("Удалить выбранный"));
     delete_->setShortcut(QKeySequence(QKeySequence::Delete));
     delete_->setShortcutContext(Qt::WidgetShortcut);
     canvas_.addAction(delete_);
@@ -122,28 +122,28 @@ QString heightText(const MarkPlace& place, bool roadsKnown) {
     const QString z = QString::number(place.z, 'f', 2);
     switch (place.height) {
         case HeightSource::Road:
-            return place.snapped ? QStringLiteral("Высота %1: узел дороги (привязка)").arg(z)
-                                 : QStringLiteral("Высота %1: узел дороги в %2 м")
+            return place.snapped ? qv::ui::MapEditor::tr("Высота %1: узел дороги (привязка)").arg(z)
+                                 : qv::ui::MapEditor::tr("Высота %1: узел дороги в %2 м")
                                        .arg(z)
                                        .arg(place.roadDistance, 0, 'f', 1);
         case HeightSource::Route: {
             const RouteNeighbours& n = place.between;
             if (n.beforeRow != 0 && n.afterRow != 0) {
-                return QStringLiteral("Высота %1: между чекпоинтами %2 и %3")
+                return qv::ui::MapEditor::tr("Высота %1: между чекпоинтами %2 и %3")
                     .arg(z)
                     .arg(n.beforeRow)
                     .arg(n.afterRow);
             }
-            return QStringLiteral("Высота %1: как у чекпоинта %2")
+            return qv::ui::MapEditor::tr("Высота %1: как у чекпоинта %2")
                 .arg(z)
                 .arg(n.beforeRow != 0 ? n.beforeRow : n.afterRow);
         }
         case HeightSource::Own:
             break;
     }
-    return roadsKnown
-               ? QStringLiteral("Высота (Z) не меняется: дороги дальше %1 м").arg(RoadHeightReach)
-               : QStringLiteral("Высота (Z) не меняется: дороги игры не прочитаны");
+    return roadsKnown ? qv::ui::MapEditor::tr("Высота (Z) не меняется: дороги дальше %1 м")
+                            .arg(RoadHeightReach)
+                      : qv::ui::MapEditor::tr("Высота (Z) не меняется: дороги игры не прочитаны");
 }
 
 }  // namespace qv::ui

@@ -1,5 +1,6 @@
 #include "ui/map/MapPainting.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -92,7 +93,7 @@ void paintLegs(QPainter& painter, const MapView& view, const RouteScene& scene) 
         font.setBold(true);
         painter.setFont(font);
         painter.drawText(points.front() + QPointF(CheckpointRadius + 4, -CheckpointRadius),
-                         QStringLiteral("Кругов: %1").arg(scene.laps));
+                         QCoreApplication::translate("MapPainting", "Кругов: %1").arg(scene.laps));
         painter.restore();
     }
 }
@@ -199,7 +200,7 @@ double scaleBarLength(double scale) {
 }  // namespace
 
 QString startLabel() {
-    return QStringLiteral("Старт");
+    return QCoreApplication::translate("MapPainting", "Старт");
 }
 
 double labelReach(const QFontMetrics& metrics) {
@@ -310,7 +311,8 @@ void paintScaleBar(QPainter& painter, const MapView& view) {
     painter.drawLine(left, right);
     painter.drawLine(left, left - QPointF(0, 6));
     painter.drawLine(right, right - QPointF(0, 6));
-    painter.drawText(right + QPointF(6, 4), QStringLiteral("%1 м").arg(length));
+    painter.drawText(right + QPointF(6, 4),
+                     QCoreApplication::translate("MapPainting", "%1 м").arg(length));
 }
 
 }  // namespace qv::ui

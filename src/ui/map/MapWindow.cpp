@@ -1,6 +1,7 @@
 #include "ui/map/MapWindow.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,16 +37,17 @@ constexpr std::string_view RoadsKey = "Roads";
 QString markText(const RouteMark& mark) {
     switch (mark.part) {
         case MissionPart::Parameters:
-            return QStringLiteral("Старт");
+            return QCoreApplication::translate("qv::ui::MapWindow", "Старт");
         case MissionPart::Checkpoints:
-            return QStringLiteral("Чекпоинт %1").arg(mark.row);
+            return QCoreApplication::translate("qv::ui::MapWindow", "Чекпоинт %1").arg(mark.row);
         case MissionPart::Cars:
-            return QStringLiteral("Машина %1%2: %3")
+            return (mark.playerCar
+                        ? QCoreApplication::translate("qv::ui::MapWindow", "Машина %1 (игрока): %2")
+                        : QCoreApplication::translate("qv::ui::MapWindow", "Машина %1: %2"))
                 .arg(mark.row)
-                .arg(mark.playerCar ? QStringLiteral(" (игрока)") : QString())
                 .arg(QString::fromStdString(mark.model));
         case MissionPart::Objects:
-            return QStringLiteral("Объект %1: %2")
+            return QCoreApplication::translate("qv::ui::MapWindow", "Объект %1: %2")
                 .arg(mark.row)
                 .arg(QString::fromStdString(mark.model));
         default:
@@ -61,15 +63,14 @@ OptionsWindow& optionsOf(EditorApp& app) {
 
 MapWindow::MapWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::Window), app_(app) {
     setObjectName(QStringLiteral("RouteMap"));
-    setWindowTitle(QStringLiteral("Карта маршрута"));
+    setWindowTitle(tr("Карта маршрута"));
 
-    auto* fit = makeButton("FitRouteBtn", QStringLiteral("Показать всё"), {}, this);
-    followSelection_ =
-        makeCheckBox("FollowSelection", QStringLiteral("Следовать за выделением"), {}, this);
-    showPlayer_ = makeCheckBox("ShowPlayer", QStringLiteral("Показывать игрока"),
-                               QStringLiteral("Машина игрока на карте, пока игра запущена"), this);
-    showRoads_ = makeCheckBox("ShowRoads", QStringLiteral("Дороги"),
-                              QStringLiteral("Дороги игры (пути машин) поверх карты"), this);
+    auto* fit = makeButton("FitRouteBtn", tr("Показать всё"), {}, this);
+    followSelection_ = makeCheckBox("FollowSelection", tr("Следовать за выделением"), {}, this);
+    showPlayer_ = makeCheckBox("ShowPlayer", tr("Показывать игрока"),
+                               tr("Машина игрока на карте, пока игра запущена"), this);
+    showRoads_ =
+        makeCheckBox("ShowRoads", tr("Дороги"), tr("Дороги игры (пути машин) поверх карты"), this);
     playerState_ = makeLabel({}, this);
     playerState_->setObjectName(QStringLiteral("PlayerState"));
     watch_ = new PlayerWatch(
@@ -265,8 +266,8 @@ void MapWindow::showPlayer(const std::optional<GameSample>& sample, bool gameRun
         player = playerMark(*sample);
         playerState_->clear();
     } else {
-        playerState_->setText(gameRunning ? QStringLiteral("(игрок не найден в памяти игры)")
-                                          : QStringLiteral("(игра не запущена)"));
+        playerState_->setText(gameRunning ? tr("(игрок не найден в памяти игры)")
+                                          : tr("(игра не запущена)"));
     }
     canvas_->overlayChanged();
 }

@@ -1,5 +1,6 @@
 #include "ui/recorder/RecorderTexts.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace qv::ui {
@@ -9,18 +10,22 @@ QString recorderNoteText(RecorderNote note) {
         case RecorderNote::None:
             return {};
         case RecorderNote::OnFoot:
-            return QStringLiteral(
-                "Игрок не в машине: запись продолжится, когда он сядет в машину.");
+            return QCoreApplication::translate(
+                "RecorderTexts", "Игрок не в машине: запись продолжится, когда он сядет в машину.");
         case RecorderNote::ControlsOff:
-            return QStringLiteral("Управление игрока отключено: сигнал не действует.");
+            return QCoreApplication::translate("RecorderTexts",
+                                               "Управление игрока отключено: сигнал не действует.");
         case RecorderNote::JumpSkipped:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "RecorderTexts",
                 "Скачок больше 100 м (телепорт или возрождение): между этими точками чекпоинтов "
                 "нет.");
         case RecorderNote::CheckpointLimit:
-            return QStringLiteral("В миссии 100 чекпоинтов: больше чекпоинтов не добавить.");
+            return QCoreApplication::translate(
+                "RecorderTexts", "В миссии 100 чекпоинтов: больше чекпоинтов не добавить.");
         case RecorderNote::CarLimit:
-            return QStringLiteral("В миссии 100 машин: больше машин не добавить.");
+            return QCoreApplication::translate("RecorderTexts",
+                                               "В миссии 100 машин: больше машин не добавить.");
     }
     return {};
 }
@@ -31,24 +36,29 @@ QString recordedTimeText(double seconds) {
     const long long minutes = whole / 60 % 60;
     const QString secondsText = QStringLiteral("%1").arg(whole % 60, 2, 10, QLatin1Char('0'));
     if (hours > 0) {
-        return QStringLiteral("Время: %1:%2:%3")
+        return QCoreApplication::translate("RecorderTexts", "Время: %1:%2:%3")
             .arg(hours)
             .arg(minutes, 2, 10, QLatin1Char('0'))
             .arg(secondsText);
     }
-    return QStringLiteral("Время: %1:%2").arg(minutes).arg(secondsText);
+    return QCoreApplication::translate("RecorderTexts", "Время: %1:%2")
+        .arg(minutes)
+        .arg(secondsText);
 }
 
 QString recordedDistanceText(double metres) {
     if (metres < 1000) {
-        return QStringLiteral("Путь: %1 м").arg(std::lround(std::max(metres, 0.0)));
+        return QCoreApplication::translate("RecorderTexts", "Путь: %1 м")
+            .arg(std::lround(std::max(metres, 0.0)));
     }
-    return QStringLiteral("Путь: %1 км").arg(metres / 1000, 0, 'f', 2);
+    return QCoreApplication::translate("RecorderTexts", "Путь: %1 км")
+        .arg(metres / 1000, 0, 'f', 2);
 }
 
 QString recordedSpeedText(float scriptSpeed) {
     // The script's speed is in metres a second.
-    return QStringLiteral("Скорость: %1 км/ч").arg(std::lround(scriptSpeed * 3.6));
+    return QCoreApplication::translate("RecorderTexts", "Скорость: %1 км/ч")
+        .arg(std::lround(scriptSpeed * 3.6));
 }
 
 }  // namespace qv::ui

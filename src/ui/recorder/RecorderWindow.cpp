@@ -42,29 +42,28 @@ WorldPoint worldPoint(const RoutePoint& point) {
 
 RecorderWindow::RecorderWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::Window), app_(app) {
     setObjectName(QStringLiteral("RouteRecorder"));
-    setWindowTitle(QStringLiteral("Запись маршрута"));
+    setWindowTitle(tr("Запись маршрута"));
 
-    start_ = makeButton("RecordStartBtn", QStringLiteral("Начать запись"),
-                        QStringLiteral("Начать запись маршрута из запущенной игры"), this);
-    pause_ = makeButton("RecordPauseBtn", QStringLiteral("Пауза"),
-                        QStringLiteral("Приостановить запись и продолжить её"), this);
+    start_ = makeButton("RecordStartBtn", tr("Начать запись"),
+                        tr("Начать запись маршрута из запущенной игры"), this);
+    pause_ =
+        makeButton("RecordPauseBtn", tr("Пауза"), tr("Приостановить запись и продолжить её"), this);
     pause_->setCheckable(true);
-    stop_ = makeButton("RecordStopBtn", QStringLiteral("Стоп"),
-                       QStringLiteral("Закончить запись и добавить записанное в миссию"), this);
-    cancel_ = makeButton("RecordCancelBtn", QStringLiteral("Отмена"),
-                         QStringLiteral("Закончить запись, ничего не добавляя"), this);
+    stop_ = makeButton("RecordStopBtn", tr("Стоп"),
+                       tr("Закончить запись и добавить записанное в миссию"), this);
+    cancel_ = makeButton("RecordCancelBtn", tr("Отмена"),
+                         tr("Закончить запись, ничего не добавляя"), this);
 
     mode_ = new QComboBox(this);
-    nameControl(*mode_, "RecordMode", QStringLiteral("Как ставятся чекпоинты"));
-    mode_->addItems({QStringLiteral("Чекпоинты по форме пути и по сигналу"),
-                     QStringLiteral("Только по сигналу")});
+    nameControl(*mode_, "RecordMode", tr("Как ставятся чекпоинты"));
+    mode_->addItems({tr("Чекпоинты по форме пути и по сигналу"), tr("Только по сигналу")});
     tolerance_ = makeSpinBox("RecordTolerance", 1, 100,
-                             QStringLiteral("Насколько далеко путь может отходить от прямой "
-                                            "между чекпоинтами"),
+                             tr("Насколько далеко путь может отходить от прямой "
+                                "между чекпоинтами"),
                              this);
     tolerance_->setValue(10);
     spacing_ = makeSpinBox("RecordSpacing", 20, 2000,
-                           QStringLiteral("Наибольшее расстояние по пути между чекпоинтами"), this);
+                           tr("Наибольшее расстояние по пути между чекпоинтами"), this);
     spacing_->setValue(200);
 
     time_ = makeFigure("RecordTime", this);
@@ -82,11 +81,11 @@ RecorderWindow::RecorderWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::
         buttons->addWidget(button);
     }
     auto* settings = new QGridLayout;
-    settings->addWidget(makeLabel(QStringLiteral("Режим"), this), 0, 0);
+    settings->addWidget(makeLabel(tr("Режим"), this), 0, 0);
     settings->addWidget(mode_, 0, 1, 1, 3);
-    settings->addWidget(makeLabel(QStringLiteral("Точность, м"), this), 1, 0);
+    settings->addWidget(makeLabel(tr("Точность, м"), this), 1, 0);
     settings->addWidget(tolerance_, 1, 1);
-    settings->addWidget(makeLabel(QStringLiteral("Наибольший шаг, м"), this), 1, 2);
+    settings->addWidget(makeLabel(tr("Наибольший шаг, м"), this), 1, 2);
     settings->addWidget(spacing_, 1, 3);
     auto* figures = new QGridLayout;
     figures->addWidget(time_, 0, 0);
@@ -100,8 +99,8 @@ RecorderWindow::RecorderWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::
     layout->addSpacing(6);
     layout->addLayout(figures);
     layout->addWidget(status_);
-    layout->addWidget(makeLabel(QStringLiteral("Сигнал (гудок) — пульт: коротко — чекпоинт, "
-                                               "секунду и дольше на месте — машина старта."),
+    layout->addWidget(makeLabel(tr("Сигнал (гудок) — пульт: коротко — чекпоинт, "
+                                   "секунду и дольше на месте — машина старта."),
                                 this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -116,8 +115,8 @@ RecorderWindow::RecorderWindow(EditorApp& app) : QWidget(&app.mainWindow(), Qt::
     setPhase(Phase::Idle);
     showFigures(0);
     showStatus(
-        QStringLiteral("Сядьте в машину в игре, нажмите «Начать запись» и проедьте "
-                       "маршрут гонки."));
+        tr("Сядьте в машину в игре, нажмите «Начать запись» и проедьте "
+           "маршрут гонки."));
 }
 
 RecorderWindow::~RecorderWindow() = default;
@@ -135,9 +134,10 @@ void RecorderWindow::setPhase(Phase phase) {
     // Quitting would drop what is recorded: the exit question says so.
     app_.setQuitNote(EditorApp::QuitNote::Recording,
                      idle ? std::string()
-                          : std::string("Идёт запись маршрута: то, что записано, не попадёт в "
-                                        "миссию. Чтобы сохранить запись, нажмите «Стоп» в окне "
-                                        "«Запись маршрута»."));
+                          : tr("Идёт запись маршрута: то, что записано, не попадёт в "
+                               "миссию. Чтобы сохранить запись, нажмите «Стоп» в окне "
+                               "«Запись маршрута».")
+                                .toStdString());
     if (phase != Phase::Paused && pause_->isChecked()) {
         const QSignalBlocker quiet(pause_);
         pause_->setChecked(false);
@@ -148,8 +148,8 @@ void RecorderWindow::start() {
     auto session = std::make_unique<GameSession>(app_.gameOpener());
     if (session->state() != GameSession::State::Open) {
         showStatus(
-            QStringLiteral("Игра не запущена: запустите GTA: San Andreas и нажмите "
-                           "«Начать запись»."));
+            tr("Игра не запущена: запустите GTA: San Andreas и нажмите "
+               "«Начать запись»."));
         return;
     }
     const Mission& mission = app_.mission();
@@ -165,7 +165,7 @@ void RecorderWindow::start() {
     lastRead_ = 0;
     running_.start();
     setPhase(Phase::Recording);
-    showStatus(QStringLiteral("Идёт запись."));
+    showStatus(tr("Идёт запись."));
     MapWindow& map = routeMap(app_);
     map.beginRecording();
     map.show();
@@ -183,11 +183,11 @@ void RecorderWindow::pause(bool paused) {
         secondsBeforePause_ = recordedSeconds();
         timer_.stop();
         setPhase(Phase::Paused);
-        showStatus(QStringLiteral("Запись приостановлена."));
+        showStatus(tr("Запись приостановлена."));
     } else if (!paused && phase_ == Phase::Paused) {
         running_.start();
         setPhase(Phase::Recording);
-        showStatus(QStringLiteral("Идёт запись."));
+        showStatus(tr("Идёт запись."));
         timer_.start();
     }
 }
@@ -206,16 +206,16 @@ void RecorderWindow::tick() {
         timer_.stop();
         setPhase(Phase::GameGone);
         showStatus(
-            QStringLiteral("Игра закрыта: запись окончена. «Стоп» добавит записанное в "
-                           "миссию, «Отмена» отбросит его."));
+            tr("Игра закрыта: запись окончена. «Стоп» добавит записанное в "
+               "миссию, «Отмена» отбросит его."));
     } else if (sample) {
         lastRead_ = recordedSeconds();
         const QString note = recorderNoteText(recorder_->note());
-        showStatus(note.isEmpty() ? QStringLiteral("Идёт запись.") : note);
+        showStatus(note.isEmpty() ? tr("Идёт запись.") : note);
     } else if (recordedSeconds() - lastRead_ > UnreadSeconds) {
         showStatus(
-            QStringLiteral("Игрок не читается из памяти игры (загрузка, другая версия "
-                           "игры или нет прав на чтение её памяти)."));
+            tr("Игрок не читается из памяти игры (загрузка, другая версия "
+               "игры или нет прав на чтение её памяти)."));
     }
     const std::vector<RoutePoint> laid = recorder_->checkpoints();
     showFigures(laid.size());
@@ -227,8 +227,8 @@ void RecorderWindow::showFigures(std::size_t laid) {
     time_->setText(recordedTimeText(any ? recordedSeconds() : 0));
     distance_->setText(recordedDistanceText(any ? recorder_->distance() : 0));
     speed_->setText(recordedSpeedText(any && phase_ == Phase::Recording ? recorder_->speed() : 0));
-    checkpoints_->setText(QStringLiteral("Чекпоинты: %1").arg(laid));
-    cars_->setText(QStringLiteral("Машины: %1").arg(any ? recorder_->cars().size() : 0));
+    checkpoints_->setText(tr("Чекпоинты: %1").arg(laid));
+    cars_->setText(tr("Машины: %1").arg(any ? recorder_->cars().size() : 0));
 }
 
 void RecorderWindow::showOnMap(const std::optional<GameSample>& sample,
@@ -260,7 +260,7 @@ void RecorderWindow::stop() {
     const RecordedRoute route = recorder_->finish();
     if (route.checkpoints.empty() && route.cars.empty()) {
         finishRecording();
-        showStatus(QStringLiteral("Ничего не записано: миссия не изменилась."));
+        showStatus(tr("Ничего не записано: миссия не изменилась."));
         return;
     }
     Mission& mission = app_.mission();
@@ -271,12 +271,13 @@ void RecorderWindow::stop() {
     const std::string step =
         addRecordedRoute(mission, route, firstRow, dialog.entry(), dialog.driveTypeCaption());
     finishRecording();
-    QString text = QStringLiteral("Добавлено в миссию: %1.").arg(QString::fromStdString(step));
-    if (route.checkpointLimitReached || route.carLimitReached) {
-        text += QStringLiteral(" Не всё поместилось: в миссии не больше %1 строк каждого вида.")
-                    .arg(Mission::MaxRows);
-    }
-    showStatus(text);
+    const QString added = QString::fromStdString(step);
+    showStatus(route.checkpointLimitReached || route.carLimitReached
+                   ? tr("Добавлено в миссию: %1. Не всё поместилось: в миссии не больше %2 строк "
+                        "каждого вида.")
+                         .arg(added)
+                         .arg(Mission::MaxRows)
+                   : tr("Добавлено в миссию: %1.").arg(added));
 }
 
 void RecorderWindow::cancel() {
@@ -284,7 +285,7 @@ void RecorderWindow::cancel() {
         return;
     }
     finishRecording();
-    showStatus(QStringLiteral("Запись отменена: миссия не изменилась."));
+    showStatus(tr("Запись отменена: миссия не изменилась."));
 }
 
 void RecorderWindow::finishRecording() {

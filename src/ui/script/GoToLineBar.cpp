@@ -16,13 +16,13 @@ GoToLineBar::GoToLineBar(ScriptEditor& editor, QWidget* parent) : QWidget(parent
     line_ = new QLineEdit(this);
     line_->setObjectName(QStringLiteral("GoToLineText"));
     line_->setValidator(new QIntValidator(1, 9999999, line_));
-    auto* goButton = new QPushButton(QStringLiteral("Перейти"), this);
+    auto* goButton = new QPushButton(tr("Перейти"), this);
     goButton->setObjectName(QStringLiteral("GoToLineBtn"));
     goButton->setAutoDefault(false);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Строка:"), this));
+    layout->addWidget(new QLabel(tr("Строка:"), this));
     layout->addWidget(line_);
     layout->addWidget(goButton);
     layout->addStretch(1);

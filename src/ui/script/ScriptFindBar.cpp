@@ -29,13 +29,13 @@ ScriptFindBar::ScriptFindBar(QPlainTextEdit& editor, QWidget* parent)
     text_->setObjectName(QStringLiteral("FindText"));
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("FindCount"));
-    QPushButton* next = makeButton("FindNextBtn", QStringLiteral("Далее"), this);
-    QPushButton* previous = makeButton("FindPreviousBtn", QStringLiteral("Назад"), this);
-    QPushButton* closeButton = makeButton("FindCloseBtn", QStringLiteral("Закрыть"), this);
+    QPushButton* next = makeButton("FindNextBtn", tr("Далее"), this);
+    QPushButton* previous = makeButton("FindPreviousBtn", tr("Назад"), this);
+    QPushButton* closeButton = makeButton("FindCloseBtn", tr("Закрыть"), this);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Найти:"), this));
+    layout->addWidget(new QLabel(tr("Найти:"), this));
     layout->addWidget(text_, 1);
     layout->addWidget(previous);
     layout->addWidget(next);
@@ -136,8 +136,8 @@ void ScriptFindBar::countMatches() {
         }
     }
     count_->setText(wanted.isEmpty()   ? QString()
-                    : matchCount_ == 0 ? QStringLiteral("Не найдено")
-                                       : QStringLiteral("Найдено: %1").arg(matchCount_));
+                    : matchCount_ == 0 ? tr("Не найдено")
+                                       : tr("Найдено: %1").arg(matchCount_));
 }
 
 void ScriptFindBar::markVisible() {

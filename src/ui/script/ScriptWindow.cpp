@@ -69,8 +69,8 @@ ScriptWindow::ScriptWindow(EditorApp& app) : app_(app) {
 
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(4, 4, 4, 0);
-    QPushButton* copy = makeButton("CopyAllBtn", QStringLiteral("Копировать всё"), this);
-    QPushButton* save = makeButton("SaveScriptBtn", QStringLiteral("Сохранить скрипт..."), this);
+    QPushButton* copy = makeButton("CopyAllBtn", tr("Копировать всё"), this);
+    QPushButton* save = makeButton("SaveScriptBtn", tr("Сохранить скрипт..."), this);
     buttons->addWidget(copy);
     buttons->addWidget(save);
     saved_ = makeLabel({}, this);
@@ -78,12 +78,15 @@ ScriptWindow::ScriptWindow(EditorApp& app) : app_(app) {
     buttons->addWidget(saved_);
     buttons->addStretch(1);
     // For a user who pastes the script into Sanny Builder by hand.
-    auto* mode = new QLabel(
-        QString::fromStdString("Режим Sanny Builder: " + std::string(CompilerModeName)), this);
+    auto* mode =
+        new QLabel(tr("Режим Sanny Builder: %1")
+                       .arg(QString::fromUtf8(CompilerModeName.data(),
+                                              static_cast<qsizetype>(CompilerModeName.size()))),
+                   this);
     mode->setObjectName(QStringLiteral("CompilerMode"));
     mode->setStatusTip(
-        QStringLiteral("Скрипт написан для этого режима редактирования Sanny Builder: "
-                       "выберите его в Sanny Builder, прежде чем вставить скрипт."));
+        tr("Скрипт написан для этого режима редактирования Sanny Builder: "
+           "выберите его в Sanny Builder, прежде чем вставить скрипт."));
     buttons->addWidget(mode);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
@@ -146,13 +149,13 @@ void ScriptWindow::saveScript() {
     if (name.isEmpty()) {
         name = QString::fromStdString(app_.mission().parameters().AMissionName).toLower();
     }
-    const QString path = app_.dialogs().saveFile(
-        {this, QStringLiteral("Скрипт Sanny Builder (*.txt)"), QStringLiteral("txt"),
-         QString::fromStdString(app_.workingFolder()),
-         name.isEmpty() ? QString() : name + QStringLiteral(".txt")});
+    const QString path =
+        app_.dialogs().saveFile({this, tr("Скрипт Sanny Builder (*.txt)"), QStringLiteral("txt"),
+                                 QString::fromStdString(app_.workingFolder()),
+                                 name.isEmpty() ? QString() : name + QStringLiteral(".txt")});
     if (!path.isEmpty()) {
         saveScriptFile(app_.files(), path.toStdString(), built_);
-        saved_->setText(QStringLiteral("Сохранено: %1").arg(QDir::toNativeSeparators(path)));
+        saved_->setText(tr("Сохранено: %1").arg(QDir::toNativeSeparators(path)));
     }
 }
 

@@ -9,7 +9,7 @@ namespace qv::ui {
 namespace {
 
 QString heading(std::size_t count) {
-    return QStringLiteral("Предупреждения (%1)").arg(count);
+    return qv::ui::WarningsPanel::tr("Предупреждения (%1)").arg(count);
 }
 
 }  // namespace
@@ -18,8 +18,7 @@ WarningsPanel::WarningsPanel(QWidget* parent) : QGroupBox(heading(0), parent) {
     setObjectName(QStringLiteral("WarningsPanel"));
     list_ = new QTableWidget(0, 2, this);
     list_->setObjectName(QStringLiteral("WarningList"));
-    list_->setHorizontalHeaderLabels(
-        {QStringLiteral("Где"), QStringLiteral("Что случится в игре")});
+    list_->setHorizontalHeaderLabels({tr("Где"), tr("Что случится в игре")});
     list_->verticalHeader()->hide();
     list_->setShowGrid(false);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
