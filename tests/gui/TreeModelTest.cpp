@@ -2,6 +2,7 @@
 #include <QDropEvent>
 #include <QHelpEvent>
 #include <QMimeData>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -53,6 +54,7 @@ class TreeModelTest : public QObject {
     void aRowThatComesInIsSelectedAndOpened();
     void rowsAreDroppedInTheirNewPlace();
     void longLinesScrollAndShowTheirWholeTextWhenCut();
+    void theFrameIsDrawnWholeAtEveryScale();
 };
 
 void TreeModelTest::followsEveryChangeOfTheTree() {
@@ -278,6 +280,40 @@ void TreeModelTest::longLinesScrollAndShowTheirWholeTextWhenCut() {
     QTRY_VERIFY(!QToolTip::isVisible());
     hover(view.treeModel().index(0, 0));  // "Чекпоинты (1 всего)" is whole
     QVERIFY(!QToolTip::isVisible());
+}
+
+void TreeModelTest::theFrameIsDrawnWholeAtEveryScale() {
+    qv::Mission mission;
+    MissionTreeView view(mission.carTree(), QStringLiteral("CarTree"));
+    view.resize(200, 150);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    // Drawn as on a screen scaled by each factor: each of the four sides has a line darker than
+    // the tree's white, in its outermost pixels.
+    for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) {
+        QPixmap pixmap(view.size() * scale);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::white);
+        view.render(&pixmap);
+        const QImage image = pixmap.toImage();
+        const int right = image.width() - 1;
+        const int bottom = image.height() - 1;
+        const int across = int(2 * scale);  // the frame's pixels, however they are rounded
+        const auto darkWithin = [&](QPoint from, QPoint step) {
+            for (int i = 0; i < across; ++i) {
+                const QPoint p = from + step * i;
+                if (qGray(image.pixel(p)) < 235) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        const QString at = QString::number(scale);
+        QVERIFY2(darkWithin({0, bottom / 2}, {1, 0}), qPrintable(at));
+        QVERIFY2(darkWithin({right, bottom / 2}, {-1, 0}), qPrintable(at));
+        QVERIFY2(darkWithin({right / 2, 0}, {0, 1}), qPrintable(at));
+        QVERIFY2(darkWithin({right / 2, bottom}, {0, -1}), qPrintable(at));
+    }
 }
 
 QTEST_MAIN(TreeModelTest)
