@@ -139,9 +139,13 @@ void ScriptWindow::showWarnings(const std::vector<ScriptWarning>& warnings) {
         warningsHeight_ = splitter_->sizes().at(1);  // as the user left it
     }
     warnings_->showWarnings(warnings);
-    if (hadNone && !warnings.empty()) {
-        const QList<int> sizes = splitter_->sizes();
-        const int total = sizes.at(0) + sizes.at(1);
+    const QList<int> sizes = splitter_->sizes();
+    const int total = sizes.at(0) + sizes.at(1);
+    if (warnings.empty()) {
+        // The script takes whatever the heading leaves.
+        const int heading = warnings_->maximumHeight();
+        splitter_->setSizes({total - heading, heading});
+    } else if (hadNone) {
         const int shown = std::min(warningsHeight_, total / 2);
         splitter_->setSizes({total - shown, shown});
     }
