@@ -314,13 +314,13 @@ void Mission::checkRow(MissionPart table, int row) const {
     }
 }
 
-int Mission::insertRow(MissionPart table, int row, RowCopy copy, const char* action) {
+int Mission::insertRow(MissionPart table, int row, RowCopy copy, std::string name) {
     checkRoom(table);
-    if (action == nullptr) {
-        action = row > rowCount(table) ? "добавление " : "вставка ";
-    }
     const int index = std::clamp(row, 1, rowCount(table) + 1) - 1;
-    Step step{action + rowName(table, index + 1), {change::InsertRow{table, index, copy}}};
+    if (name.empty()) {
+        name = (row > rowCount(table) ? "добавление " : "вставка ") + rowName(table, index + 1);
+    }
+    Step step{std::move(name), {change::InsertRow{table, index, copy}}};
     const int player = data_.parameters.PlayerCarNumber;
     if (table == MissionPart::Cars && index < player && player <= carCount()) {
         addPlayerCarChange(step, player + 1);
@@ -350,7 +350,9 @@ int Mission::insertEvent(int row, const EventEntry& event) {
 
 int Mission::duplicateRow(MissionPart table, int row) {
     checkRow(table, row);
-    return insertRow(table, row + 1, copyRow(table, row - 1), "дублирование ");
+    // Named for the row the user duplicated, which keeps its number.
+    return insertRow(table, row + 1, copyRow(table, row - 1),
+                     "дублирование " + rowName(table, row));
 }
 
 void Mission::replaceRow(MissionPart table, int row, RowCopy copy) {
@@ -453,7 +455,8 @@ void Mission::moveRow(MissionPart table, int from, int to) {
     if (from == to) {
         return;
     }
-    Step step{"перемещение " + rowName(table, from), {change::MoveRow{table, from - 1, to - 1}}};
+    // Named for the moved row by the number it now has, as the tree shows it.
+    Step step{"перемещение " + rowName(table, to), {change::MoveRow{table, from - 1, to - 1}}};
     const int player = data_.parameters.PlayerCarNumber;
     if (table == MissionPart::Cars && player >= 1 && player <= carCount()) {
         addPlayerCarChange(step, followMove(player, from, to));

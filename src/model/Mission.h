@@ -136,12 +136,13 @@ class Mission {
     void placeStart(const std::string& x, const std::string& y, const std::string& z);
 
     // Copies row `row` of `table` (Cars, Checkpoints, Objects, Events) in after it; returns the
-    // copy's number. A 101st row is refused as by insert.
+    // copy's number. A 101st row is refused as by insert. The step is named for row `row`.
     int duplicateRow(MissionPart table, int row);
     // Removes row `row`; rows after it move up. The player's car stays the same car; when it is
     // the one removed, its number stays unless it would point past the last car.
     void removeRow(MissionPart table, int row);
-    // Moves row `from` so that it becomes row `to`; the player's car number follows its car.
+    // Moves row `from` so that it becomes row `to`; the player's car number follows its car. The
+    // step is named for the row's new number ("перемещение машины `to`").
     void moveRow(MissionPart table, int from, int to);
 
     // In-place edit of one condition or action line of this mission's events tree. Any other
@@ -200,8 +201,8 @@ class Mission {
     TreeNode& rootOf(TextTree& tree);
     void checkRoom(MissionPart table) const;
     void checkRow(MissionPart table, int row) const;
-    // `action` begins the step's name; by default "добавление " at the end, "вставка " before.
-    int insertRow(MissionPart table, int row, RowCopy copy, const char* action = nullptr);
+    // `name` names the step; by default "добавление машины 4" at the end, "вставка ..." before.
+    int insertRow(MissionPart table, int row, RowCopy copy, std::string name = {});
     void replaceRow(MissionPart table, int row, RowCopy copy);
     // A copy of row `index` (from 0) as it stands.
     RowCopy copyRow(MissionPart table, int index) const;

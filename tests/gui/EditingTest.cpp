@@ -143,14 +143,20 @@ void EditingTest::rowsAreInsertedDuplicatedMovedAndRemovedInEveryTree() {
     QVERIFY(cars.isExpanded(cars.treeModel().indexOf(cars.selectedNode())));
     QCOMPARE(editor.get<QSpinBox>("PlayerCarNumber").value(), 4);
 
+    // "Правка" names each step by the row as the user sees it: the row duplicated, the row moved
+    // by the number it now has.
+    QAction& undo = editor.action("UndoAction");
     rowAction(cars, "DuplicateRowAction").trigger();
     QCOMPARE(carModels(editor.mission()), QStringLiteral("A NEW NEW B C"));
     QCOMPARE(cars.selectedRow(), 3);
+    QCOMPARE(undo.text(), QStringLiteral("Отменить: дублирование машины 2"));
     editor.reveal(cars);
     cars.setFocus();
     QTest::keyClick(&cars, Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(undo.text(), QStringLiteral("Отменить: перемещение машины 2"));
     QTest::keyClick(&cars, Qt::Key_Up, Qt::ControlModifier);
     QCOMPARE(cars.selectedRow(), 1);
+    QCOMPARE(undo.text(), QStringLiteral("Отменить: перемещение машины 1"));
     QVERIFY(!rowAction(cars, "MoveRowUpAction").isEnabled());
     rowAction(cars, "RemoveRowAction").trigger();
     QCOMPARE(carModels(editor.mission()), QStringLiteral("A NEW B C"));
@@ -190,6 +196,7 @@ void EditingTest::unsavedChangesAreNeverLostSilently() {
     QVERIFY(question != nullptr);
     QCOMPARE(question->title, QStringLiteral("Quorvane"));
     QCOMPARE(question->buttons, MessageButton::Yes | MessageButton::No | MessageButton::Cancel);
+    QVERIFY(question->detail.contains(QStringLiteral("«MINE»")));  // the mission, while unsaved
     QVERIFY(editor.dialogs.openRequests().empty());
     editor.dialogs.answerMessage(MessageButton::Cancel);
     QVERIFY(!editor.mainWindow().close());
@@ -226,6 +233,7 @@ void EditingTest::unsavedChangesAreNeverLostSilently() {
     editor.dialogs.answerMessage(MessageButton::No);
     editor.dialogs.answerOpenFile(ProjectPath);
     editor.action("OpenAction").trigger();
+    QVERIFY(lastQuestion(editor)->detail.contains(QStringLiteral("«lssprint.qvnx»")));
     QCOMPARE(editor.mission().parameters().AMissionName, std::string("LSS"));
     QVERIFY(editor.files.files.at(ProjectPath.toStdString()).find("GONE") == std::string::npos);
 }

@@ -7,8 +7,12 @@
 //                      (the first object's model is written as its number, which draws one)
 //   route-map.png      the route map over a synthetic game folder (nothing of the game is read),
 //                      with its roads and the first car selected, its turn handle shown
+//   map-editing.png    the same map after checkpoint 3 was dragged with "Привязка к дорогам" on:
+//                      snapped to a road node, the line under the map saying where its height
+//                      came from
 // The editor runs over the GUI tests' fakes: the project is copied into a file system in memory,
 // the clock is fixed and no game runs, so the pictures change only when the editor does.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -21,6 +25,7 @@
 #include "EditorFixture.h"
 #include "GameFixtures.h"
 #include "NativePath.h"
+#include "RouteMapDriver.h"
 #include "model/ProjectKeys.h"
 #include "ui/main/EditorWindows.h"
 #include "ui/main/RowReveal.h"
@@ -117,5 +122,11 @@ int main(int argc, char** argv) {
     map.background().loadAll();
     QCoreApplication::processEvents();
     save(map, out, "route-map.png");
+
+    map.findChild<QAction*>(QStringLiteral("SnapToRoadsAction"))->setChecked(true);
+    const QPoint checkpoint = markPoint(map.canvas(), MissionPart::Checkpoints, 3);
+    drag(map.canvas(), checkpoint, checkpoint + QPoint(-50, 24));
+    QCoreApplication::processEvents();
+    save(map, out, "map-editing.png");
     return 0;
 }

@@ -20,22 +20,6 @@ using qv::ui::WindowId;
 
 namespace {
 
-// A move of the mouse with the left button held, and `modifiers`.
-void dragOver(MapCanvas& canvas, QPoint to, Qt::KeyboardModifiers modifiers = {}) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(to), canvas.mapToGlobal(QPointF(to)), Qt::NoButton,
-                     Qt::LeftButton, modifiers);
-    QApplication::sendEvent(&canvas, &move);
-}
-
-// Drags with the left button from `from` to `to` in a few steps.
-void drag(MapCanvas& canvas, QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::mousePress(&canvas, Qt::LeftButton, modifiers, from);
-    for (int step = 1; step <= 4; ++step) {
-        dragOver(canvas, from + (to - from) * step / 4, modifiers);
-    }
-    QTest::mouseRelease(&canvas, Qt::LeftButton, modifiers, to);
-}
-
 // The world point under screen point `p` of the canvas.
 WorldPoint worldAt(const MapCanvas& canvas, QPoint p) {
     return canvas.view().toWorld({double(p.x()), double(p.y())});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "EditorFixture.h"
@@ -43,6 +45,23 @@ inline QPoint markPoint(const ui::MapCanvas& canvas, MissionPart part, int row) 
         qFatal("no mark for row %d", row);
     }
     return at->toPoint();
+}
+
+// A move of the mouse with the left button held, and `modifiers`.
+inline void dragOver(ui::MapCanvas& canvas, QPoint to, Qt::KeyboardModifiers modifiers = {}) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), canvas.mapToGlobal(QPointF(to)), Qt::NoButton,
+                     Qt::LeftButton, modifiers);
+    QApplication::sendEvent(&canvas, &move);
+}
+
+// Drags with the left button from `from` to `to` in a few steps.
+inline void drag(ui::MapCanvas& canvas, QPoint from, QPoint to,
+                 Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mousePress(&canvas, Qt::LeftButton, modifiers, from);
+    for (int step = 1; step <= 4; ++step) {
+        dragOver(canvas, from + (to - from) * step / 4, modifiers);
+    }
+    QTest::mouseRelease(&canvas, Qt::LeftButton, modifiers, to);
 }
 
 }  // namespace qv::test

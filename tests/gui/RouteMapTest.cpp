@@ -329,15 +329,18 @@ void RouteMapTest::theRoadsAreDrawnOnRequestAndADamagedNodeFileIsNamed() {
     QVERIFY(map.canvas().showRoads());
     QVERIFY(roadShown());
 
-    // Kept for the next time.
+    // Kept for the next time, with "Привязка к дорогам".
+    map.findChild<QAction*>(QStringLiteral("SnapToRoadsAction"))->trigger();
     map.hide();
     const std::string& ini = editor.files.files[native("/races/settings.ini")];
     QVERIFY2(ini.find("Roads=1\r\n") != std::string::npos, ini.c_str());
+    QVERIFY2(ini.find("SnapToRoads=1\r\n") != std::string::npos, ini.c_str());
     EditorFixture later;
     later.files.files[native("/races/settings.ini")] = ini;
     later.files.files[native("/game/models/gta3.img")] = imgArchive(syntheticNodeFiles(4));
     MapWindow& again = openMap(later, native("/game/"));
     QVERIFY(again.canvas().showRoads());
+    QVERIFY(again.findChild<QAction*>(QStringLiteral("SnapToRoadsAction"))->isChecked());
     QCOMPARE(note(later).contains(QStringLiteral("дорог")), false);
 }
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -267,18 +268,31 @@ void ScriptWindowTest::findInALongScriptMarksWhatIsInViewAndFollowsTheView() {
 void ScriptWindowTest::aDoubleClickOnAWarningShowsItsRow() {
     EditorFixture editor;
     fillBuildable(editor.mission());
-    editor.mission().appendCar({"TRAM", "1.0", "2.0", "3.0", "0.0", {}});
-    editor.mission().appendObject({"1225", "1.0", "2.0", "3.0", "0.0"});
     editor.showMainWindow();
-    editor.press(QKeySequence(Qt::Key_F5));
-
     auto& panel = editor.get<QGroupBox>(QStringLiteral("WarningsPanel"));
     auto& list = editor.get<QTableWidget>(QStringLiteral("WarningList"));
+    auto& script = editor.get<QPlainTextEdit>(QStringLiteral("Script"));
+    // Without warnings only the heading is left, and the script has the room.
+    auto& splitter = editor.get<QSplitter>(QStringLiteral("ScriptSplitter"));
+    const auto onlyTheHeading = [&] {
+        return panel.isVisible() && !list.isVisible() &&
+               panel.height() < 3 * panel.fontMetrics().height() &&
+               script.height() + splitter.handleWidth() + panel.height() == splitter.height();
+    };
+    editor.press(QKeySequence(Qt::Key_F5));
+    QVERIFY(onlyTheHeading());
+    QVERIFY(script.height() > 5 * panel.height());
+
+    editor.mission().appendCar({"TRAM", "1.0", "2.0", "3.0", "0.0", {}});
+    editor.mission().appendObject({"1225", "1.0", "2.0", "3.0", "0.0"});
+    editor.press(QKeySequence(Qt::Key_F5));
     QVERIFY(panel.isVisible());
+    QVERIFY(list.isVisible());
     QCOMPARE(panel.title(), QStringLiteral("Предупреждения (2)"));
     QCOMPARE(list.rowCount(), 2);
     QCOMPARE(list.item(0, 0)->text(), QStringLiteral("Машина №3"));
     QCOMPARE(list.item(1, 0)->text(), QStringLiteral("Объект №1"));
+    QVERIFY(list.visualItemRect(list.item(1, 1)).bottom() < list.viewport()->height());
 
     const auto doubleClick = [&list](int row) {
         const QRect rect = list.visualItemRect(list.item(row, 1));

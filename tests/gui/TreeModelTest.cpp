@@ -1,6 +1,8 @@
 #include <QAbstractItemModelTester>
+#include <QDropEvent>
 #include <QHelpEvent>
 #include <QMimeData>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -52,6 +54,7 @@ class TreeModelTest : public QObject {
     void aRowThatComesInIsSelectedAndOpened();
     void rowsAreDroppedInTheirNewPlace();
     void longLinesScrollAndShowTheirWholeTextWhenCut();
+    void theFrameIsDrawnWholeAtEveryScale();
 };
 
 void TreeModelTest::followsEveryChangeOfTheTree() {
@@ -187,10 +190,12 @@ void TreeModelTest::rowsAreDroppedInTheirNewPlace() {
         }
         return text;
     };
-    // Row 1 between rows 3 and 4, then row 4 onto row 1, then row 2 below the last.
+    // Row 1 between rows 3 and 4, then row 4 before the first, then row 2 below the last; never
+    // onto a row.
     QVERIFY(model.dropMimeData(drag(1).get(), Qt::MoveAction, 3, 0, root));
     QCOMPARE(models(), "BCAD");
-    QVERIFY(model.dropMimeData(drag(4).get(), Qt::MoveAction, -1, 0, model.index(0, 0, root)));
+    QVERIFY(!model.dropMimeData(drag(4).get(), Qt::MoveAction, -1, 0, model.index(0, 0, root)));
+    QVERIFY(model.dropMimeData(drag(4).get(), Qt::MoveAction, 0, 0, root));
     QCOMPARE(models(), "DBCA");
     QVERIFY(model.dropMimeData(drag(2).get(), Qt::MoveAction, -1, 0, root));
     QCOMPARE(models(), "DCAB");
@@ -215,6 +220,37 @@ void TreeModelTest::rowsAreDroppedInTheirNewPlace() {
     QVERIFY(!model.dropMimeData(drag(1).get(), Qt::MoveAction, -1, 0,
                                 model.index(0, 0, model.index(2, 0, root))));
     QCOMPARE(models(), "DCAB");
+
+    // In a view a row dragged over the middle of another lands just above or just below it,
+    // where the marker's line is drawn, never onto it. (A test's drag has no source, so the view
+    // takes any drag; the editor's trees take only their own.)
+    MissionTreeView view(mission.carTree(), QStringLiteral("CarTree"));
+    view.treeModel().setMoveHook(
+        [&mission](int from, int to) { mission.moveRow(qv::MissionPart::Cars, from, to); });
+    view.setDragDropMode(QAbstractItemView::DragDrop);
+    view.collapseAll();
+    view.expand(view.treeModel().index(0, 0));
+    view.resize(300, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const auto dropOver = [&view](int from, int over, int offset) {
+        const QModelIndex viewRoot = view.treeModel().index(0, 0);
+        const std::unique_ptr<QMimeData> data(
+            view.treeModel().mimeData({view.treeModel().index(from - 1, 0, viewRoot)}));
+        const QRect rect = view.visualRect(view.treeModel().index(over - 1, 0, viewRoot));
+        const QPoint point(rect.center().x(), rect.center().y() + offset);
+        QDragEnterEvent enter(point, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view.viewport(), &enter);
+        QDragMoveEvent move(point, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view.viewport(), &move);
+        QDropEvent drop(point, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view.viewport(), &drop);
+        return move.isAccepted();
+    };
+    QVERIFY(dropOver(1, 3, -1));  // the upper half of row 3: between rows 2 and 3
+    QCOMPARE(models(), "CDAB");
+    QVERIFY(dropOver(1, 3, 1));  // the lower half: between rows 3 and 4
+    QCOMPARE(models(), "DACB");
 }
 
 void TreeModelTest::longLinesScrollAndShowTheirWholeTextWhenCut() {
@@ -244,6 +280,40 @@ void TreeModelTest::longLinesScrollAndShowTheirWholeTextWhenCut() {
     QTRY_VERIFY(!QToolTip::isVisible());
     hover(view.treeModel().index(0, 0));  // "Чекпоинты (1 всего)" is whole
     QVERIFY(!QToolTip::isVisible());
+}
+
+void TreeModelTest::theFrameIsDrawnWholeAtEveryScale() {
+    qv::Mission mission;
+    MissionTreeView view(mission.carTree(), QStringLiteral("CarTree"));
+    view.resize(200, 150);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    // Drawn as on a screen scaled by each factor: each of the four sides has a line darker than
+    // the tree's white, in its outermost pixels.
+    for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) {
+        QPixmap pixmap(view.size() * scale);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::white);
+        view.render(&pixmap);
+        const QImage image = pixmap.toImage();
+        const int right = image.width() - 1;
+        const int bottom = image.height() - 1;
+        const int across = int(2 * scale);  // the frame's pixels, however they are rounded
+        const auto darkWithin = [&](QPoint from, QPoint step) {
+            for (int i = 0; i < across; ++i) {
+                const QPoint p = from + step * i;
+                if (qGray(image.pixel(p)) < 235) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        const QString at = QString::number(scale);
+        QVERIFY2(darkWithin({0, bottom / 2}, {1, 0}), qPrintable(at));
+        QVERIFY2(darkWithin({right, bottom / 2}, {-1, 0}), qPrintable(at));
+        QVERIFY2(darkWithin({right / 2, 0}, {0, 1}), qPrintable(at));
+        QVERIFY2(darkWithin({right / 2, bottom}, {0, -1}), qPrintable(at));
+    }
 }
 
 QTEST_MAIN(TreeModelTest)

@@ -2,6 +2,7 @@
 
 #include <QFlags>
 #include <QString>
+#include <utility>
 
 class QWidget;
 
@@ -14,11 +15,22 @@ Q_DECLARE_FLAGS(MessageButtons, MessageButton)
 
 // One message box: what it says, how it looks and which window owns it.
 struct MessageRequest {
+    MessageRequest(QString title_, QString text_, MessageIcon icon_ = MessageIcon::None,
+                   MessageButtons buttons_ = MessageButton::Ok, QWidget* owner_ = nullptr,
+                   QString detail_ = {})
+        : title(std::move(title_)),
+          text(std::move(text_)),
+          icon(icon_),
+          buttons(buttons_),
+          owner(owner_),
+          detail(std::move(detail_)) {}
+
     QString title;
     QString text;
-    MessageIcon icon = MessageIcon::None;
-    MessageButtons buttons = MessageButton::Ok;
-    QWidget* owner = nullptr;  // nullptr: a box owned by no window
+    MessageIcon icon;
+    MessageButtons buttons;
+    QWidget* owner;  // nullptr: a box owned by no window
+    QString detail;  // a line below the text, smaller; empty: none
 };
 
 // An open or save dialog for project files.

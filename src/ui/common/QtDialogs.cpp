@@ -38,9 +38,19 @@ constexpr ButtonPair buttonPairs[] = {
     {MessageButton::No, QMessageBox::No},
 };
 
-// Message texts keep the CR LF line ends of the program's files; a label wants LF alone.
+// Message texts keep the CR LF line ends of the program's files; a label wants LF alone. A short
+// last word of a line ("3.00!", "(F10)") is tied to the word before it, so that a line that has
+// to wrap never leaves it alone on a line of its own.
 QString displayText(QString text) {
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    constexpr int ShortWord = 6;
+    QStringList lines = text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split('\n');
+    for (QString& line : lines) {
+        const qsizetype space = line.lastIndexOf(QLatin1Char(' '));
+        if (space > 0 && line.size() - space - 1 <= ShortWord) {
+            line[space] = QChar::Nbsp;
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 // Gives `dialog` a comfortable size, however small the window it belongs to: `wanted`, within
@@ -54,8 +64,9 @@ void fitToRoom(QWidget& dialog, QSize wanted) {
     dialog.resize(wanted.expandedTo(dialog.sizeHint()));
 }
 
-// A message's lines are kept whole up to about half the screen's width, so that a short word
-// ("3.00!", "(F10)") never wraps onto a line of its own.
+// A message's lines are kept whole as far as the screen has room for them beside the box's icon
+// and margins (a small screen, or a large scale factor, leaves little), so that a short word
+// never wraps onto a line of its own.
 void keepLinesWhole(QMessageBox& box, const QString& text) {
     const QFontMetrics metrics(box.font());
     int widest = 0;
@@ -63,7 +74,9 @@ void keepLinesWhole(QMessageBox& box, const QString& text) {
         widest = std::max(widest, metrics.horizontalAdvance(line) + metrics.averageCharWidth());
     }
     if (const QScreen* screen = box.screen()) {
-        widest = std::min(widest, screen->availableGeometry().width() / 2);
+        const int iconAndMargins = box.iconPixmap().width() + 12 * metrics.averageCharWidth();
+        widest =
+            std::clamp(screen->availableGeometry().width() * 9 / 10 - iconAndMargins, 0, widest);
     }
     box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(widest));
 }
@@ -96,6 +109,7 @@ MessageButton QtDialogs::message(const MessageRequest& request) {
         }
     }
     box.setStandardButtons(buttons);
+    box.setInformativeText(displayText(request.detail));
     keepLinesWhole(box, displayText(request.text));
     const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     for (const auto& pair : buttonPairs) {

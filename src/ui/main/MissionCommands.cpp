@@ -87,11 +87,20 @@ bool mayDiscardChanges(EditorApp& app) {
     if (!app.mission().modified()) {
         return true;
     }
+    // The question names the project: its file, or the mission's name until it has one.
+    QString name = QFileInfo(QString::fromStdString(app.projectPath())).fileName();
+    if (name.isEmpty()) {
+        name = QString::fromStdString(app.mission().parameters().AMissionName);
+    }
+    const QString detail = name.isEmpty() ? QString()
+                                          : QCoreApplication::translate(
+                                                "MissionCommands", "Изменения в «%1» не сохранены.")
+                                                .arg(name);
     const MessageButton answer = app.dialogs().message(
         {QString::fromUtf8(ApplicationTitle),
          QCoreApplication::translate("MissionCommands", "Сохранить изменения?"),
          MessageIcon::Question, MessageButton::Yes | MessageButton::No | MessageButton::Cancel,
-         &app.mainWindow()});
+         &app.mainWindow(), detail});
     if (answer == MessageButton::Yes) {
         return saveProjectInPlace(app);
     }

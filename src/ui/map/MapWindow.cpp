@@ -33,6 +33,7 @@ namespace {
 
 constexpr std::string_view PlacementSection = "RouteMap";
 constexpr std::string_view RoadsKey = "Roads";
+constexpr std::string_view SnapKey = "SnapToRoads";
 
 QString markText(const RouteMark& mark) {
     switch (mark.part) {
@@ -308,8 +309,9 @@ void MapWindow::hideEvent(QHideEvent* event) {
 
 void MapWindow::restorePlacement() {
     const std::string path = settingsPath(app_.workingFolder());
-    showRoads_->setChecked(
-        readSettingsFile(app_.files(), path).readInteger(PlacementSection, RoadsKey, 0) != 0);
+    const IniDocument settings = readSettingsFile(app_.files(), path);
+    showRoads_->setChecked(settings.readInteger(PlacementSection, RoadsKey, 0) != 0);
+    editor_->snapAction().setChecked(settings.readInteger(PlacementSection, SnapKey, 0) != 0);
     const std::optional<WindowPlacement> placement =
         readWindowPlacement(app_.files(), path, PlacementSection);
     const QRect kept =
@@ -357,6 +359,7 @@ void MapWindow::savePlacement() {
                          {box.x(), box.y(), box.width(), box.height()});
     updateSettingsFile(app_.files(), path, [this](IniDocument& ini) {
         ini.writeInteger(PlacementSection, RoadsKey, showRoads_->isChecked() ? 1 : 0);
+        ini.writeInteger(PlacementSection, SnapKey, editor_->snapAction().isChecked() ? 1 : 0);
     });
 }
 

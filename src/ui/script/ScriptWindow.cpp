@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gamelink/CompilerCommand.h"
 #include "generator/ScriptFile.h"
@@ -89,19 +90,20 @@ ScriptWindow::ScriptWindow(EditorApp& app) : app_(app) {
            "выберите его в Sanny Builder, прежде чем вставить скрипт."));
     buttons->addWidget(mode);
 
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->setObjectName(QStringLiteral("ScriptSplitter"));
-    splitter->addWidget(script_);
-    splitter->addWidget(warnings_);
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(1, 0);
-    splitter->setSizes({RestoredHeight - WarningsHeight, WarningsHeight});
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->setObjectName(QStringLiteral("ScriptSplitter"));
+    splitter_->addWidget(script_);
+    splitter_->addWidget(warnings_);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 0);
+    splitter_->setSizes({RestoredHeight - WarningsHeight, WarningsHeight});
+    warningsHeight_ = WarningsHeight;
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addLayout(buttons);
-    layout->addWidget(splitter, 1);
+    layout->addWidget(splitter_, 1);
     layout->addWidget(findBar_);
     layout->addWidget(goToLine_);
 
@@ -135,7 +137,21 @@ void ScriptWindow::showScript(const std::vector<std::string>& lines) {
 }
 
 void ScriptWindow::showWarnings(const std::vector<ScriptWarning>& warnings) {
+    const bool hadNone = warnings_->isEmpty();
+    if (!hadNone) {
+        warningsHeight_ = splitter_->sizes().at(1);  // as the user left it
+    }
     warnings_->showWarnings(warnings);
+    const QList<int> sizes = splitter_->sizes();
+    const int total = sizes.at(0) + sizes.at(1);
+    if (warnings.empty()) {
+        // The script takes whatever the heading leaves.
+        const int heading = warnings_->maximumHeight();
+        splitter_->setSizes({total - heading, heading});
+    } else if (hadNone) {
+        const int shown = std::min(warningsHeight_, total / 2);
+        splitter_->setSizes({total - shown, shown});
+    }
 }
 
 void ScriptWindow::copyAll() {

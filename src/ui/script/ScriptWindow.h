@@ -8,6 +8,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QSplitter;
 
 namespace qv::ui {
 
@@ -46,6 +47,8 @@ class ScriptWindow final : public QWidget {
     ScriptEditor* script_;
     ScriptHighlighter* highlighter_;
     WarningsPanel* warnings_;
+    QSplitter* splitter_;
+    int warningsHeight_ = 0;  // the warnings' height while there are some
     ScriptFindBar* findBar_;
     GoToLineBar* goToLine_;
     QLabel* saved_;                   // where the script was last saved

@@ -41,6 +41,7 @@ WarningsPanel::WarningsPanel(QWidget* parent) : QGroupBox(heading(0), parent) {
             emit placeRequested(warnings_[index].part, warnings_[index].row);
         }
     });
+    showWarnings({});
 }
 
 void WarningsPanel::showWarnings(const std::vector<ScriptWarning>& warnings) {
@@ -56,6 +57,13 @@ void WarningsPanel::showWarnings(const std::vector<ScriptWarning>& warnings) {
     }
     list_->resizeColumnToContents(0);
     list_->resizeRowsToContents();
+    // Without warnings only the heading stays, and the script takes the room.
+    list_->setVisible(!warnings.empty());
+    setMaximumHeight(warnings.empty() ? minimumSizeHint().height() : QWIDGETSIZE_MAX);
+}
+
+bool WarningsPanel::isEmpty() const {
+    return warnings_.empty();
 }
 
 }  // namespace qv::ui

@@ -11,6 +11,7 @@ namespace qv::ui {
 
 // "Предупреждения (n)" below the script: the build's warnings, one a row with where it lies and
 // what happens in the game. A double click (or Enter) on a row asks for its place to be shown.
+// Without warnings it is only its heading.
 class WarningsPanel final : public QGroupBox {
     Q_OBJECT
 
@@ -18,6 +19,7 @@ class WarningsPanel final : public QGroupBox {
     explicit WarningsPanel(QWidget* parent = nullptr);
 
     void showWarnings(const std::vector<ScriptWarning>& warnings);
+    bool isEmpty() const;
     QTableWidget& list() const { return *list_; }
 
   signals:

@@ -36,7 +36,7 @@ void ScriptedDialogs::clearRecords() {
 
 ui::MessageButton ScriptedDialogs::message(const ui::MessageRequest& request) {
     messages_.push_back({request.title, request.text, request.icon, request.buttons, request.owner,
-                         request.owner == nullptr});
+                         request.owner == nullptr, request.detail});
     if (!messageAnswers_.empty()) {
         const ui::MessageButton answer = messageAnswers_.front();
         messageAnswers_.pop_front();

@@ -18,6 +18,7 @@ struct ShownMessage {
     ui::MessageButtons buttons;
     QPointer<QWidget> owner;
     bool ownerless;  // asked for with no owner window
+    QString detail;
 };
 
 // The dialog layer of a test: records every box and dialog the editor asks for and answers
