@@ -8,6 +8,7 @@
 
 #include "gamedata/ObjectModels.h"
 #include "gamedata/VehicleModels.h"
+#include "platform/Translation.h"
 #include "ui/common/Look.h"
 
 namespace qv::ui {
@@ -71,7 +72,8 @@ void attachVehicleCompleter(QLineEdit& field) {
 void attachObjectCompleter(QLineEdit& field) {
     auto* list = new QStandardItemModel;
     for (const ObjectModel& model : raceObjectModels()) {
-        addSuggestion(*list, model.name, model.id, model.what, 17);
+        addSuggestion(*list, model.name, model.id, qv::translate("ObjectModels", model.what.data()),
+                      17);
     }
     attach(field, list);
 }
