@@ -4,6 +4,7 @@
 
 #include "model/Error.h"
 #include "platform/AsciiCase.h"
+#include "platform/Translation.h"
 
 namespace qv {
 
@@ -86,7 +87,7 @@ RoadNetwork readGameRoads(const ImgArchive& archive, std::vector<std::string>& p
         const std::string name = nodeFileName(static_cast<int>(a));
         try {
             if (entries[a] == nullptr) {
-                throw Error("нет в архиве");
+                throw Error(translate("GameRoads", "нет в архиве"));
             }
             areas[a] = readNodeFile(archive.read(*entries[a], NodeFileMaxBytes));
         } catch (const Error& error) {

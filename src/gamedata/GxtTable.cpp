@@ -6,6 +6,7 @@
 #include "gamedata/ByteReader.h"
 #include "model/Cp1251.h"
 #include "model/Error.h"
+#include "platform/Translation.h"
 
 namespace qv {
 namespace {
@@ -26,7 +27,7 @@ constexpr auto CrcTable = crcTable();
 
 void expectTag(ByteReader& reader, std::string_view tag) {
     if (reader.take(4) != tag) {
-        throw Error("текст игры повреждён: нет блока " + std::string(tag));
+        throw Error(formatText(translate("GxtTable", "текст игры повреждён: нет блока %1"), {tag}));
     }
 }
 
@@ -42,25 +43,29 @@ std::uint32_t gxtKeyHash(std::string_view key) {
 }
 
 GxtTable::GxtTable(std::string_view bytes) {
-    ByteReader reader(bytes, "текст игры обрывается");
+    const std::string truncated = translate("GxtTable", "текст игры обрывается");
+    ByteReader reader(bytes, truncated);
     const std::uint16_t version = reader.u16();
     const std::uint16_t bits = reader.u16();
     if (version != 4) {
-        throw Error("не текст San Andreas (версия " + std::to_string(version) + ")");
+        throw Error(formatText(translate("GxtTable", "не текст San Andreas (версия %1)"),
+                               {std::to_string(version)}));
     }
     if (bits != 8) {
-        throw Error("текст игры в " + std::to_string(bits) + "-битных символах не поддерживается");
+        throw Error(
+            formatText(translate("GxtTable", "текст игры в %1-битных символах не поддерживается"),
+                       {std::to_string(bits)}));
     }
     expectTag(reader, "TABL");
     if (reader.u32() < 12) {
-        throw Error("в тексте игры нет таблиц");
+        throw Error(translate("GxtTable", "в тексте игры нет таблиц"));
     }
     // The first table is MAIN, whose offset leads straight to its TKEY.
     reader.skip(8);
     reader.seek(reader.u32());
     expectTag(reader, "TKEY");
     const std::uint32_t keysSize = reader.u32();
-    ByteReader keys(reader.take(keysSize), "текст игры обрывается");
+    ByteReader keys(reader.take(keysSize), truncated);
     expectTag(reader, "TDAT");
     data_ = reader.take(reader.u32());
     offsets_.reserve(keys.remaining() / 8);
@@ -68,7 +73,7 @@ GxtTable::GxtTable(std::string_view bytes) {
         const std::uint32_t offset = keys.u32();
         const std::uint32_t hash = keys.u32();
         if (offset >= data_.size()) {
-            throw Error("текст игры повреждён: строка за концом TDAT");
+            throw Error(translate("GxtTable", "текст игры повреждён: строка за концом TDAT"));
         }
         offsets_.emplace_back(hash, offset);
     }

@@ -5,6 +5,7 @@
 #include "gamedata/ByteReader.h"
 #include "model/Error.h"
 #include "platform/AsciiCase.h"
+#include "platform/Translation.h"
 
 namespace qv {
 namespace {
@@ -27,16 +28,18 @@ std::string readPart(const FileSystem& files, const std::string& path, std::uint
 ImgArchive::ImgArchive(const FileSystem& files, std::string path)
     : files_(files), path_(std::move(path)) {
     const std::string header = readPart(files_, path_, 0, HeaderSize);
-    ByteReader reader(header, "не архив IMG версии 2: файл короче заголовка");
+    ByteReader reader(header,
+                      translate("ImgArchive", "не архив IMG версии 2: файл короче заголовка"));
     if (reader.take(4) != "VER2") {
-        throw Error("не архив IMG версии 2: нет «VER2» в начале");
+        throw Error(translate("ImgArchive", "не архив IMG версии 2: нет «VER2» в начале"));
     }
     const std::uint32_t count = reader.u32();
     if (count > MaxEntries) {
-        throw Error("архив повреждён: в оглавлении " + std::to_string(count) + " записей");
+        throw Error(formatText(translate("ImgArchive", "архив повреждён: в оглавлении %1 записей"),
+                               {std::to_string(count)}));
     }
     // A directory cut off by the end of the file is refused before any entry is made of it.
-    const std::string cut = "архив повреждён: оглавление обрывается";
+    const std::string cut = translate("ImgArchive", "архив повреждён: оглавление обрывается");
     const std::string directory = readPart(files_, path_, HeaderSize, count * EntrySize);
     if (directory.size() < count * EntrySize) {
         throw Error(cut);
@@ -63,11 +66,13 @@ const ImgEntry* ImgArchive::find(std::string_view name) const {
 
 std::string ImgArchive::read(const ImgEntry& entry, std::size_t maxSize) const {
     if (entry.size > maxSize) {
-        throw Error("«" + entry.name + "» слишком велик (" + std::to_string(entry.size) + " байт)");
+        throw Error(formatText(translate("ImgArchive", "«%1» слишком велик (%2 байт)"),
+                               {entry.name, std::to_string(entry.size)}));
     }
     std::string bytes = readPart(files_, path_, entry.offset, static_cast<std::size_t>(entry.size));
     if (bytes.size() < entry.size) {
-        throw Error("«" + entry.name + "» выходит за конец архива");
+        throw Error(
+            formatText(translate("ImgArchive", "«%1» выходит за конец архива"), {entry.name}));
     }
     return bytes;
 }

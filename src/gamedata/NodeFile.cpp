@@ -2,6 +2,7 @@
 
 #include "gamedata/ByteReader.h"
 #include "model/Error.h"
+#include "platform/Translation.h"
 
 namespace qv {
 namespace {
@@ -36,22 +37,23 @@ std::string nodeFileName(int area) {
 }
 
 PathArea readNodeFile(std::string_view bytes) {
-    ByteReader header(bytes, "файл короче заголовка");
+    ByteReader header(bytes, translate("NodeFile", "файл короче заголовка"));
     const std::uint64_t all = header.u32();
     const std::uint64_t cars = header.u32();
     const std::uint64_t peds = header.u32();
     const std::uint64_t navi = header.u32();
     const std::uint64_t links = header.u32();
     if (cars + peds != all) {
-        throw Error("узлов " + std::to_string(all) + ", а машин и пешеходов вместе " +
-                    std::to_string(cars + peds));
+        throw Error(formatText(translate("NodeFile", "узлов %1, а машин и пешеходов вместе %2"),
+                               {std::to_string(all), std::to_string(cars + peds)}));
     }
     // Every count is at most 2^32, so the sizes cannot overflow 64 bits.
     const std::uint64_t linksAt = HeaderSize + all * NodeSize + navi * NaviNodeSize;
     const std::uint64_t needed = linksAt + links * LinkSize;
     if (needed > bytes.size()) {
-        throw Error("файл обрывается: заголовок обещает " + std::to_string(needed) +
-                    " байт, а в файле " + std::to_string(bytes.size()));
+        throw Error(formatText(
+            translate("NodeFile", "файл обрывается: заголовок обещает %1 байт, а в файле %2"),
+            {std::to_string(needed), std::to_string(bytes.size())}));
     }
     // From here on every node and link read lies within the file.
     PathArea area;
@@ -64,9 +66,10 @@ PathArea readNodeFile(std::string_view bytes) {
         const std::uint64_t first = u16At(bytes, at + FirstLinkAt);
         const std::uint64_t count = static_cast<unsigned char>(bytes[at + FlagsAt]) & 0x0F;
         if (first + count > links) {
-            throw Error("ссылки узла " + std::to_string(i) + " (" + std::to_string(first) + " … " +
-                        std::to_string(first + count) + ") за концом списка из " +
-                        std::to_string(links));
+            throw Error(
+                formatText(translate("NodeFile", "ссылки узла %1 (%2 … %3) за концом списка из %4"),
+                           {std::to_string(i), std::to_string(first), std::to_string(first + count),
+                            std::to_string(links)}));
         }
         for (std::uint64_t k = first; k < first + count; ++k) {
             const std::uint64_t link = linksAt + k * LinkSize;

@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 
+#include "platform/Translation.h"
+
 namespace qv {
 
 namespace {
@@ -11,13 +13,13 @@ namespace {
 // Objects of the game's default.ide and map .ide files, named as Sanny Builder reads them after
 // "#".
 constexpr std::array<ObjectModel, 7> Models{{
-    {1228, "ROADWORKBARRIER1", "заграждение дорожных работ"},
-    {1238, "TRAFFICCONE", "дорожный конус"},
-    {1422, "DYN_ROADBARRIER_5", "дорожное заграждение"},
-    {1424, "DYN_ROADBARRIER_2", "дорожное заграждение"},
-    {1459, "DYN_ROADBARRIER_6", "дорожное заграждение"},
-    {1655, "WATERJUMPX2", "трамплин"},
-    {3578, "DOCKBARR1_LA", "жёлтый барьер"},
+    {1228, "ROADWORKBARRIER1", QT_TRANSLATE_NOOP("ObjectModels", "заграждение дорожных работ")},
+    {1238, "TRAFFICCONE", QT_TRANSLATE_NOOP("ObjectModels", "дорожный конус")},
+    {1422, "DYN_ROADBARRIER_5", QT_TRANSLATE_NOOP("ObjectModels", "дорожное заграждение")},
+    {1424, "DYN_ROADBARRIER_2", QT_TRANSLATE_NOOP("ObjectModels", "дорожное заграждение")},
+    {1459, "DYN_ROADBARRIER_6", QT_TRANSLATE_NOOP("ObjectModels", "дорожное заграждение")},
+    {1655, "WATERJUMPX2", QT_TRANSLATE_NOOP("ObjectModels", "трамплин")},
+    {3578, "DOCKBARR1_LA", QT_TRANSLATE_NOOP("ObjectModels", "жёлтый барьер")},
 }};
 
 }  // namespace

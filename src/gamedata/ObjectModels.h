@@ -6,7 +6,8 @@
 namespace qv {
 
 // One of the game's objects that races put on the road: its number, its name as the game's .ide
-// files spell it (a script writes it with "#" in front) and what it is, in Russian.
+// files spell it (a script writes it with "#" in front) and what it is, in Russian as marked for
+// the catalogue: shown as translate("ObjectModels", what.data()).
 struct ObjectModel {
     int id;
     std::string_view name;

@@ -3,6 +3,7 @@
 #include "gamedata/TxdReader.h"
 #include "model/Error.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 namespace qv {
 
@@ -31,7 +32,7 @@ std::string RadarTiles::read(int index) const {
     const std::string name = radarTileName(index);
     const ImgEntry* entry = archive_.find(name);
     if (entry == nullptr) {
-        throw Error("в архиве нет «" + name + "»");
+        throw Error(formatText(translate("RadarTiles", "в архиве нет «%1»"), {name}));
     }
     try {
         return archive_.read(*entry, RadarTileMaxBytes);

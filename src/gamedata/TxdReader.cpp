@@ -7,6 +7,7 @@
 #include "gamedata/ByteReader.h"
 #include "gamedata/PixelFormat.h"
 #include "model/Error.h"
+#include "platform/Translation.h"
 
 namespace qv {
 namespace {
@@ -29,13 +30,16 @@ constexpr std::uint32_t fourCc(char a, char b, char c, char d) {
            static_cast<std::uint32_t>(c) << 16 | static_cast<std::uint32_t>(d) << 24;
 }
 
-const std::string Truncated = "словарь текстур обрывается";
+std::string truncated() {
+    return translate("TxdReader", "словарь текстур обрывается");
+}
 
 // The body of the next chunk, which must be of `type`: the RenderWare chunk header is its type,
-// its size and the RenderWare version.
+// its size and the RenderWare version. `what` names the chunk, marked for the catalogue.
 std::string_view expectChunk(ByteReader& reader, std::uint32_t type, const char* what) {
     if (reader.u32() != type) {
-        throw Error(std::string("не словарь текстур RenderWare: нет ") + what);
+        throw Error(formatText(translate("TxdReader", "не словарь текстур RenderWare: нет %1"),
+                               {translate("TxdReader", what)}));
     }
     const std::uint32_t size = reader.u32();
     reader.skip(4);
@@ -109,10 +113,11 @@ std::optional<PixelFormat> fromD3d8Compression(std::uint8_t compression) {
 }
 
 Image readNativeTexture(std::string_view native) {
-    ByteReader reader(native, Truncated);
+    ByteReader reader(native, truncated());
     const std::uint32_t platform = reader.u32();
     if (platform != PlatformD3D9 && platform != PlatformD3D8) {
-        throw Error("текстура не для Direct3D (платформа " + std::to_string(platform) + ")");
+        throw Error(formatText(translate("TxdReader", "текстура не для Direct3D (платформа %1)"),
+                               {std::to_string(platform)}));
     }
     reader.skip(4 + 32 + 32);  // filtering and addressing, the name, the mask's name
     const std::uint32_t raster = reader.u32();
@@ -125,14 +130,14 @@ Image readNativeTexture(std::string_view native) {
     const std::uint8_t flags = reader.u8();
 
     if (raster & (RasterPalette8 | RasterPalette4)) {
-        throw Error("текстура с палитрой не поддерживается");
+        throw Error(translate("TxdReader", "текстура с палитрой не поддерживается"));
     }
     if (width < 1 || height < 1 || width > MaxTextureSide || height > MaxTextureSide) {
-        throw Error("размер текстуры " + std::to_string(width) + "×" + std::to_string(height) +
-                    " вне пределов");
+        throw Error(formatText(translate("TxdReader", "размер текстуры %1×%2 вне пределов"),
+                               {std::to_string(width), std::to_string(height)}));
     }
     if (levels < 1) {
-        throw Error("у текстуры нет ни одного уровня");
+        throw Error(translate("TxdReader", "у текстуры нет ни одного уровня"));
     }
     std::optional<PixelFormat> format;
     if (platform == PlatformD3D9) {
@@ -144,12 +149,12 @@ Image readNativeTexture(std::string_view native) {
         format = fromRasterFormat(raster, depth);
     }
     if (!format) {
-        throw Error("формат текстуры не поддерживается");
+        throw Error(translate("TxdReader", "формат текстуры не поддерживается"));
     }
     const std::uint32_t size = reader.u32();
     const std::size_t needed = encodedSize(*format, width, height);
     if (size < needed) {
-        throw Error("данных текстуры меньше, чем нужно для её размера");
+        throw Error(translate("TxdReader", "данных текстуры меньше, чем нужно для её размера"));
     }
     return decodePixels(*format, reader.take(size), width, height);
 }
@@ -157,14 +162,21 @@ Image readNativeTexture(std::string_view native) {
 }  // namespace
 
 Image readTxdTexture(std::string_view bytes) {
-    ByteReader file(bytes, Truncated);
-    ByteReader dictionary(expectChunk(file, TextureDictionaryChunk, "словаря"), Truncated);
-    ByteReader header(expectChunk(dictionary, StructChunk, "заголовка словаря"), Truncated);
+    ByteReader file(bytes, truncated());
+    ByteReader dictionary(
+        expectChunk(file, TextureDictionaryChunk, QT_TRANSLATE_NOOP("TxdReader", "словаря")),
+        truncated());
+    ByteReader header(
+        expectChunk(dictionary, StructChunk, QT_TRANSLATE_NOOP("TxdReader", "заголовка словаря")),
+        truncated());
     if (header.u16() == 0) {
-        throw Error("в словаре нет текстур");
+        throw Error(translate("TxdReader", "в словаре нет текстур"));
     }
-    ByteReader texture(expectChunk(dictionary, TextureNativeChunk, "текстуры"), Truncated);
-    return readNativeTexture(expectChunk(texture, StructChunk, "данных текстуры"));
+    ByteReader texture(
+        expectChunk(dictionary, TextureNativeChunk, QT_TRANSLATE_NOOP("TxdReader", "текстуры")),
+        truncated());
+    return readNativeTexture(
+        expectChunk(texture, StructChunk, QT_TRANSLATE_NOOP("TxdReader", "данных текстуры")));
 }
 
 }  // namespace qv

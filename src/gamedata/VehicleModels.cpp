@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/AsciiCase.h"
+#include "platform/Translation.h"
 
 namespace qv {
 
@@ -100,20 +101,20 @@ const VehicleModel* findVehicleModel(std::string_view name) {
     return found == Models.end() ? nullptr : &*found;
 }
 
-std::string_view vehicleKindName(VehicleKind kind) {
+std::string vehicleKindName(VehicleKind kind) {
     switch (kind) {
         case Car:
-            return "автомобиль";
+            return translate("VehicleModels", "автомобиль");
         case Bike:
-            return "мотоцикл";
+            return translate("VehicleModels", "мотоцикл");
         case Boat:
-            return "лодка";
+            return translate("VehicleModels", "лодка");
         case Aircraft:
-            return "самолёт или вертолёт";
+            return translate("VehicleModels", "самолёт или вертолёт");
         case Train:
-            return "поезд";
+            return translate("VehicleModels", "поезд");
         case Trailer:
-            return "прицеп";
+            return translate("VehicleModels", "прицеп");
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace qv {
@@ -24,8 +25,8 @@ std::span<const VehicleModel> vehicleModels();
 // The model called `name` (any letter case), or nullptr when no vehicle is called that.
 const VehicleModel* findVehicleModel(std::string_view name);
 
-// The kind in Russian, in the singular: "автомобиль", "мотоцикл", "лодка"...
-std::string_view vehicleKindName(VehicleKind kind);
+// The kind in the current language, in the singular: "автомобиль", "мотоцикл", "лодка"...
+std::string vehicleKindName(VehicleKind kind);
 
 // Whether vehicles of this kind can race on roads (cars and bikes).
 bool racesOnRoads(VehicleKind kind);

@@ -51,7 +51,7 @@ std::string fixedTwoDecimals(float value) {
 void getCoordinates(const GameProcess& game, const CoordinateFields& fields,
                     const CaptureWarning& warn) {
     if (!game.gameWindowExists()) {
-        warn(GameNotRunningWarning);
+        warn(translate(CaptureContext, GameNotRunningWarning.data()));
         return;
     }
     std::uint32_t matrix = matrixOf(game, layout::PlayerPointer);
@@ -59,7 +59,7 @@ void getCoordinates(const GameProcess& game, const CoordinateFields& fields,
         matrix = matrixOf(game, layout::FallbackPointer);
     }
     if (matrix == 0) {
-        warn(MemorySearchWarning);
+        warn(translate(CaptureContext, MemorySearchWarning.data()));
         return;
     }
     fields.x(fixedTwoDecimals(readFloat(game, matrix + layout::XOffset)));

@@ -5,13 +5,16 @@
 #include <string_view>
 
 #include "platform/GameProcess.h"
+#include "platform/Translation.h"
 
 namespace qv {
 
-inline constexpr std::string_view GameNotRunningWarning =
-    "Невозможно определить координаты, так как игра не запущена!";
-inline constexpr std::string_view MemorySearchWarning =
-    "Невозможно определить координаты (ошибка поиска в памяти).";
+// The capture's warnings as written; shown as translate(CaptureContext, warning.data()).
+inline constexpr const char* CaptureContext = "PositionCapture";
+inline constexpr std::string_view GameNotRunningWarning = QT_TRANSLATE_NOOP(
+    "PositionCapture", "Невозможно определить координаты, так как игра не запущена!");
+inline constexpr std::string_view MemorySearchWarning = QT_TRANSLATE_NOOP(
+    "PositionCapture", "Невозможно определить координаты (ошибка поиска в памяти).");
 
 // The text fields of a window that receive a captured position. `angle` is empty when the
 // window has no heading field (or keeps its heading, as the modify object dialog does).
@@ -22,7 +25,8 @@ struct CoordinateFields {
     std::function<void(const std::string&)> angle;
 };
 
-// Shows one of the two warnings above: a modal box titled "Quorvane" with a warning icon and OK.
+// Shows one of the two warnings above, translated: a modal box titled "Quorvane" with a warning
+// icon and OK.
 using CaptureWarning = std::function<void(std::string_view)>;
 
 // Reads the player's position (and heading, when there is an angle field) out of the running

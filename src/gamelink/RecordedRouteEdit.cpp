@@ -4,22 +4,10 @@
 
 #include "gamedata/VehicleModels.h"
 #include "gamelink/PositionCapture.h"
+#include "platform/Translation.h"
 
 namespace qv {
 namespace {
-
-// The Russian form of a noun after `count`: one (1, 21...), few (2-4, 22-24...) or many.
-const char* pluralForm(int count, const char* one, const char* few, const char* many) {
-    const int lastTwo = count % 100;
-    const int last = count % 10;
-    if (lastTwo >= 11 && lastTwo <= 14) {
-        return many;
-    }
-    if (last == 1) {
-        return one;
-    }
-    return last >= 2 && last <= 4 ? few : many;
-}
 
 // The model as a car's row names it: the game's name for its own vehicles, else the number.
 std::string modelName(int model) {
@@ -41,9 +29,16 @@ CarEntry recordedCarEntry(const RecordedCar& car) {
 }
 
 std::string recordedRouteStepName(int checkpoints, int cars) {
-    return "запись маршрута: " + std::to_string(checkpoints) + " " +
-           pluralForm(checkpoints, "чекпоинт", "чекпоинта", "чекпоинтов") + ", " +
-           std::to_string(cars) + " " + pluralForm(cars, "машина", "машины", "машин");
+    const std::string checkpoint = translate("RecordedRouteEdit", "чекпоинт");
+    const std::string checkpointsFew = translate("RecordedRouteEdit", "чекпоинта");
+    const std::string checkpointsMany = translate("RecordedRouteEdit", "чекпоинтов");
+    const std::string car = translate("RecordedRouteEdit", "машина");
+    const std::string carsFew = translate("RecordedRouteEdit", "машины");
+    const std::string carsMany = translate("RecordedRouteEdit", "машин");
+    return formatText(translate("RecordedRouteEdit", "запись маршрута: %1 %2, %3 %4"),
+                      {std::to_string(checkpoints),
+                       pluralForm(checkpoints, checkpoint, checkpointsFew, checkpointsMany),
+                       std::to_string(cars), pluralForm(cars, car, carsFew, carsMany)});
 }
 
 std::string addRecordedRoute(Mission& mission, const RecordedRoute& route, int firstRow,

@@ -9,17 +9,11 @@
 #include "model/Error.h"
 #include "model/FileMessages.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 namespace qv {
 namespace {
 
-constexpr std::string_view GameRunningMessage =
-    "Чтобы проверить скрипт миссии, переключитесь в GTA: San Andreas и начните новую игру.";
-constexpr std::string_view CompilingStatus =
-    "Проверка скрипта миссии: Sanny Builder компилирует скрипт...";
-constexpr std::string_view WaitingStatus =
-    "Идёт проверка скрипта миссии: когда вы закроете GTA: San Andreas, ваш main.scm вернётся "
-    "на место.";
 constexpr std::size_t LongestLogShown = 3000;
 // Sanny Builder's log of one compile is a few lines; a larger file is not its log.
 constexpr std::uint64_t LargestLog = 1u << 20;
@@ -36,29 +30,35 @@ class StepFailure : public Error {
     std::string detail_;
 };
 
-// `where` is empty for this copy of the program.
-std::string alreadyRunningMessage(const std::string& where) {
-    return "Проверка скрипта миссии уже идёт" + where +
-           ": скрипт построен, но не проверяется. Закройте GTA: San Andreas, чтобы закончить "
-           "прошлую проверку, и постройте миссию снова.";
+// `elsewhere` when another copy of the program runs it.
+std::string alreadyRunningMessage(bool elsewhere) {
+    return elsewhere ? translate("TestRun",
+                                 "Проверка скрипта миссии уже идёт в другой копии программы: "
+                                 "скрипт построен, но не проверяется. Закройте GTA: San Andreas, "
+                                 "чтобы закончить прошлую проверку, и постройте миссию снова.")
+                     : translate("TestRun",
+                                 "Проверка скрипта миссии уже идёт: скрипт построен, но не "
+                                 "проверяется. Закройте GTA: San Andreas, чтобы закончить "
+                                 "прошлую проверку, и постройте миссию снова.");
 }
 
 // A test run that lacks a folder or a program: "Ошибка." and what is missing, and where the
 // user sets it.
 void checkFolders(const FileSystem& files, const TestRunFolders& folders) {
     const auto missing = [](const std::string& what) {
-        throw Error("Ошибка.\n" + what + ": «Файл» → «Настройки программы...» (F10)");
+        throw Error(formatText(
+            translate("TestRun", "Ошибка.\n%1: «Файл» → «Настройки программы...» (F10)"), {what}));
     };
     if (folders.game.empty()) {
-        missing("Не задана папка игры");
+        missing(translate("TestRun", "Не задана папка игры"));
     }
     if (folders.compiler.empty()) {
-        missing("Не задана папка Sanny Builder");
+        missing(translate("TestRun", "Не задана папка Sanny Builder"));
     }
     for (const std::string& file : {gameProgramPath(folders.game), gameScriptPath(folders.game),
                                     compilerPath(folders.compiler)}) {
         if (!files.fileExists(file)) {
-            missing("Нет файла " + file);
+            missing(formatText(translate("TestRun", "Нет файла %1"), {file}));
         }
     }
 }
@@ -124,7 +124,7 @@ TestRun::~TestRun() = default;
 void TestRun::start(const TestRunFolders& folders, const std::vector<std::string>& missionLines,
                     const std::string& labelPrefix) {
     if (active_) {
-        throw Error(alreadyRunningMessage(""));
+        throw Error(alreadyRunningMessage(false));
     }
     checkFolders(files_, folders);
     Paths paths = Paths::of(folders, compilerVersion(files_, folders.compiler));
@@ -132,7 +132,7 @@ void TestRun::start(const TestRunFolders& folders, const std::vector<std::string
     // interrupted: no run without the lock.
     LockOutcome lock = files_.lockFile(paths.lock);
     if (lock.heldElsewhere) {
-        throw Error(alreadyRunningMessage(" в другой копии программы"));
+        throw Error(alreadyRunningMessage(true));
     }
     if (!lock.lock) {
         throw Error(cannotCreateFileMessage(paths.lock, lock.failure));
@@ -226,15 +226,20 @@ void TestRun::prepare(const Paths& paths, const std::vector<std::string>& missio
                       const std::string& labelPrefix) {
     TestRunJournal journal(files_, paths.journal);
     if (journal.exists()) {
-        throw Error("Прошлая проверка скрипта миссии не закончена: остался её журнал " +
-                    journal.path() +
-                    ". Перезапустите программу, чтобы вернуть ваш main.scm на место.");
+        throw Error(formatText(translate("TestRun",
+                                         "Прошлая проверка скрипта миссии не закончена: остался "
+                                         "её журнал %1. Перезапустите программу, чтобы вернуть "
+                                         "ваш main.scm на место."),
+                               {journal.path()}));
     }
     if (files_.fileExists(paths.backup)) {
-        throw Error("В папке игры уже есть файл " + paths.backup +
-                    " — возможно, это ваш main.scm, оставшийся от прерванной проверки. Проверка "
-                    "скрипта миссии отменена, чтобы не вернуть этот файл поверх нынешнего "
-                    "main.scm: сравните файлы и уберите или переименуйте лишний.");
+        throw Error(formatText(
+            translate("TestRun",
+                      "В папке игры уже есть файл %1 — возможно, это ваш main.scm, оставшийся от "
+                      "прерванной проверки. Проверка скрипта миссии отменена, чтобы не вернуть "
+                      "этот файл поверх нынешнего main.scm: сравните файлы и уберите или "
+                      "переименуйте лишний."),
+            {paths.backup}));
     }
     const std::string text = joinLines(testScriptLines(missionLines, labelPrefix));
     if (const IoStatus written =
@@ -251,8 +256,11 @@ void TestRun::prepare(const Paths& paths, const std::vector<std::string>& missio
     // file, the compiler's output would overwrite the backup too.
     if (!files_.fileExists(paths.backup) || files_.fileExists(paths.gameScript)) {
         journal.clear();
-        throw Error("Ошибка.\nНе удалось переименовать " + paths.gameScript + " в " + paths.backup +
-                    ": " + (moved ? std::string("файл остался под обоими именами") : moved.reason));
+        const std::string reason =
+            moved ? translate("TestRun", "файл остался под обоими именами") : moved.reason;
+        throw Error(
+            formatText(translate("TestRun", "Ошибка.\nНе удалось переименовать %1 в %2: %3"),
+                       {paths.gameScript, paths.backup, reason}));
     }
     if (const IoStatus recorded = journal.record(paths.record(TestRunStage::Moved)); !recorded) {
         // The first record still tells the next start what to undo if this fails too.
@@ -267,13 +275,15 @@ void TestRun::startCompiler() {
     const Paths& paths = active_->paths;
     // A log left by an earlier compilation would be taken for this one's.
     files_.removeFile(paths.compileLog);
-    host_.showStatus(std::string(CompilingStatus));
+    host_.showStatus(
+        translate("TestRun", "Проверка скрипта миссии: Sanny Builder компилирует скрипт..."));
     record(paths.compiler, {});
     StartOutcome compiler = launcher_.start(
         {paths.compiler, paths.compilerParameters, paths.compilerFolder, WindowShow::Minimized});
     if (!compiler.process) {
-        throw StepFailure("Не удалось запустить Sanny Builder (" + paths.compiler +
-                          "): " + compiler.failure + ".");
+        throw StepFailure(
+            formatText(translate("TestRun", "Не удалось запустить Sanny Builder (%1): %2."),
+                       {paths.compiler, compiler.failure}));
     }
     active_->compiler = std::move(compiler.process);
     // Should the program die now, the next start waits for this compiler before it puts main.scm
@@ -292,9 +302,10 @@ bool TestRun::compilerDone() {
     }
     if (active_->waited >= timing_.compilerTimeout) {
         active_->compiler->terminate();
-        throw StepFailure("Sanny Builder не закончил компиляцию за " +
-                          std::to_string(timing_.compilerTimeout.count() / 1000) +
-                          " с и был остановлен; игра не запущена.");
+        throw StepFailure(formatText(translate("TestRun",
+                                               "Sanny Builder не закончил компиляцию за %1 с и был "
+                                               "остановлен; игра не запущена."),
+                                     {std::to_string(timing_.compilerTimeout.count() / 1000)}));
     }
     return false;
 }
@@ -308,32 +319,40 @@ void TestRun::checkCompiled() {
     if (files_.fileExists(paths.compileLog) && files_.readFile(paths.compileLog, log, LargestLog)) {
         log = decodeCp1251(log.substr(0, LongestLogShown));
     }
-    throw StepFailure(
-        "Sanny Builder не создал " + paths.gameScript +
-            ", поэтому игра не запущена. Если Sanny Builder был уже открыт, закройте его и "
-            "постройте миссию снова.",
-        log.empty() ? std::string()
-                    : "Сообщение Sanny Builder (" + paths.compileLog + "):\n" + log);
+    throw StepFailure(formatText(translate("TestRun",
+                                           "Sanny Builder не создал %1, поэтому игра не запущена. "
+                                           "Если Sanny Builder был уже открыт, закройте его и "
+                                           "постройте миссию снова."),
+                                 {paths.gameScript}),
+                      log.empty()
+                          ? std::string()
+                          : formatText(translate("TestRun", "Сообщение Sanny Builder (%1):\n%2"),
+                                       {paths.compileLog, log}));
 }
 
 void TestRun::startGame() {
     const Paths& paths = active_->paths;
     if (game_.gameWindowExists()) {
-        host_.showInformation(std::string(GameRunningMessage));
+        host_.showInformation(translate("TestRun",
+                                        "Чтобы проверить скрипт миссии, переключитесь в "
+                                        "GTA: San Andreas и начните новую игру."));
     } else {
         record({}, paths.gameProgram);
         StartOutcome game =
             launcher_.start({paths.gameProgram, {}, paths.gameFolder, WindowShow::Normal});
         if (!game.process) {
-            throw StepFailure("Не удалось запустить GTA: San Andreas (" + paths.gameProgram +
-                              "): " + game.failure + ".");
+            throw StepFailure(
+                formatText(translate("TestRun", "Не удалось запустить GTA: San Andreas (%1): %2."),
+                           {paths.gameProgram, game.failure}));
         }
         active_->game = std::move(game.process);
         // The game reads main.scm as it starts a new game: the next start after a crash waits
         // for it too.
         record({}, {});
     }
-    host_.showStatus(std::string(WaitingStatus));
+    host_.showStatus(translate("TestRun",
+                               "Идёт проверка скрипта миссии: когда вы закроете "
+                               "GTA: San Andreas, ваш main.scm вернётся на место."));
     active_->stage = Active::Stage::Playing;
     active_->waited = {};
 }
@@ -362,14 +381,22 @@ void TestRun::finish(const std::string& problem, const std::string& detail) {
         files_.removeFile(paths.testScript);
         TestRunJournal(files_, paths.journal).clear();
         if (!message.empty()) {
-            message += " Ваш main.scm возвращён на место.";
+            message =
+                formatText(translate("TestRun", "%1 Ваш main.scm возвращён на место."), {message});
         }
-    } else {
+    } else if (message.empty()) {
         // The journal stays, so that the next start puts the main script back.
-        message += std::string(message.empty() ? "Проверка скрипта миссии закончена, но в" : " В") +
-                   "ернуть ваш main.scm на место не удалось (" + restore.status.reason +
-                   "): он сохранён как " + paths.backup +
-                   ", программа вернёт его при следующем запуске.";
+        message = formatText(translate("TestRun",
+                                       "Проверка скрипта миссии закончена, но вернуть ваш main.scm "
+                                       "на место не удалось (%1): он сохранён как %2, программа "
+                                       "вернёт его при следующем запуске."),
+                             {restore.status.reason, paths.backup});
+    } else {
+        message = formatText(translate("TestRun",
+                                       "%1 Вернуть ваш main.scm на место не удалось (%2): он "
+                                       "сохранён как %3, программа вернёт его при следующем "
+                                       "запуске."),
+                             {message, restore.status.reason, paths.backup});
     }
     if (!detail.empty()) {
         message += "\n\n" + detail;

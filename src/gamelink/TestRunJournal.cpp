@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 namespace qv {
 namespace {
@@ -143,17 +144,21 @@ RecoveryOutcome recoverInterruptedTestRun(FileSystem& files, const ProcessLaunch
     if (!unreadable.empty()) {
         // Held by another program or barred for now: it may still be the only word on where
         // the user's script is.
-        return {"Журнал прерванной проверки скрипта миссии (" + journal.path() +
-                    ") сейчас не прочитать: " + unreadable +
-                    ". Программа попробует снова при следующем запуске; до тех пор проверьте, что "
-                    "в папке игры на месте ваш main.scm: он мог остаться под именем main.BAK.",
+        return {formatText(translate("TestRunJournal",
+                                     "Журнал прерванной проверки скрипта миссии (%1) сейчас не "
+                                     "прочитать: %2. Программа попробует снова при следующем "
+                                     "запуске; до тех пор проверьте, что в папке игры на месте "
+                                     "ваш main.scm: он мог остаться под именем main.BAK."),
+                           {journal.path(), unreadable}),
                 {}};
     }
     if (!record) {
         journal.clear();
-        return {"Найден повреждённый журнал прерванной проверки скрипта миссии (" + journal.path() +
-                    "). Проверьте, что в папке игры на месте ваш main.scm: он мог остаться "
-                    "под именем main.BAK.",
+        return {formatText(translate("TestRunJournal",
+                                     "Найден повреждённый журнал прерванной проверки скрипта "
+                                     "миссии (%1). Проверьте, что в папке игры на месте ваш "
+                                     "main.scm: он мог остаться под именем main.BAK."),
+                           {journal.path()}),
                 {}};
     }
     // The program that died left these running: a compiler still writes the game's main.scm,
@@ -171,12 +176,13 @@ RecoveryOutcome recoverInterruptedTestRun(FileSystem& files, const ProcessLaunch
     }
     const RestoreOutcome outcome = restoreGameScript(files, *record);
     if (!outcome.status) {
-        return {
-            "Прошлая проверка скрипта миссии была прервана, и вернуть ваш main.scm на "
-            "место не удалось: " +
-                outcome.status.reason + ". Ваш скрипт сохранён как " + record->backup +
-                "; программа попробует вернуть его при следующем запуске.",
-            {}};
+        return {formatText(translate("TestRunJournal",
+                                     "Прошлая проверка скрипта миссии была прервана, и вернуть "
+                                     "ваш main.scm на место не удалось: %1. Ваш скрипт сохранён "
+                                     "как %2; программа попробует вернуть его при следующем "
+                                     "запуске."),
+                           {outcome.status.reason, record->backup}),
+                {}};
     }
     if (!record->testScript.empty()) {
         files.removeFile(record->testScript);
@@ -185,8 +191,10 @@ RecoveryOutcome recoverInterruptedTestRun(FileSystem& files, const ProcessLaunch
     if (!outcome.restored) {
         return {};
     }
-    return {"Прошлая проверка скрипта миссии была прервана. Ваш main.scm возвращён на место: " +
-                record->gameScript,
+    return {formatText(translate("TestRunJournal",
+                                 "Прошлая проверка скрипта миссии была прервана. "
+                                 "Ваш main.scm возвращён на место: %1"),
+                       {record->gameScript}),
             {}};
 }
 

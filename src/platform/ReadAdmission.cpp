@@ -2,6 +2,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "platform/Translation.h"
 
 namespace qv {
 namespace {
@@ -11,12 +12,12 @@ constexpr std::uint64_t Megabyte = 1024 * Kilobyte;
 
 std::string sizeText(std::uint64_t bytes) {
     if (bytes >= Megabyte && bytes % Megabyte == 0) {
-        return std::to_string(bytes / Megabyte) + " МБ";
+        return formatText(translate("ReadAdmission", "%1 МБ"), {std::to_string(bytes / Megabyte)});
     }
     if (bytes >= Kilobyte && bytes % Kilobyte == 0) {
-        return std::to_string(bytes / Kilobyte) + " КБ";
+        return formatText(translate("ReadAdmission", "%1 КБ"), {std::to_string(bytes / Kilobyte)});
     }
-    return std::to_string(bytes) + " байт";
+    return formatText(translate("ReadAdmission", "%1 байт"), {std::to_string(bytes)});
 }
 
 }  // namespace
@@ -24,15 +25,18 @@ std::string sizeText(std::uint64_t bytes) {
 IoStatus admitReading(FileKind kind, std::uint64_t size, std::uint64_t limit) {
     switch (kind) {
         case FileKind::Folder:
-            return IoStatus::failure("Это папка, а не файл");
+            return IoStatus::failure(translate("ReadAdmission", "Это папка, а не файл"));
         case FileKind::Other:
-            return IoStatus::failure("Это не файл, а канал или устройство");
+            return IoStatus::failure(
+                translate("ReadAdmission", "Это не файл, а канал или устройство"));
         case FileKind::Regular:
             break;
     }
     if (size > limit) {
-        return IoStatus::failure("Файл слишком велик (" + std::to_string(size) +
-                                 " байт): файл такого рода не бывает больше " + sizeText(limit));
+        return IoStatus::failure(formatText(
+            translate("ReadAdmission",
+                      "Файл слишком велик (%1 байт): файл такого рода не бывает больше %2"),
+            {std::to_string(size), sizeText(limit)}));
     }
     return IoStatus::success();
 }

@@ -37,7 +37,8 @@ inline std::string fileText(const fs::path& path) {
 }
 
 // Runs the built quorvane-cli as a user would, through a POSIX shell, in a fresh folder `dir`
-// of each test.
+// of each test, under the locale `locale` (Russian unless a test sets another before it runs
+// the program), whatever the machine's own.
 class CliRun : public testing::Test {
   protected:
     void SetUp() override {
@@ -51,7 +52,8 @@ class CliRun : public testing::Test {
 
     // `wrapper` is a command put in front of the program's ("timeout -s INT 2").
     Outcome cli(const std::vector<std::string>& arguments, const std::string& wrapper = "") {
-        std::string command = wrapper + " " + quoted(QV_CLI);
+        std::string command =
+            "LC_ALL=" + test::quoted(locale) + " " + wrapper + " " + quoted(QV_CLI);
         for (const auto& argument : arguments) {
             command += " " + quoted(argument);
         }
@@ -70,6 +72,8 @@ class CliRun : public testing::Test {
     }
 
     fs::path dir;
+    // LC_ALL of the program's runs: "en_US.UTF-8" for English.
+    std::string locale = "ru_RU.UTF-8";
 };
 
 }  // namespace qv::test

@@ -6,6 +6,7 @@
 
 #include "ExampleMissions.h"
 #include "FakeFileSystem.h"
+#include "InLanguage.h"
 #include "model/ProjectFile.h"
 
 namespace qv {
@@ -61,12 +62,17 @@ TEST(RecordedRouteEditTest, TheRouteIsOneStepThatOneUndoTakesBackByteForByte) {
     EXPECT_EQ(savedFiles(mission), after);
 }
 
-TEST(RecordedRouteEditTest, TheStepNameCountsInRussian) {
+TEST(RecordedRouteEditTest, TheStepNameCountsInEachLanguage) {
     EXPECT_EQ(recordedRouteStepName(1, 1), "запись маршрута: 1 чекпоинт, 1 машина");
     EXPECT_EQ(recordedRouteStepName(24, 2), "запись маршрута: 24 чекпоинта, 2 машины");
     EXPECT_EQ(recordedRouteStepName(11, 0), "запись маршрута: 11 чекпоинтов, 0 машин");
     EXPECT_EQ(recordedRouteStepName(100, 21), "запись маршрута: 100 чекпоинтов, 21 машина");
     EXPECT_EQ(recordedRouteStepName(5, 12), "запись маршрута: 5 чекпоинтов, 12 машин");
+
+    const test::InLanguage english(Language::English);
+    EXPECT_EQ(recordedRouteStepName(1, 1), "route recording: 1 checkpoint, 1 car");
+    EXPECT_EQ(recordedRouteStepName(21, 2), "route recording: 21 checkpoints, 2 cars");
+    EXPECT_EQ(recordedRouteStepName(0, 11), "route recording: 0 checkpoints, 11 cars");
 }
 
 TEST(RecordedRouteEditTest, LaysNoRowBeyondTheLimitsAndNothingForAnEmptyRoute) {

@@ -7,6 +7,7 @@
 #include "FakeFileSystem.h"
 #include "FakeGame.h"
 #include "FakeLauncher.h"
+#include "InLanguage.h"
 #include "PeFixture.h"
 #include "RecordingTestRunHost.h"
 #include "TestRunPaths.h"
@@ -306,6 +307,42 @@ TEST_F(TestRunTest, FailedCompilationShowsTheLogAndPutsTheScriptBackWithoutStart
     EXPECT_EQ(launcher.starts.size(), 1u);
     expectUntouched();
     EXPECT_FALSE(files.fileExists(TestScript));
+}
+
+TEST_F(TestRunTest, InEnglishEachMessageIsOneWholeEnglishText) {
+    const test::InLanguage english(Language::English);
+    const std::string missing = errorOf([this] {
+        testRun.start({Working, "", CompilerFolder}, {}, "P");
+    });
+    EXPECT_EQ(missing, "Error.\nThe game folder is not set: File → Options... (F10)");
+
+    // A failed compilation whose script then cannot be put back: three texts and the log.
+    compiler().onStart = [this](const ProgramStart&) {
+        files.files[CompileLog] = "Error in line 12";
+    };
+    driver.onTick = [this](int tick) {
+        if (tick == 1) {  // the compiler runs; the next rename is the script's way back
+            files.failRename(1, "Sharing violation");
+        }
+    };
+    const std::string failed = errorOf([this] { run(); });
+    EXPECT_EQ(failed, "Sanny Builder did not create " + GameScript +
+                          ", so the game was not started. If Sanny Builder was already open, close "
+                          "it and build the mission again. Your main.scm could not be put back "
+                          "(Sharing violation): it is kept as " +
+                          Backup +
+                          ", and the program will put it back at its next start.\n\nSanny "
+                          "Builder's message (" +
+                          CompileLog + "):\nError in line 12");
+    for (const std::string& status : host.statuses) {
+        EXPECT_FALSE(test::hasCyrillic(status)) << status;
+    }
+    const std::optional<std::string> recovered =
+        recoverInterruptedTestRun(files, launcher, Working).message;
+    ASSERT_TRUE(recovered);
+    EXPECT_EQ(*recovered,
+              "The last test run was interrupted. Your main.scm has been put back: " + GameScript);
+    expectUntouched();
 }
 
 TEST_F(TestRunTest, CompilerThatWritesNothingAndNoLogIsReportedWithoutAnOldLog) {

@@ -4,18 +4,11 @@
 
 #include <cstdlib>
 
+#include "InLanguage.h"
 #include "platform/UserLanguage.h"
 
 namespace qv {
 namespace {
-
-class InEnglish {
-  public:
-    InEnglish() { setLanguage(Language::English); }
-    ~InEnglish() { setLanguage(Language::Russian); }
-    InEnglish(const InEnglish&) = delete;
-    InEnglish& operator=(const InEnglish&) = delete;
-};
 
 TEST(Translation, PlaceholdersTakeTheirArgumentsInAnyOrderAndOthersStay) {
     EXPECT_EQ(formatText("%2 of %1", {"12", "3"}), "3 of 12");
@@ -35,7 +28,7 @@ TEST(Translation, CountedWordsFollowEachLanguagesRules) {
     for (const long long many : {0, 5, 11, 12, 14, 111, 25}) {
         EXPECT_EQ(form(many), "many") << many;
     }
-    InEnglish english;
+    const test::InLanguage english(Language::English);
     EXPECT_EQ(form(1), "one");
     for (const long long many : {0, 2, 21, 11}) {
         EXPECT_EQ(form(many), "many") << many;
@@ -53,7 +46,7 @@ TEST(Translation, RussianSpeakingLocalesGiveRussian) {
 
 TEST(Translation, ATextTheCatalogueLacksStaysAsWritten) {
     EXPECT_EQ(translate("Nowhere", "Текст"), "Текст");
-    InEnglish english;
+    const test::InLanguage english(Language::English);
     EXPECT_EQ(translate("Nowhere", "Текст"), "Текст");
 }
 

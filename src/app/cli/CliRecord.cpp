@@ -11,6 +11,7 @@
 #include "gamelink/RouteRecorder.h"
 #include "model/Error.h"
 #include "model/TreeTexts.h"
+#include "platform/Translation.h"
 
 namespace qv::cli {
 namespace {
@@ -84,7 +85,7 @@ void recordRoute(const Options& options, Mission& mission, const GameOpener& gam
                  std::ostream& out) {
     GameSession session(game);
     if (session.state() == GameSession::State::NotRunning) {
-        throw Error(std::string(GameNotRunningWarning));
+        throw Error(translate(CaptureContext, GameNotRunningWarning.data()));
     }
     RecorderSettings settings;
     settings.followShape = !options.hornOnly;
@@ -116,11 +117,16 @@ void recordRoute(const Options& options, Mission& mission, const GameOpener& gam
     const RecordedRoute route = recorder.finish();
     printer.print(route.checkpoints, route.cars);
     if (route.checkpointLimitReached) {
-        out << "В миссии уже " << Mission::MaxRows << " чекпоинтов: дальше они не записывались"
+        out << formatText(translate("CliRecord",
+                                    "В миссии уже %1 чекпоинтов: дальше они не "
+                                    "записывались"),
+                          {std::to_string(Mission::MaxRows)})
             << std::endl;
     }
     if (route.carLimitReached) {
-        out << "В миссии уже " << Mission::MaxRows << " машин: дальше они не записывались"
+        out << formatText(
+                   translate("CliRecord", "В миссии уже %1 машин: дальше они не записывались"),
+                   {std::to_string(Mission::MaxRows)})
             << std::endl;
     }
     out << addRecordedRoute(mission, route, mission.checkpointCount() + 1, addDialogCheckpoint(),

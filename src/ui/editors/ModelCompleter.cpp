@@ -1,7 +1,6 @@
 #include "ui/editors/ModelCompleter.h"
 
 #include <QAbstractItemView>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QStandardItemModel>
@@ -9,6 +8,7 @@
 
 #include "gamedata/ObjectModels.h"
 #include "gamedata/VehicleModels.h"
+#include "platform/Translation.h"
 #include "ui/common/Look.h"
 
 namespace qv::ui {
@@ -23,11 +23,11 @@ QString fromView(std::string_view text) {
 }
 
 void addSuggestion(QStandardItemModel& list, std::string_view modelName, int id,
-                   const QString& kind, int nameWidth) {
+                   std::string_view kind, int nameWidth) {
     const QString name = fromView(modelName);
     const QString number = QString::number(id);
-    auto* item =
-        new QStandardItem(QStringLiteral("%1  %2  %3").arg(name, -nameWidth).arg(number).arg(kind));
+    auto* item = new QStandardItem(
+        QStringLiteral("%1  %2  %3").arg(name, -nameWidth).arg(number).arg(fromView(kind)));
     item->setData(number + QLatin1Char(' ') + name, SearchRole);
     item->setData(name, NameRole);
     list.appendRow(item);
@@ -64,7 +64,7 @@ QString ModelCompleter::pathFromIndex(const QModelIndex& index) const {
 void attachVehicleCompleter(QLineEdit& field) {
     auto* list = new QStandardItemModel;
     for (const VehicleModel& model : vehicleModels()) {
-        addSuggestion(*list, model.name, model.id, fromView(vehicleKindName(model.kind)), 9);
+        addSuggestion(*list, model.name, model.id, vehicleKindName(model.kind), 9);
     }
     attach(field, list);
 }
@@ -72,10 +72,8 @@ void attachVehicleCompleter(QLineEdit& field) {
 void attachObjectCompleter(QLineEdit& field) {
     auto* list = new QStandardItemModel;
     for (const ObjectModel& model : raceObjectModels()) {
-        // What the object is: a text of the game data's table, translated here as it is shown.
-        const std::string what(model.what);
-        addSuggestion(*list, model.name, model.id,
-                      QCoreApplication::translate("ObjectModels", what.c_str()), 17);
+        addSuggestion(*list, model.name, model.id, qv::translate("ObjectModels", model.what.data()),
+                      17);
     }
     attach(field, list);
 }
