@@ -1,40 +1,49 @@
 #include "model/MissionParameters.h"
 
+#include "platform/Translation.h"
+
 namespace qv {
 
 const std::array<const char*, 21>& weatherEntries() {
     static const std::array<const char*, 21> entries = {
         "",
-        "[Los Santos] Ясно",
-        "[Los Santos] Солнечно",
-        "[Los Santos] Ясно (смог)",
-        "[Los Santos] Солнечно (смог) ",
-        "[Los Santos] Облачно",
-        "[San Fierro] Солнечно",
-        "[San Fierro] Ясно",
-        "[San Fierro] Облачно",
-        "[San Fierro] Дождь",
-        "[San Fierro] Туман",
-        "[Las Venturas] Солнечно",
-        "[Las Venturas] Ясно",
-        "[Las Venturas] Облачно",
-        "[Сельская местность] Ясно",
-        "[Сельская местность] Солнечно",
-        "[Сельская местность] Облачно",
-        "[Сельская местность] Дождь",
-        "[Пустыня] Ясно",
-        "[Пустыня] Солнечно",
-        "[Пустыня] Песчаная буря",
+        QT_TRANSLATE_NOOP("MissionParameters", "[Los Santos] Ясно"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[Los Santos] Солнечно"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[Los Santos] Ясно (смог)"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[Los Santos] Солнечно (смог) "),
+        QT_TRANSLATE_NOOP("MissionParameters", "[Los Santos] Облачно"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[San Fierro] Солнечно"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[San Fierro] Ясно"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[San Fierro] Облачно"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[San Fierro] Дождь"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[San Fierro] Туман"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[Las Venturas] Солнечно"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[Las Venturas] Ясно"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[Las Venturas] Облачно"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[Сельская местность] Ясно"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[Сельская местность] Солнечно"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[Сельская местность] Облачно"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[Сельская местность] Дождь"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[Пустыня] Ясно"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[Пустыня] Солнечно"),
+        QT_TRANSLATE_NOOP("MissionParameters", "[Пустыня] Песчаная буря"),
     };
     return entries;
 }
 
 const std::array<const char*, 4>& flagTexts() {
     static const std::array<const char*, 4> texts = {
-        "Делать \"подлёт\" камерой во время обратного отсчёта на старте",
-        "Восстанавливать машину игрока на трассу, если она перевернётся или попадёт в воду",
-        "Восстанавливать машины противников на трассу, если они перевернутся или попадут в воду",
-        "Противники перехватывают инициативу гонки на старте (стартуют быстрее игрока)",
+        QT_TRANSLATE_NOOP("MissionParameters",
+                          "Делать \"подлёт\" камерой во время обратного отсчёта на старте"),
+        QT_TRANSLATE_NOOP(
+            "MissionParameters",
+            "Восстанавливать машину игрока на трассу, если она перевернётся или попадёт в воду"),
+        QT_TRANSLATE_NOOP("MissionParameters",
+                          "Восстанавливать машины противников на трассу, если они перевернутся или "
+                          "попадут в воду"),
+        QT_TRANSLATE_NOOP(
+            "MissionParameters",
+            "Противники перехватывают инициативу гонки на старте (стартуют быстрее игрока)"),
     };
     return texts;
 }
@@ -42,9 +51,9 @@ const std::array<const char*, 4>& flagTexts() {
 std::string raceTypeCaption(int raceType) {
     switch (raceType) {
         case Sprint:
-            return "Спринт";
+            return translate("MissionParameters", "Спринт");
         case Circuit:
-            return "Кольцо";
+            return translate("MissionParameters", "Кольцо");
         default:
             return "";
     }
