@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>Для загрузки необходимы следующие файлы:</source>
-        <translation>Loading needs the following files:</translation>
+        <translation>These files are needed to load the project:</translation>
     </message>
 </context>
 <context>
@@ -428,11 +428,11 @@
     </message>
     <message>
         <source>двоичные данные: в нём нулевые байты и ни одного ключа проекта</source>
-        <translation>binary data: it holds zero bytes and not a single project key</translation>
+        <translation>binary data: it holds zero bytes and no project key</translation>
     </message>
     <message>
         <source>в нём нет ни одного ключа проекта</source>
-        <translation>it holds not a single project key</translation>
+        <translation>it holds no project key</translation>
     </message>
 </context>
 <context>
