@@ -613,4 +613,91 @@
         <translation>Invalid level (%1) on line %2 of file &quot;%3&quot;: &quot;%4&quot;; allowed from 0 to %5</translation>
     </message>
 </context>
+<context>
+    <name>TreeTexts</name>
+    <message>
+        <source>Машины (%1 всего)</source>
+        <translation>Cars (%1 in all)</translation>
+    </message>
+    <message>
+        <source>Чекпоинты (%1 всего)</source>
+        <translation>Checkpoints (%1 in all)</translation>
+    </message>
+    <message>
+        <source>Машина %1</source>
+        <translation>Car %1</translation>
+    </message>
+    <message>
+        <source>Чекпоинт %1</source>
+        <translation>Checkpoint %1</translation>
+    </message>
+    <message>
+        <source>Объект %1</source>
+        <translation>Object %1</translation>
+    </message>
+    <message>
+        <source>Событие %1</source>
+        <translation>Event %1</translation>
+    </message>
+    <message>
+        <source>Тюнинг-компоненты (%1)</source>
+        <translation>Tuning components (%1)</translation>
+    </message>
+    <message>
+        <source>Скорость: %1.0</source>
+        <translation>Speed: %1.0</translation>
+    </message>
+    <message>
+        <source>Модель: #%1</source>
+        <translation>Model: #%1</translation>
+    </message>
+    <message>
+        <source>Угол: %1</source>
+        <translation>Heading: %1</translation>
+    </message>
+    <message>
+        <source>Тип езды: %1</source>
+        <translation>Driving style: %1</translation>
+    </message>
+    <message>
+        <source>Координаты старта</source>
+        <translation>Start coordinates</translation>
+    </message>
+    <message>
+        <source>Координаты</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message>
+        <source>Объекты</source>
+        <translation>Objects</translation>
+    </message>
+    <message>
+        <source>События</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Гоночный </source>
+        <translation>Racing</translation>
+    </message>
+    <message>
+        <source>Гоночный</source>
+        <translation>Racing</translation>
+    </message>
+    <message>
+        <source>По обычным транспортным путям</source>
+        <translation>Along the usual traffic paths</translation>
+    </message>
+    <message>
+        <source>По обычным путям</source>
+        <translation>Along the usual paths</translation>
+    </message>
+    <message>
+        <source>Напрямик</source>
+        <translation>Straight ahead</translation>
+    </message>
+    <message>
+        <source>Обычный (VC)</source>
+        <translation>Normal (VC)</translation>
+    </message>
+</context>
 </TS>

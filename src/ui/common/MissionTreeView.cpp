@@ -6,6 +6,7 @@
 #include <QToolTip>
 
 #include "model/Mission.h"
+#include "model/TreeTexts.h"
 
 namespace qv::ui {
 
@@ -88,13 +89,13 @@ QString MissionTreeView::rowDetails(const QModelIndex& index) const {
     if (node == nullptr || Mission::rowForNode(model_->tree(), node) == 0) {
         return {};
     }
-    QStringList lines{QString::fromStdString(node->text()).trimmed()};
+    QStringList lines{QString::fromStdString(tree_text::shownText(node->text())).trimmed()};
     // Every line below the row, indented by its depth.
     const auto addBelow = [&lines](const TreeNode& parent, const QString& indent,
                                    const auto& self) -> void {
         for (int i = 0; i < parent.childCount(); ++i) {
             const TreeNode& child = *parent.child(i);
-            lines << indent + QString::fromStdString(child.text()).trimmed();
+            lines << indent + QString::fromStdString(tree_text::shownText(child.text())).trimmed();
             self(child, indent + QStringLiteral("    "), self);
         }
     };

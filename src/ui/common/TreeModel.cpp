@@ -3,6 +3,7 @@
 #include <QMimeData>
 
 #include "model/Mission.h"
+#include "model/TreeTexts.h"
 
 namespace qv::ui {
 
@@ -66,7 +67,9 @@ QVariant TreeModel::data(const QModelIndex& index, int role) const {
     if (n == nullptr || (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
     }
-    return QString::fromStdString(n->text());
+    // Shown in the program's language; edited as the tree (and its file) holds it.
+    return QString::fromStdString(role == Qt::DisplayRole ? tree_text::shownText(n->text())
+                                                          : n->text());
 }
 
 bool TreeModel::setData(const QModelIndex& index, const QVariant& value, int role) {
