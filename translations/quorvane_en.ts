@@ -657,7 +657,7 @@
     </message>
     <message>
         <source>Тип езды: %1</source>
-        <translation>Driving style: %1</translation>
+        <translation>Drive type: %1</translation>
     </message>
     <message>
         <source>Координаты старта</source>
@@ -685,15 +685,15 @@
     </message>
     <message>
         <source>По обычным транспортным путям</source>
-        <translation>Along the usual traffic paths</translation>
+        <translation>Along normal traffic routes</translation>
     </message>
     <message>
         <source>По обычным путям</source>
-        <translation>Along the usual paths</translation>
+        <translation>Along normal roads</translation>
     </message>
     <message>
         <source>Напрямик</source>
-        <translation>Straight ahead</translation>
+        <translation>Straight through</translation>
     </message>
     <message>
         <source>Обычный (VC)</source>
