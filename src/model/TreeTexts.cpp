@@ -131,6 +131,9 @@ std::string shownFixed(std::string_view text, const std::array<const char*, Coun
 }  // namespace
 
 std::string shownText(std::string_view nodeText) {
+    if (currentLanguage() == Language::Russian) {
+        return std::string(nodeText);  // the texts as held
+    }
     if (std::ranges::find(FixedTexts, nodeText) != FixedTexts.end()) {
         return shownFixed(nodeText, FixedTexts);
     }
