@@ -12,8 +12,8 @@ namespace qv {
 struct ScriptWarning {
     MissionPart part;   // where it lies: Parameters, Cars, Checkpoints, Objects or Events
     int row;            // the row it names, from 1; 0 for the part as a whole
-    std::string where;  // that place in words, "Машина №3", in the current language
-    std::string text;   // what happens in the game and what to do, one sentence, as `where`
+    std::string where;  // that place in words, "Машина №3"
+    std::string text;   // what happens in the game and what to do, one Russian sentence
 
     bool operator==(const ScriptWarning&) const = default;
 };

@@ -327,14 +327,16 @@ void Mission::checkRow(MissionPart table, int row) const {
     }
 }
 
-int Mission::insertRow(MissionPart table, int row, RowCopy copy, std::string action) {
+// `action`, the step's name with %1 for the row, is translated here.
+int Mission::insertRow(MissionPart table, int row, RowCopy copy, const char* action) {
     checkRoom(table);
-    if (action.empty()) {
-        action = row > rowCount(table) ? translate("MissionHistory", "добавление %1")
-                                       : translate("MissionHistory", "вставка %1");
+    if (action == nullptr) {
+        action = row > rowCount(table) ? QT_TRANSLATE_NOOP("MissionHistory", "добавление %1")
+                                       : QT_TRANSLATE_NOOP("MissionHistory", "вставка %1");
     }
     const int index = std::clamp(row, 1, rowCount(table) + 1) - 1;
-    Step step{rowStepName(action, table, index + 1), {change::InsertRow{table, index, copy}}};
+    Step step{rowStepName(translate("MissionHistory", action), table, index + 1),
+              {change::InsertRow{table, index, copy}}};
     const int player = data_.parameters.PlayerCarNumber;
     if (table == MissionPart::Cars && index < player && player <= carCount()) {
         addPlayerCarChange(step, player + 1);
@@ -365,7 +367,7 @@ int Mission::insertEvent(int row, const EventEntry& event) {
 int Mission::duplicateRow(MissionPart table, int row) {
     checkRow(table, row);
     return insertRow(table, row + 1, copyRow(table, row - 1),
-                     translate("MissionHistory", "дублирование %1"));
+                     QT_TRANSLATE_NOOP("MissionHistory", "дублирование %1"));
 }
 
 void Mission::replaceRow(MissionPart table, int row, RowCopy copy) {

@@ -200,9 +200,8 @@ class Mission {
     TreeNode& rootOf(TextTree& tree);
     void checkRoom(MissionPart table) const;
     void checkRow(MissionPart table, int row) const;
-    // `action` is the step's name with %1 for the row ("дублирование %1"); by default
-    // "добавление %1" at the end, "вставка %1" before.
-    int insertRow(MissionPart table, int row, RowCopy copy, std::string action = {});
+    // `action` begins the step's name; by default "добавление " at the end, "вставка " before.
+    int insertRow(MissionPart table, int row, RowCopy copy, const char* action = nullptr);
     void replaceRow(MissionPart table, int row, RowCopy copy);
     // A copy of row `index` (from 0) as it stands.
     RowCopy copyRow(MissionPart table, int index) const;

@@ -51,14 +51,11 @@ enum FlagIndex : int {
     OpponentsStartFaster = 3,
 };
 
-// The 21 entries of the weather list; entry 0 is empty and leaves the weather unchanged. The
-// entries and the flag texts are in Russian; where they are shown, their English is
-// translate("MissionParameters", entry) (in the editor, QCoreApplication::translate with the same
-// context).
+// The 21 entries of the weather list; entry 0 is empty and leaves the weather unchanged.
 const std::array<const char*, 21>& weatherEntries();
 // The four texts of the flag list.
 const std::array<const char*, 4>& flagTexts();
-// "Спринт", "Кольцо" in the current language; empty for any other index.
+// "Спринт", "Кольцо"; empty for any other index.
 std::string raceTypeCaption(int raceType);
 
 }  // namespace qv
