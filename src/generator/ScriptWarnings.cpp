@@ -12,6 +12,7 @@
 #include "model/IdentifierTidy.h"
 #include "model/NumberText.h"
 #include "platform/AsciiCase.h"
+#include "platform/Translation.h"
 
 namespace qv {
 
@@ -52,10 +53,6 @@ std::string lowered(std::string_view text) {
     return result;
 }
 
-std::string quoted(std::string_view text) {
-    return "«" + std::string(text) + "»";
-}
-
 class Collector {
   public:
     void add(MissionPart part, int row, std::string where, std::string text) {
@@ -64,38 +61,55 @@ class Collector {
     std::vector<ScriptWarning> warnings;
 };
 
-std::string numbered(const char* what, int row) {
-    return std::string(what) + " №" + std::to_string(row);
+// `what` names a row by its number as %1: "Машина №%1".
+std::string numbered(const std::string& what, int row) {
+    return formatText(what, {std::to_string(row)});
+}
+std::string carPlace(int row) {
+    return numbered(translate("ScriptWarnings", "Машина №%1"), row);
+}
+std::string checkpointPlace(int row) {
+    return numbered(translate("ScriptWarnings", "Чекпоинт №%1"), row);
+}
+std::string objectPlace(int row) {
+    return numbered(translate("ScriptWarnings", "Объект №%1"), row);
+}
+std::string eventPlace(int row) {
+    return numbered(translate("ScriptWarnings", "Событие №%1"), row);
 }
 
 void checkIdentifiers(const MissionParameters& p, Collector& out) {
     const std::array<std::pair<const std::string*, const char*>, 3> variables = {
-        std::pair{&p.AStartXvar, "Переменная X старта"},
-        std::pair{&p.AStartYvar, "Переменная Y старта"},
-        std::pair{&p.AStartZvar, "Переменная Z старта"}};
+        std::pair{&p.AStartXvar, QT_TRANSLATE_NOOP("ScriptWarnings", "Переменная X старта")},
+        std::pair{&p.AStartYvar, QT_TRANSLATE_NOOP("ScriptWarnings", "Переменная Y старта")},
+        std::pair{&p.AStartZvar, QT_TRANSLATE_NOOP("ScriptWarnings", "Переменная Z старта")}};
     for (const auto& [field, where] : variables) {
         const std::string name = tidyIdentifier(*field);
         if (name.empty()) {
-            out.add(MissionPart::Parameters, 0, where,
-                    "Имя переменной пусто, и Sanny Builder не скомпилирует «$» без имени: "
-                    "впишите имя из латинских букв, своё в каждой миссии.");
+            out.add(MissionPart::Parameters, 0, translate("ScriptWarnings", where),
+                    translate("ScriptWarnings",
+                              "Имя переменной пусто, и Sanny Builder не скомпилирует «$» без "
+                              "имени: впишите имя из латинских букв, своё в каждой миссии."));
         } else if (onlyDigits(name)) {
-            out.add(MissionPart::Parameters, 0, where,
-                    "Имя переменной " + quoted("$" + name) +
-                        " состоит из одних цифр, и Sanny Builder его не примет: начните имя с "
-                        "латинской буквы.");
+            out.add(MissionPart::Parameters, 0, translate("ScriptWarnings", where),
+                    formatText(translate("ScriptWarnings",
+                                         "Имя переменной «$%1» состоит из одних цифр, и Sanny "
+                                         "Builder его не примет: начните имя с латинской буквы."),
+                               {name}));
         }
     }
     if (tidyIdentifier(p.AMissionName).empty()) {
-        out.add(MissionPart::Parameters, 0, "Имя миссии",
-                "Имя потока миссии пусто, и Sanny Builder не скомпилирует «thread ''»: впишите имя "
-                "миссии, которого ещё нет в вашем main.scm.");
+        out.add(MissionPart::Parameters, 0, translate("ScriptWarnings", "Имя миссии"),
+                translate("ScriptWarnings",
+                          "Имя потока миссии пусто, и Sanny Builder не скомпилирует «thread ''»: "
+                          "впишите имя миссии, которого ещё нет в вашем main.scm."));
     }
     if (tidyIdentifier(p.AMissionPrefix).empty()) {
-        out.add(MissionPart::Parameters, 0, "Префикс лейблов миссии",
-                "Префикс лейблов пуст, и лейблы этой гонки совпадут с лейблами другой гонки в "
-                "main.scm, так что Sanny Builder её не скомпилирует: впишите префикс, свой в "
-                "каждой миссии.");
+        out.add(MissionPart::Parameters, 0, translate("ScriptWarnings", "Префикс лейблов миссии"),
+                translate("ScriptWarnings",
+                          "Префикс лейблов пуст, и лейблы этой гонки совпадут с лейблами другой "
+                          "гонки в main.scm, так что Sanny Builder её не скомпилирует: впишите "
+                          "префикс, свой в каждой миссии."));
     }
 }
 
@@ -103,17 +117,19 @@ void checkIdentifiers(const MissionParameters& p, Collector& out) {
 template <typename Entry>
 void checkNumbers(const Entry& entry, MissionPart part, int row, const std::string& where,
                   Collector& out) {
-    std::vector<std::pair<const char*, const std::string*>> fields = {
+    std::vector<std::pair<std::string, const std::string*>> fields = {
         {"X", &entry.X}, {"Y", &entry.Y}, {"Z", &entry.Z}};
     if constexpr (requires { entry.Angle; }) {
-        fields.emplace_back("Угол", &entry.Angle);
+        fields.emplace_back(translate("ScriptWarnings", "Угол"), &entry.Angle);
     }
     for (const auto& [name, text] : fields) {
         if (!numberValue(*text)) {
             out.add(part, row, where,
-                    std::string(name) + " = " + quoted(*text) +
-                        " — не число, а скрипт пишет его как есть, и Sanny Builder такой скрипт "
-                        "не скомпилирует: впишите число с точкой, например -1234.5.");
+                    formatText(translate("ScriptWarnings",
+                                         "%1 = «%2» — не число, а скрипт пишет его как есть, и "
+                                         "Sanny Builder такой скрипт не скомпилирует: впишите "
+                                         "число с точкой, например -1234.5."),
+                               {name, *text}));
         }
     }
 }
@@ -125,9 +141,10 @@ void checkOnMap(std::string_view x, std::string_view y, MissionPart part, int ro
         const auto value = numberValue(text);
         if (value && std::fabs(*value) > MapEdge) {
             out.add(part, row, where,
-                    std::string(axis) + " = " + std::string(text) +
-                        " лежит за краем карты (от -3000 до 3000), где в игре нет ни земли, ни "
-                        "дорог: проверьте координату.");
+                    formatText(translate("ScriptWarnings",
+                                         "%1 = %2 лежит за краем карты (от -3000 до 3000), где в "
+                                         "игре нет ни земли, ни дорог: проверьте координату."),
+                               {axis, text}));
             return;
         }
     }
@@ -136,7 +153,7 @@ void checkOnMap(std::string_view x, std::string_view y, MissionPart part, int ro
 // Sanny Builder reads "#" followed by a model name of the game's .ide files; digits after it
 // name no model, so a model typed as its number is refused.
 void checkCarModel(const CarEntry& car, int row, Collector& out) {
-    const std::string where = numbered("Машина", row);
+    const std::string where = carPlace(row);
     if (onlyDigits(car.Model)) {
         const auto models = vehicleModels();
         const auto known = std::ranges::find_if(models, [&](const VehicleModel& model) {
@@ -145,25 +162,27 @@ void checkCarModel(const CarEntry& car, int row, Collector& out) {
         const std::string name =
             known != models.end() ? std::string(known->name) : std::string("INFERNUS");
         out.add(MissionPart::Cars, row, where,
-                "Модель записана числом, а скрипт пишет перед ней «#», после которого Sanny "
-                "Builder понимает только имя модели, так что " +
-                    quoted("#" + car.Model) + " он не скомпилирует: впишите имя, например " + name +
-                    ".");
+                formatText(translate("ScriptWarnings",
+                                     "Модель записана числом, а скрипт пишет перед ней «#», после "
+                                     "которого Sanny Builder понимает только имя модели, так что "
+                                     "«#%1» он не скомпилирует: впишите имя, например %2."),
+                           {car.Model, name}));
         return;
     }
     const VehicleModel* model = findVehicleModel(car.Model);
     if (model == nullptr) {
         out.add(MissionPart::Cars, row, where,
-                quoted(car.Model) +
-                    " — не имя модели транспорта игры, и Sanny Builder не скомпилирует " +
-                    quoted("#" + car.Model) +
-                    ", если эта модель не добавлена в вашу игру: выберите модель из подсказок "
-                    "поля модели.");
+                formatText(translate("ScriptWarnings",
+                                     "«%1» — не имя модели транспорта игры, и Sanny Builder не "
+                                     "скомпилирует «#%1», если эта модель не добавлена в вашу "
+                                     "игру: выберите модель из подсказок поля модели."),
+                           {car.Model}));
     } else if (!racesOnRoads(model->kind)) {
         out.add(MissionPart::Cars, row, where,
-                quoted(model->name) + " — " + std::string(vehicleKindName(model->kind)) +
-                    ", и по дорогам маршрута гонщик на нём не поедет: выберите автомобиль или "
-                    "мотоцикл.");
+                formatText(translate("ScriptWarnings",
+                                     "«%1» — %2, и по дорогам маршрута гонщик на нём не поедет: "
+                                     "выберите автомобиль или мотоцикл."),
+                           {model->name, std::string(vehicleKindName(model->kind))}));
     }
 }
 
@@ -175,8 +194,8 @@ void checkCars(const Mission& mission, Collector& out) {
         if (!(p.PlayerCar && row == p.PlayerCarNumber)) {
             checkCarModel(car, row, out);
         }
-        checkNumbers(car, MissionPart::Cars, row, numbered("Машина", row), out);
-        checkOnMap(car.X, car.Y, MissionPart::Cars, row, numbered("Машина", row), out);
+        checkNumbers(car, MissionPart::Cars, row, carPlace(row), out);
+        checkOnMap(car.X, car.Y, MissionPart::Cars, row, carPlace(row), out);
     }
 }
 
@@ -196,35 +215,46 @@ void checkCheckpoints(const Mission& mission, Collector& out) {
     const int count = mission.checkpointCount();
     for (int row = 1; row <= count; ++row) {
         const CheckpointEntry& checkpoint = mission.checkpoint(row);
-        const std::string where = numbered("Чекпоинт", row);
+        const std::string where = checkpointPlace(row);
         checkNumbers(checkpoint, MissionPart::Checkpoints, row, where, out);
         checkOnMap(checkpoint.X, checkpoint.Y, MissionPart::Checkpoints, row, where, out);
         if (row > 1 && withinReach(mission.checkpoint(row - 1), checkpoint, SameSpot)) {
             out.add(MissionPart::Checkpoints, row, where,
-                    "Чекпоинт стоит там же, где предыдущий, и игра засчитает оба сразу: удалите "
-                    "его или передвиньте.");
+                    translate("ScriptWarnings",
+                              "Чекпоинт стоит там же, где предыдущий, и игра засчитает оба сразу: "
+                              "удалите его или передвиньте."));
         }
     }
     if (mission.parameters().ARaceType == Circuit && count >= 2 &&
         withinReach(mission.checkpoint(1), mission.checkpoint(count), CheckpointReach)) {
-        out.add(MissionPart::Checkpoints, count, numbered("Чекпоинт", count),
-                "Последний чекпоинт кольца ближе 12 метров к первому, и игра засчитает круг сразу "
-                "после него: отодвиньте последний чекпоинт от первого.");
+        out.add(MissionPart::Checkpoints, count, checkpointPlace(count),
+                translate("ScriptWarnings",
+                          "Последний чекпоинт кольца ближе 12 метров к первому, и игра засчитает "
+                          "круг сразу после него: отодвиньте последний чекпоинт от первого."));
     }
 }
 
 void checkObjects(const Mission& mission, Collector& out) {
     for (int row = 1; row <= mission.objectCount(); ++row) {
         const ObjectEntry& object = mission.object(row);
-        checkNumbers(object, MissionPart::Objects, row, numbered("Объект", row), out);
+        checkNumbers(object, MissionPart::Objects, row, objectPlace(row), out);
         if (onlyDigits(object.Model)) {
             const ObjectModel* known = findObjectModelByNumber(object.Model);
-            out.add(MissionPart::Objects, row, numbered("Объект", row),
-                    "Модель объекта записана числом, а скрипт пишет перед ней «#», после которого "
-                    "Sanny Builder понимает только имя модели, так что " +
-                        quoted("#" + object.Model) +
-                        " он не скомпилирует: впишите имя модели из файлов .ide игры" +
-                        (known != nullptr ? ", здесь " + std::string(known->name) : "") + ".");
+            const std::string text =
+                known != nullptr
+                    ? formatText(translate("ScriptWarnings",
+                                           "Модель объекта записана числом, а скрипт пишет перед "
+                                           "ней «#», после которого Sanny Builder понимает только "
+                                           "имя модели, так что «#%1» он не скомпилирует: впишите "
+                                           "имя модели из файлов .ide игры, здесь %2."),
+                                 {object.Model, known->name})
+                    : formatText(translate("ScriptWarnings",
+                                           "Модель объекта записана числом, а скрипт пишет перед "
+                                           "ней «#», после которого Sanny Builder понимает только "
+                                           "имя модели, так что «#%1» он не скомпилирует: впишите "
+                                           "имя модели из файлов .ide игры."),
+                                 {object.Model});
+            out.add(MissionPart::Objects, row, objectPlace(row), text);
         }
     }
 }
@@ -243,16 +273,19 @@ int checkEvents(const Mission& mission, Collector& out) {
     for (int row = 1; row <= mission.eventCount(); ++row) {
         const EventEntry event = mission.event(row);
         const auto conditions = event.Conditions.size();
-        const std::string where = numbered("Событие", row);
+        const std::string where = eventPlace(row);
         if (event.ConditionKind.empty() && conditions > 1) {
             out.add(MissionPart::Events, row, where,
-                    "Условий несколько, а перед ними простое «if», и Sanny Builder такое условие "
-                    "не скомпилирует: выберите «and» или «or».");
+                    translate("ScriptWarnings",
+                              "Условий несколько, а перед ними простое «if», и Sanny Builder такое "
+                              "условие не скомпилирует: выберите «and» или «or»."));
         } else if (!event.ConditionKind.empty() && conditions == 1) {
             out.add(MissionPart::Events, row, where,
-                    quoted("if " + event.ConditionKind) +
-                        " стоит перед одним условием, а Sanny Builder ждёт после него от двух до "
-                        "восьми: выберите простое «if» или добавьте условие.");
+                    formatText(translate("ScriptWarnings",
+                                         "«if %1» стоит перед одним условием, а Sanny Builder ждёт "
+                                         "после него от двух до восьми: выберите простое «if» или "
+                                         "добавьте условие."),
+                               {event.ConditionKind}));
         }
         blips += blipsMadeBy(event);
     }
@@ -265,12 +298,12 @@ void checkEventsLeftOut(const Mission& mission, Collector& out) {
     const TreeNode* root = mission.eventsTree().root();
     const int held = root != nullptr ? root->childCount() : 0;
     if (held > mission.eventCount()) {
-        out.add(
-            MissionPart::Events, 0, "События",
-            "В дереве событий их " + std::to_string(held) + ", а в проекте записано " +
-                std::to_string(mission.eventCount()) + ", и в скрипт попадут только первые " +
-                std::to_string(mission.eventCount()) +
-                ": добавьте недостающие события заново или исправьте EventNum в файле проекта.");
+        out.add(MissionPart::Events, 0, translate("ScriptWarnings", "События"),
+                formatText(translate("ScriptWarnings",
+                                     "В дереве событий их %1, а в проекте записано %2, и в скрипт "
+                                     "попадут только первые %2: добавьте недостающие события "
+                                     "заново или исправьте EventNum в файле проекта."),
+                           {std::to_string(held), std::to_string(mission.eventCount())}));
     }
 }
 
@@ -289,26 +322,32 @@ void checkEditorRanges(const Mission& mission, Collector& out) {
     const int lastWeather = static_cast<int>(weatherEntries().size()) - 1;
     const int lastCar = std::max(1, mission.carCount());
     std::vector<EditorRange> ranges = {
-        {"Номер миссии в мэйне", p.AMissionNumber, 0, 500, std::clamp(p.AMissionNumber, 0, 500)},
-        {"Улучшенное управление машин противников", p.IHBar, 0, 5, std::clamp(p.IHBar, 0, 5)},
+        {QT_TRANSLATE_NOOP("ScriptWarnings", "Номер миссии в мэйне"), p.AMissionNumber, 0, 500,
+         std::clamp(p.AMissionNumber, 0, 500)},
+        {QT_TRANSLATE_NOOP("ScriptWarnings", "Улучшенное управление машин противников"), p.IHBar, 0,
+         5, std::clamp(p.IHBar, 0, 5)},
         // A list shows no entry for an index it does not have.
-        {"Погодные условия", p.AWeather, -1, lastWeather, -1},
-        {"Время проведения (часы)", p.AHour, 0, 23, std::clamp(p.AHour, 0, 23)},
-        {"Время проведения (минуты)", p.AMinutes, 0, 59, std::clamp(p.AMinutes, 0, 59)},
+        {QT_TRANSLATE_NOOP("ScriptWarnings", "Погодные условия"), p.AWeather, -1, lastWeather, -1},
+        {QT_TRANSLATE_NOOP("ScriptWarnings", "Время проведения (часы)"), p.AHour, 0, 23,
+         std::clamp(p.AHour, 0, 23)},
+        {QT_TRANSLATE_NOOP("ScriptWarnings", "Время проведения (минуты)"), p.AMinutes, 0, 59,
+         std::clamp(p.AMinutes, 0, 59)},
     };
     if (p.PlayerCar) {
-        ranges.push_back({"Номер машины игрока", p.PlayerCarNumber, 1, lastCar,
+        ranges.push_back({QT_TRANSLATE_NOOP("ScriptWarnings", "Номер машины игрока"),
+                          p.PlayerCarNumber, 1, lastCar,
                           std::clamp(p.PlayerCarNumber, 1, lastCar)});
     }
     for (const EditorRange& range : ranges) {
         if (range.value < range.least || range.value > range.most) {
-            out.add(MissionPart::Parameters, 0, range.where,
-                    "Значение " + std::to_string(range.value) + " лежит вне пределов от " +
-                        std::to_string(range.least) + " до " + std::to_string(range.most) +
-                        ", и редактор покажет и построит вместо него " +
-                        std::to_string(range.shown) +
-                        ", а quorvane-cli построит как есть: задайте значение в редакторе и "
-                        "сохраните проект.");
+            out.add(MissionPart::Parameters, 0, translate("ScriptWarnings", range.where),
+                    formatText(translate("ScriptWarnings",
+                                         "Значение %1 лежит вне пределов от %2 до %3, и редактор "
+                                         "покажет и построит вместо него %4, а quorvane-cli "
+                                         "построит как есть: задайте значение в редакторе и "
+                                         "сохраните проект."),
+                               {std::to_string(range.value), std::to_string(range.least),
+                                std::to_string(range.most), std::to_string(range.shown)}));
         }
     }
 }
@@ -320,23 +359,29 @@ void checkLimits(const Mission& mission, int eventBlips, Collector& out) {
     const int createdCars = p.PlayerCar ? opponents : cars;
     const int cleanup = createdCars + opponents + mission.objectCount();
     if (cleanup > CleanupListSize) {
-        out.add(MissionPart::Cars, 0, "Машины и объекты",
-                "Гонка создаёт " + std::to_string(cleanup) +
-                    " машин, водителей и объектов, а игра убирает после миссии не больше 75, так "
-                    "что остальные останутся в мире: уменьшите число машин или объектов.");
+        out.add(MissionPart::Cars, 0, translate("ScriptWarnings", "Машины и объекты"),
+                formatText(translate("ScriptWarnings",
+                                     "Гонка создаёт %1 машин, водителей и объектов, а игра убирает "
+                                     "после миссии не больше 75, так что остальные останутся в "
+                                     "мире: уменьшите число машин или объектов."),
+                           {std::to_string(cleanup)}));
     }
     const int blips = opponents + 1 + eventBlips;
     if (blips > RadarBlipLimit) {
-        out.add(MissionPart::Cars, 0, "Маркеры на радаре",
-                "Гонка держит на радаре " + std::to_string(blips) +
-                    " маркеров, а игра показывает не больше 175, так что лишние не появятся: "
-                    "уменьшите число соперников или маркеров в событиях.");
+        out.add(MissionPart::Cars, 0, translate("ScriptWarnings", "Маркеры на радаре"),
+                formatText(translate("ScriptWarnings",
+                                     "Гонка держит на радаре %1 маркеров, а игра показывает не "
+                                     "больше 175, так что лишние не появятся: уменьшите число "
+                                     "соперников или маркеров в событиях."),
+                           {std::to_string(blips)}));
     }
     if (cars > VehiclePoolSize / 2) {
-        out.add(MissionPart::Cars, 0, "Машины",
-                "Машины гонки занимают " + std::to_string(cars) +
-                    " мест из 110, которые игра отводит всему транспорту, и на дорогах не хватит "
-                    "места для движения: оставьте не больше 55 машин.");
+        out.add(MissionPart::Cars, 0, translate("ScriptWarnings", "Машины"),
+                formatText(translate("ScriptWarnings",
+                                     "Машины гонки занимают %1 мест из 110, которые игра отводит "
+                                     "всему транспорту, и на дорогах не хватит места для "
+                                     "движения: оставьте не больше 55 машин."),
+                           {std::to_string(cars)}));
     }
 }
 
@@ -347,7 +392,8 @@ std::vector<ScriptWarning> scriptWarnings(const Mission& mission) {
     const MissionParameters& p = mission.parameters();
     checkIdentifiers(p, out);
     checkEditorRanges(mission, out);
-    checkOnMap(p.AStartX, p.AStartY, MissionPart::Parameters, 0, "Старт гонки", out);
+    checkOnMap(p.AStartX, p.AStartY, MissionPart::Parameters, 0,
+               translate("ScriptWarnings", "Старт гонки"), out);
     checkCars(mission, out);
     checkCheckpoints(mission, out);
     checkObjects(mission, out);

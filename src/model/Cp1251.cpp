@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "model/Error.h"
+#include "platform/Translation.h"
 
 namespace qv {
 
@@ -108,7 +109,8 @@ std::string describe(char32_t character) {
         appendUtf8(glyph, character);
         glyph += "\" ";
     }
-    return "Символ " + glyph + "(" + code + ") нельзя записать в кодировке Windows-1251";
+    return formatText(translate("Cp1251", "Символ %1(%2) нельзя записать в кодировке Windows-1251"),
+                      {glyph, code});
 }
 
 }  // namespace
@@ -153,9 +155,11 @@ std::string encodeCp1251File(std::string_view utf8, const std::string& path) {
             lineStart = i + 1;
         }
     }
-    const std::string where = "файл \"" + path + "\", строка " + std::to_string(lineNumber);
+    const std::string where = formatText(translate("Cp1251", "файл \"%1\", строка %2"),
+                                         {path, std::to_string(lineNumber)});
     if (!failure->character) {
-        throw Error("Неверная последовательность байтов UTF-8: " + where);
+        throw Error(formatText(translate("Cp1251", "Неверная последовательность байтов UTF-8: %1"),
+                               {where}));
     }
     std::string_view line = utf8.substr(lineStart);
     line = line.substr(0, line.find_first_of("\r\n"));

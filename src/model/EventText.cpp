@@ -2,6 +2,7 @@
 
 #include "model/Error.h"
 #include "model/Mission.h"
+#include "platform/Translation.h"
 
 namespace qv {
 
@@ -32,10 +33,10 @@ std::vector<std::string> textLines(std::string_view text) {
 void checkEventText(std::string_view conditions, std::string_view actions) {
     Mission::checkConditionCount(textLines(conditions).size());
     if (conditions.empty()) {
-        throw Error("Введите условия!");
+        throw Error(translate("EventText", "Введите условия!"));
     }
     if (actions.empty()) {
-        throw Error("Введите действия!");
+        throw Error(translate("EventText", "Введите действия!"));
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "model/Error.h"
 #include "platform/AsciiCase.h"
+#include "platform/Translation.h"
 
 namespace qv {
 
@@ -180,8 +181,10 @@ IniDocument::Section& IniDocument::sectionFor(std::string_view name) {
 
 void IniDocument::write(std::string_view section, std::string_view key, std::string_view value) {
     if (value.find_first_of(LineEnd) != std::string_view::npos) {
-        throw Error("Значение ключа " + std::string(key) + " раздела [" + std::string(section) +
-                    "] содержит перевод строки и не может быть записано");
+        throw Error(formatText(translate("IniDocument",
+                                         "Значение ключа %1 раздела [%2] содержит "
+                                         "перевод строки и не может быть записано"),
+                               {key, section}));
     }
     Section& s = sectionFor(section);
     const auto entry = s.keys.find(folded(key));

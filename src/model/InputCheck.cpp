@@ -2,6 +2,7 @@
 
 #include "model/IdentifierTidy.h"
 #include "model/NumberText.h"
+#include "platform/Translation.h"
 
 namespace qv {
 
@@ -16,8 +17,9 @@ void tidyIdentifiers(Mission& mission) {
     mission.setParameters(p);
 }
 
-std::string carMessage(int row, const char* text) {
-    return "Машина №" + std::to_string(row) + ": " + text;
+// `text` names the car by its number as %1.
+std::string carMessage(int row, const std::string& text) {
+    return formatText(text, {std::to_string(row)});
 }
 
 }  // namespace
@@ -25,34 +27,43 @@ std::string carMessage(int row, const char* text) {
 void checkInput(Mission& mission) {
     const MissionParameters& p = mission.parameters();
     if (!convertsToFloat(p.AStartX) || !convertsToFloat(p.AStartY) || !convertsToFloat(p.AStartZ)) {
-        throw InputCheckError("Неверно заполнены стартовые координаты", MissionTab::BaseParameters);
+        throw InputCheckError(translate("InputCheck", "Неверно заполнены стартовые координаты"),
+                              MissionTab::BaseParameters);
     }
     tidyIdentifiers(mission);
 
     if (mission.carCount() < 2) {
-        throw InputCheckError("Для гонки необходима как минимум одна машина противника",
-                              MissionTab::CarsParameters);
+        throw InputCheckError(
+            translate("InputCheck", "Для гонки необходима как минимум одна машина противника"),
+            MissionTab::CarsParameters);
     }
     for (int row = 1; row <= mission.carCount(); ++row) {
         const std::string& model = mission.car(row).Model;
         if (model.empty()) {
-            throw InputCheckError(carMessage(row, "Не допускается пустое имя модели"),
-                                  MissionTab::None);
+            throw InputCheckError(
+                carMessage(row,
+                           translate("InputCheck", "Машина №%1: Не допускается пустое имя модели")),
+                MissionTab::None);
         }
         if (hasRefusedCharacter(model)) {
-            throw InputCheckError(carMessage(row, "В имя модели был введён недопустимый символ"),
-                                  MissionTab::CarsParameters, row);
+            throw InputCheckError(
+                carMessage(row,
+                           translate("InputCheck",
+                                     "Машина №%1: В имя модели был введён недопустимый символ")),
+                MissionTab::CarsParameters, row);
         }
     }
 
     const int checkpoints = mission.checkpointCount();
     if (mission.parameters().ARaceType == Sprint && checkpoints < 1) {
-        throw InputCheckError("Для гонки необходим как минимум один чекпоинт",
-                              MissionTab::CheckpsParameters);
+        throw InputCheckError(
+            translate("InputCheck", "Для гонки необходим как минимум один чекпоинт"),
+            MissionTab::CheckpsParameters);
     }
     if (mission.parameters().ARaceType == Circuit && checkpoints < 2) {
-        throw InputCheckError("Для кольцевой гонки необходимо как минимум два чекпоинта",
-                              MissionTab::CheckpsParameters);
+        throw InputCheckError(
+            translate("InputCheck", "Для кольцевой гонки необходимо как минимум два чекпоинта"),
+            MissionTab::CheckpsParameters);
     }
 }
 

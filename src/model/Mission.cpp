@@ -8,15 +8,17 @@
 #include "model/Error.h"
 #include "model/ParameterFields.h"
 #include "model/TreeTexts.h"
+#include "platform/Translation.h"
 
 namespace qv {
 
 namespace {
 
+// `missing` names the row by its number as %1.
 template <typename Row>
-const Row& rowAt(const std::vector<Row>& rows, int row, const char* what) {
+const Row& rowAt(const std::vector<Row>& rows, int row, const std::string& missing) {
     if (row < 1 || row > static_cast<int>(rows.size())) {
-        throw Error(std::string(what) + " №" + std::to_string(row) + " нет в миссии");
+        throw Error(formatText(missing, {std::to_string(row)}));
     }
     return rows[static_cast<size_t>(row - 1)];
 }
@@ -65,11 +67,17 @@ std::string rowText(MissionPart table, int row) {
 
 // "машины 3", "чекпоинта 12": a row as a step's name gives it.
 std::string rowName(MissionPart table, int row) {
-    const char* noun = table == MissionPart::Cars          ? "машины "
-                       : table == MissionPart::Checkpoints ? "чекпоинта "
-                       : table == MissionPart::Objects     ? "объекта "
-                                                           : "события ";
-    return noun + std::to_string(row);
+    const std::string noun =
+        table == MissionPart::Cars          ? translate("MissionHistory", "машины %1")
+        : table == MissionPart::Checkpoints ? translate("MissionHistory", "чекпоинта %1")
+        : table == MissionPart::Objects     ? translate("MissionHistory", "объекта %1")
+                                            : translate("MissionHistory", "события %1");
+    return formatText(noun, {std::to_string(row)});
+}
+
+// A step's name: `action` ("удаление %1") with the row it acts on.
+std::string rowStepName(const std::string& action, MissionPart table, int row) {
+    return formatText(action, {rowName(table, row)});
 }
 
 // The row nodes a dialog's entry gives, detached; their own text is set when they are put in.
@@ -169,8 +177,8 @@ int followMove(int player, int from, int to) {
 
 void checkComponents(const CarEntry& car) {
     if (static_cast<int>(car.Components.size()) > Mission::MaxComponents) {
-        throw Error("Нельзя добавить больше " + std::to_string(Mission::MaxComponents) +
-                    " тюнинг-компонентов");
+        throw Error(formatText(translate("Mission", "Нельзя добавить больше %1 тюнинг-компонентов"),
+                               {std::to_string(Mission::MaxComponents)}));
     }
 }
 
@@ -193,9 +201,11 @@ void Mission::setParameters(const MissionParameters& parameters) {
         return;
     }
     const std::vector<int> fields = changedParameterFields(data_.parameters, parameters);
-    Step step{"изменение параметров", {change::Parameters{data_.parameters, parameters}}};
+    Step step{translate("MissionHistory", "изменение параметров"),
+              {change::Parameters{data_.parameters, parameters}}};
     if (fields.size() == 1) {
-        step.name = "изменение: " + parameterFieldName(fields.front());
+        step.name = formatText(translate("MissionHistory", "изменение: %1"),
+                               {parameterFieldName(fields.front())});
         step.typingField = fields.front();
     }
     perform(std::move(step));
@@ -236,15 +246,15 @@ TextTree& Mission::treeOf(MissionPart table) {
 }
 
 const CarEntry& Mission::car(int row) const {
-    return rowAt(data_.cars, row, "Машины");
+    return rowAt(data_.cars, row, translate("Mission", "Машины №%1 нет в миссии"));
 }
 
 const CheckpointEntry& Mission::checkpoint(int row) const {
-    return rowAt(data_.checkpoints, row, "Чекпоинта");
+    return rowAt(data_.checkpoints, row, translate("Mission", "Чекпоинта №%1 нет в миссии"));
 }
 
 const ObjectEntry& Mission::object(int row) const {
-    return rowAt(data_.objects, row, "Объекта");
+    return rowAt(data_.objects, row, translate("Mission", "Объекта №%1 нет в миссии"));
 }
 
 EventEntry Mission::event(int row) const {
@@ -288,11 +298,13 @@ TreeNode& Mission::rootOf(TextTree& tree) {
 }
 
 void Mission::checkRoom(MissionPart table) const {
-    const char* what = table == MissionPart::Cars          ? "машин"
-                       : table == MissionPart::Checkpoints ? "чекпоинтов"
-                                                           : "объектов";
     if (table != MissionPart::Events && rowCount(table) >= MaxRows) {
-        throw Error("Нельзя добавить больше " + std::to_string(MaxRows) + " " + what);
+        const std::string refusal =
+            table == MissionPart::Cars ? translate("Mission", "Нельзя добавить больше %1 машин")
+            : table == MissionPart::Checkpoints
+                ? translate("Mission", "Нельзя добавить больше %1 чекпоинтов")
+                : translate("Mission", "Нельзя добавить больше %1 объектов");
+        throw Error(formatText(refusal, {std::to_string(MaxRows)}));
     }
 }
 
@@ -309,16 +321,20 @@ void Mission::checkRow(MissionPart table, int row) const {
             break;
         default:
             if (row < 1 || row > eventCount()) {
-                throw Error("События №" + std::to_string(row) + " нет в миссии");
+                throw Error(formatText(translate("Mission", "События №%1 нет в миссии"),
+                                       {std::to_string(row)}));
             }
     }
 }
 
+// `name`, the step's name, is the insertion's own (named for the new row) when empty.
 int Mission::insertRow(MissionPart table, int row, RowCopy copy, std::string name) {
     checkRoom(table);
     const int index = std::clamp(row, 1, rowCount(table) + 1) - 1;
     if (name.empty()) {
-        name = (row > rowCount(table) ? "добавление " : "вставка ") + rowName(table, index + 1);
+        name = rowStepName(row > rowCount(table) ? translate("MissionHistory", "добавление %1")
+                                                 : translate("MissionHistory", "вставка %1"),
+                           table, index + 1);
     }
     Step step{std::move(name), {change::InsertRow{table, index, copy}}};
     const int player = data_.parameters.PlayerCarNumber;
@@ -352,12 +368,12 @@ int Mission::duplicateRow(MissionPart table, int row) {
     checkRow(table, row);
     // Named for the row the user duplicated, which keeps its number.
     return insertRow(table, row + 1, copyRow(table, row - 1),
-                     "дублирование " + rowName(table, row));
+                     rowStepName(translate("MissionHistory", "дублирование %1"), table, row));
 }
 
 void Mission::replaceRow(MissionPart table, int row, RowCopy copy) {
     checkRow(table, row);
-    perform({"изменение " + rowName(table, row),
+    perform({rowStepName(translate("MissionHistory", "изменение %1"), table, row),
              {change::ReplaceRow{table, row - 1, copyRow(table, row - 1), std::move(copy)}}});
 }
 
@@ -384,7 +400,7 @@ void Mission::changeEvent(int row, const EventEntry& event) {
 
 void Mission::removeRow(MissionPart table, int row) {
     checkRow(table, row);
-    Step step{"удаление " + rowName(table, row), {}};
+    Step step{rowStepName(translate("MissionHistory", "удаление %1"), table, row), {}};
     const int player = data_.parameters.PlayerCarNumber;
     if (table == MissionPart::Cars) {
         // Done before the row goes, so that the number never points past the last car.
@@ -415,7 +431,9 @@ void Mission::placeRow(MissionPart table, int row, const RowPlace& place) {
         after = {entry, before.node != nullptr ? withPosition(*before.node, entry) : nullptr};
     });
     if (moved || turned) {
-        perform({(moved ? "перемещение " : "поворот ") + rowName(table, row),
+        perform({rowStepName(moved ? translate("MissionHistory", "перемещение %1")
+                                   : translate("MissionHistory", "поворот %1"),
+                             table, row),
                  {change::ReplaceRow{table, row - 1, before, std::move(after)}}});
     }
 }
@@ -439,13 +457,15 @@ void Mission::placeStart(const std::string& x, const std::string& y, const std::
     after.AStartY = y;
     after.AStartZ = z;
     if (after != data_.parameters) {
-        perform({"перемещение старта", {change::Parameters{data_.parameters, after}}});
+        perform({translate("MissionHistory", "перемещение старта"),
+                 {change::Parameters{data_.parameters, after}}});
     }
 }
 
 void Mission::checkConditionCount(std::size_t count) {
     if (count > std::size_t{MaxConditions}) {
-        throw Error("Допускается не более " + std::to_string(MaxConditions) + " подусловий");
+        throw Error(formatText(translate("Mission", "Допускается не более %1 подусловий"),
+                               {std::to_string(MaxConditions)}));
     }
 }
 
@@ -456,7 +476,8 @@ void Mission::moveRow(MissionPart table, int from, int to) {
         return;
     }
     // Named for the moved row by the number it now has, as the tree shows it.
-    Step step{"перемещение " + rowName(table, to), {change::MoveRow{table, from - 1, to - 1}}};
+    Step step{rowStepName(translate("MissionHistory", "перемещение %1"), table, to),
+              {change::MoveRow{table, from - 1, to - 1}}};
     const int player = data_.parameters.PlayerCarNumber;
     if (table == MissionPart::Cars && player >= 1 && player <= carCount()) {
         addPlayerCarChange(step, followMove(player, from, to));
@@ -485,7 +506,8 @@ bool Mission::editEventLine(TreeNode& node, const std::string& text) {
     }
     const TreeNode& group = *node.parent();
     const int event = group.parent()->index();
-    return perform({"правка строки " + rowName(MissionPart::Events, event + 1),
+    return perform({rowStepName(translate("MissionHistory", "правка строки %1"),
+                                MissionPart::Events, event + 1),
                     {change::EventLine{event, group.index(), node.index(), node.text(), text}}});
 }
 

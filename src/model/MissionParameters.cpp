@@ -4,6 +4,9 @@
 
 namespace qv {
 
+// The weather entries and the flag texts are in Russian; where they are shown, their English is
+// translate("MissionParameters", entry) (in the editor, QCoreApplication::translate with the same
+// context).
 const std::array<const char*, 21>& weatherEntries() {
     static const std::array<const char*, 21> entries = {
         "",
@@ -51,9 +54,9 @@ const std::array<const char*, 4>& flagTexts() {
 std::string raceTypeCaption(int raceType) {
     switch (raceType) {
         case Sprint:
-            return "Спринт";
+            return translate("MissionParameters", "Спринт");
         case Circuit:
-            return "Кольцо";
+            return translate("MissionParameters", "Кольцо");
         default:
             return "";
     }

@@ -8,6 +8,7 @@
 #include "model/ProjectText.h"
 #include "model/TreeTextFile.h"
 #include "model/TreeTexts.h"
+#include "platform/Translation.h"
 
 namespace qv {
 
@@ -28,7 +29,9 @@ void requireCompanions(const std::string& path, const FileSystem& files) {
     const bool checkpointsMissing = missing(checkpoints);
     const bool carsMissing = missing(cars);
     if (carsMissing || checkpointsMissing) {
-        std::string message = "Для загрузки необходимы следующие файлы:\r\n\r\n";
+        // The message, a blank line, the list; the line ends stay out of the translated text.
+        std::string message =
+            translate("ProjectLoad", "Для загрузки необходимы следующие файлы:") + "\r\n\r\n";
         if (carsMissing) {
             message += cars + "; ";
         }
@@ -70,10 +73,6 @@ IniDocument readIni(const std::string& path, const FileSystem& files) {
     return ini;
 }
 
-std::string badValueMessage(const char* key, const std::string& value, const std::string& path) {
-    return "Неверное значение " + std::string(key) + " (" + value + ") в файле \"" + path + "\"";
-}
-
 // A whole number of section Integers that the script cannot be built with outside its range.
 // A value that is no whole number at all (one beyond 32 bits, say) is refused as well: read as
 // the default, it would drop every row.
@@ -82,8 +81,11 @@ int readInRange(const IniDocument& ini, const char* key, int least, int most,
     const std::optional<std::string> text = ini.value(k::Integers, key);
     const std::optional<int> value = text ? parseProfileInteger(*text) : least;
     if (!value || *value < least || *value > most) {
-        throw Error(badValueMessage(key, value ? std::to_string(*value) : *text, path) +
-                    ": допускается от " + std::to_string(least) + " до " + std::to_string(most));
+        throw Error(formatText(translate("ProjectLoad",
+                                         "Неверное значение %1 (%2) в файле \"%3\": "
+                                         "допускается от %4 до %5"),
+                               {key, value ? std::to_string(*value) : *text, path,
+                                std::to_string(least), std::to_string(most)}));
     }
     return *value;
 }
@@ -196,8 +198,11 @@ int rowsHeld(const std::vector<std::unique_ptr<TreeNode>>& tree) {
 void requireRowsHeld(const char* key, int count, const std::vector<std::unique_ptr<TreeNode>>& tree,
                      const std::string& path, std::string_view suffix) {
     if (const int held = rowsHeld(tree); count > held) {
-        throw Error(badValueMessage(key, std::to_string(count), path) + ": файл \"" +
-                    k::companion(path, suffix) + "\" содержит только " + std::to_string(held));
+        throw Error(formatText(
+            translate("ProjectLoad",
+                      "Неверное значение %1 (%2) в файле \"%3\": "
+                      "файл \"%4\" содержит только %5"),
+            {key, std::to_string(count), path, k::companion(path, suffix), std::to_string(held)}));
     }
 }
 
@@ -225,13 +230,23 @@ void readComponents(std::vector<CarEntry>& cars,
 LoadSummary summaryOf(const MissionData& data) {
     const MissionParameters& p = data.parameters;
     LoadSummary summary;
-    summary.title = "Миссия \"" + p.AMissionName + "\" успешно загружена!";
-    summary.text = " Тип гонки: " + raceTypeCaption(p.ARaceType) + "\r\n" + std::string(32, ' ') +
-                   "\r\n" + " Общее количество машин: " + std::to_string(data.cars.size()) +
-                   "\r\n" +
-                   " Общее количество чекпоинтов: " + std::to_string(data.checkpoints.size()) +
-                   "\r\n" + " Общее количество объектов: " + std::to_string(data.objects.size()) +
-                   "\r\n" + " Общее количество событий: " + std::to_string(data.eventCount);
+    summary.title =
+        formatText(translate("ProjectLoad", "Миссия \"%1\" успешно загружена!"), {p.AMissionName});
+    // One line each, led by a space; a blank line of 32 spaces after the race type.
+    const auto line = [](std::string text, std::size_t value) {
+        return " " + formatText(text, {std::to_string(value)});
+    };
+    summary.text =
+        " " +
+        formatText(translate("ProjectLoad", "Тип гонки: %1"), {raceTypeCaption(p.ARaceType)}) +
+        "\r\n" + std::string(32, ' ') + "\r\n" +
+        line(translate("ProjectLoad", "Общее количество машин: %1"), data.cars.size()) + "\r\n" +
+        line(translate("ProjectLoad", "Общее количество чекпоинтов: %1"), data.checkpoints.size()) +
+        "\r\n" +
+        line(translate("ProjectLoad", "Общее количество объектов: %1"), data.objects.size()) +
+        "\r\n" +
+        line(translate("ProjectLoad", "Общее количество событий: %1"),
+             static_cast<std::size_t>(data.eventCount));
     return summary;
 }
 

@@ -4,6 +4,7 @@
 
 #include "model/Cp1251.h"
 #include "model/Error.h"
+#include "platform/Translation.h"
 
 namespace qv {
 namespace {
@@ -57,11 +58,11 @@ std::size_t lineCount(std::string_view bytes) {
 // What `bytes` look like when they cannot be a project's text; empty when they can.
 std::string damage(std::string_view bytes) {
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        return "текст в кодировке UTF-16";
+        return translate("ProjectText", "текст в кодировке UTF-16");
     }
     if (const std::size_t lines = lineCount(bytes); lines > MostProjectFileLines) {
-        return std::to_string(lines) + " строк, а в проекте их не бывает больше " +
-               std::to_string(MostProjectFileLines);
+        return formatText(translate("ProjectText", "%1 строк, а в проекте их не бывает больше %2"),
+                          {std::to_string(lines), std::to_string(MostProjectFileLines)});
     }
     return {};
 }
@@ -73,17 +74,19 @@ bool readsAsUtf8(std::string_view bytes) {
 }
 
 std::string notAProjectMessage(const std::string& path, const std::string& looks) {
-    return "Файл \"" + path + "\" не является проектом гонки (" + looks + ")";
+    return formatText(translate("ProjectText", "Файл \"%1\" не является проектом гонки (%2)"),
+                      {path, looks});
 }
 
 std::string keylessLooks(std::string_view bytes) {
     if (bytes.empty()) {
-        return "файл пуст";
+        return translate("ProjectText", "файл пуст");
     }
     if (bytes.find('\0') != std::string_view::npos) {
-        return "двоичные данные: в нём нулевые байты и ни одного ключа проекта";
+        return translate("ProjectText",
+                         "двоичные данные: в нём нулевые байты и ни одного ключа проекта");
     }
-    return "в нём нет ни одного ключа проекта";
+    return translate("ProjectText", "в нём нет ни одного ключа проекта");
 }
 
 std::string projectFileText(std::string_view bytes, const std::string& path) {

@@ -1,6 +1,7 @@
 #include "model/TreeTextFile.h"
 
 #include "model/Error.h"
+#include "platform/Translation.h"
 
 namespace qv {
 
@@ -18,8 +19,10 @@ std::string treeText(const TextTree& tree) {
     tree.forEachPreOrder([&text](const TreeNode& node, int level) {
         const std::string& nodeText = node.text();
         if (nodeText.find_first_of("\r\n") != std::string::npos) {
-            throw Error("Текст узла \"" + nodeText.substr(0, nodeText.find_first_of("\r\n")) +
-                        "\" содержит перевод строки и не может быть записан");
+            throw Error(formatText(
+                translate("TreeTextFile",
+                          "Текст узла \"%1\" содержит перевод строки и не может быть записан"),
+                {nodeText.substr(0, nodeText.find_first_of("\r\n"))}));
         }
         text.append(static_cast<std::size_t>(level), '\t');
         if (needsEscape(nodeText)) {
@@ -60,9 +63,11 @@ std::vector<std::unique_ptr<TreeNode>> readTreeText(std::string_view text,
             continue;
         }
         if (level > lastLevel + 1) {
-            throw Error("Неверный уровень (" + std::to_string(level) + ") в строке " +
-                        std::to_string(lineNumber) + " файла \"" + path + "\": «" + nodeText +
-                        "»; допускается от 0 до " + std::to_string(lastLevel + 1));
+            throw Error(formatText(translate("TreeTextFile",
+                                             "Неверный уровень (%1) в строке %2 файла \"%3\": "
+                                             "«%4»; допускается от 0 до %5"),
+                                   {std::to_string(level), std::to_string(lineNumber), path,
+                                    nodeText, std::to_string(lastLevel + 1)}));
         }
         // The new node's parent: the node before it for a deeper line, else the ancestor one
         // level above the line's level (the top level for level 0).

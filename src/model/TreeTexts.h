@@ -35,4 +35,10 @@ std::string condition(std::string_view kind);     // "if " + kind
 // The component text of a "%d: %s" node: everything after the first ": ".
 std::string componentText(std::string_view nodeText);
 
+// A node's text as the trees show it in the current language. The trees and their files hold
+// the Russian texts above whatever the language; this gives the fixed texts and the fixed parts
+// of the texts above, and the drive type captions the checkpoint dialogs write, in the current
+// language, and leaves any other text (a model, a number, an event's line) as it is.
+std::string shownText(std::string_view nodeText);
+
 }  // namespace qv::tree_text

@@ -3,7 +3,7 @@
 
 #include "CliRun.h"
 #include "FakeDrivingGame.h"
-#include "InLanguage.h"
+#include "LanguageScope.h"
 #include "gamelink/PositionCapture.h"
 #include "model/ProjectFile.h"
 #include "platform/FileSystem.h"

@@ -6,7 +6,7 @@
 
 #include "ExampleMissions.h"
 #include "FakeFileSystem.h"
-#include "InLanguage.h"
+#include "LanguageScope.h"
 #include "model/ProjectFile.h"
 
 namespace qv {
@@ -69,7 +69,7 @@ TEST(RecordedRouteEditTest, TheStepNameCountsInEachLanguage) {
     EXPECT_EQ(recordedRouteStepName(100, 21), "запись маршрута: 100 чекпоинтов, 21 машина");
     EXPECT_EQ(recordedRouteStepName(5, 12), "запись маршрута: 5 чекпоинтов, 12 машин");
 
-    const test::InLanguage english(Language::English);
+    const test::LanguageScope english(Language::English);
     EXPECT_EQ(recordedRouteStepName(1, 1), "route recording: 1 checkpoint, 1 car");
     EXPECT_EQ(recordedRouteStepName(21, 2), "route recording: 21 checkpoints, 2 cars");
     EXPECT_EQ(recordedRouteStepName(0, 11), "route recording: 0 checkpoints, 11 cars");

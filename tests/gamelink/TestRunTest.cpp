@@ -7,7 +7,7 @@
 #include "FakeFileSystem.h"
 #include "FakeGame.h"
 #include "FakeLauncher.h"
-#include "InLanguage.h"
+#include "LanguageScope.h"
 #include "PeFixture.h"
 #include "RecordingTestRunHost.h"
 #include "TestRunPaths.h"
@@ -310,7 +310,7 @@ TEST_F(TestRunTest, FailedCompilationShowsTheLogAndPutsTheScriptBackWithoutStart
 }
 
 TEST_F(TestRunTest, InEnglishEachMessageIsOneWholeEnglishText) {
-    const test::InLanguage english(Language::English);
+    const test::LanguageScope english(Language::English);
     const std::string missing = errorOf([this] {
         testRun.start({Working, "", CompilerFolder}, {}, "P");
     });

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "LanguageScope.h"
+#include "gamedata/VehicleModels.h"
 #include "generator/ScriptGenerator.h"
 #include "generator/ScriptWarnings.h"
 #include "model/TreeTextFile.h"
@@ -292,6 +294,44 @@ TEST(ScriptWarnings, EachFiresWhereItShouldAndOnlyThere) {
         }
         EXPECT_EQ(found, c.fires ? 1 : 0);
         EXPECT_EQ(generateScript(mission, "t"), scriptBefore);
+    }
+}
+
+// `text` without the names of the kinds of vehicles, the vehicle list's own words.
+std::string withoutKindNames(std::string text) {
+    using enum VehicleKind;
+    for (const VehicleKind kind : {Car, Bike, Boat, Aircraft, Train, Trailer}) {
+        const std::string name(vehicleKindName(kind));
+        for (auto at = text.find(name); !name.empty() && at != std::string::npos;
+             at = text.find(name)) {
+            text.erase(at, name.size());
+        }
+    }
+    return text;
+}
+
+// Under English the same warnings come at the same places, wholly in English, and the script
+// is the same.
+TEST(ScriptWarnings, SpeakEnglishWhollyAndLeaveTheScriptAlone) {
+    for (const Case& c : cases()) {
+        SCOPED_TRACE(c.name);
+        Mission mission;
+        fillQuiet(mission);
+        c.change(mission);
+        const auto russian = scriptWarnings(mission);
+        const std::string script = generateScript(mission, "t");
+        const test::LanguageScope english(Language::English);
+        const auto warnings = scriptWarnings(mission);
+        ASSERT_EQ(warnings.size(), russian.size());
+        for (std::size_t i = 0; i < warnings.size(); ++i) {
+            EXPECT_EQ(warnings[i].part, russian[i].part);
+            EXPECT_EQ(warnings[i].row, russian[i].row);
+            EXPECT_FALSE(test::hasCyrillic(withoutKindNames(warnings[i].text)) ||
+                         test::hasCyrillic(warnings[i].where) ||
+                         test::hasPlaceholder(warningLine(warnings[i])))
+                << warningLine(warnings[i]);
+        }
+        EXPECT_EQ(generateScript(mission, "t"), script);
     }
 }
 

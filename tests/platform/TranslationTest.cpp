@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "InLanguage.h"
+#include "LanguageScope.h"
 #include "platform/UserLanguage.h"
 
 namespace qv {
@@ -28,7 +28,7 @@ TEST(Translation, CountedWordsFollowEachLanguagesRules) {
     for (const long long many : {0, 5, 11, 12, 14, 111, 25}) {
         EXPECT_EQ(form(many), "many") << many;
     }
-    const test::InLanguage english(Language::English);
+    const test::LanguageScope english(Language::English);
     EXPECT_EQ(form(1), "one");
     for (const long long many : {0, 2, 21, 11}) {
         EXPECT_EQ(form(many), "many") << many;
@@ -46,7 +46,7 @@ TEST(Translation, RussianSpeakingLocalesGiveRussian) {
 
 TEST(Translation, ATextTheCatalogueLacksStaysAsWritten) {
     EXPECT_EQ(translate("Nowhere", "Текст"), "Текст");
-    const test::InLanguage english(Language::English);
+    const test::LanguageScope english(Language::English);
     EXPECT_EQ(translate("Nowhere", "Текст"), "Текст");
 }
 

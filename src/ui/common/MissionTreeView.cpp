@@ -6,7 +6,7 @@
 #include <QToolTip>
 
 #include "model/Mission.h"
-#include "ui/common/ShownTreeText.h"
+#include "model/TreeTexts.h"
 
 namespace qv::ui {
 
@@ -18,9 +18,6 @@ MissionTreeView::MissionTreeView(const TextTree& tree, const QString& objectName
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformRowHeights(true);
-    // The style's frame is a line that a scaled screen (1.25, 1.5) can round away on a side; a
-    // border of its own is filled whole at every scale.
-    setStyleSheet(QStringLiteral("qv--ui--MissionTreeView { border: 1px solid palette(mid); }"));
     setModel(model_);
     header()->setStretchLastSection(false);
     // The column takes the width of its longest shown line once per turn of the event loop,
@@ -92,13 +89,13 @@ QString MissionTreeView::rowDetails(const QModelIndex& index) const {
     if (node == nullptr || Mission::rowForNode(model_->tree(), node) == 0) {
         return {};
     }
-    QStringList lines{shownTreeText(node->text()).trimmed()};
+    QStringList lines{QString::fromStdString(tree_text::shownText(node->text())).trimmed()};
     // Every line below the row, indented by its depth.
     const auto addBelow = [&lines](const TreeNode& parent, const QString& indent,
                                    const auto& self) -> void {
         for (int i = 0; i < parent.childCount(); ++i) {
             const TreeNode& child = *parent.child(i);
-            lines << indent + shownTreeText(child.text()).trimmed();
+            lines << indent + QString::fromStdString(tree_text::shownText(child.text())).trimmed();
             self(child, indent + QStringLiteral("    "), self);
         }
     };

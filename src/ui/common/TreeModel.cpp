@@ -3,7 +3,7 @@
 #include <QMimeData>
 
 #include "model/Mission.h"
-#include "ui/common/ShownTreeText.h"
+#include "model/TreeTexts.h"
 
 namespace qv::ui {
 
@@ -67,8 +67,9 @@ QVariant TreeModel::data(const QModelIndex& index, int role) const {
     if (n == nullptr || (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
     }
-    // A line edited in place starts from the text the tree holds.
-    return role == Qt::EditRole ? QString::fromStdString(n->text()) : shownTreeText(n->text());
+    // Shown in the program's language; edited as the tree (and its file) holds it.
+    return QString::fromStdString(role == Qt::DisplayRole ? tree_text::shownText(n->text())
+                                                          : n->text());
 }
 
 bool TreeModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -91,10 +92,8 @@ Qt::ItemFlags TreeModel::flags(const QModelIndex& index) const {
     if (editHook_ && (!editable_ || editable_(*n))) {
         result |= Qt::ItemIsEditable;
     }
-    // A row is dragged and lands between rows, never onto one, so that the view draws its drop
-    // marker as a line between rows; the first node takes a row at the end.
     if (moveHook_ && Mission::rowForNode(tree_, n) > 0) {
-        result |= Qt::ItemIsDragEnabled;
+        result |= Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
     } else if (moveHook_ && n == tree_.root()) {
         result |= Qt::ItemIsDropEnabled;
     }
@@ -128,13 +127,14 @@ QMimeData* TreeModel::mimeData(const QModelIndexList& indexes) const {
 
 int TreeModel::dropTarget(int from, int row, const QModelIndex& parent) const {
     const TreeNode* root = tree_.root();
-    if (node(parent) != root) {
-        return 0;
+    const TreeNode* target = node(parent);
+    if (target == root) {
+        // Between two rows (before row `row`, from 0), or on the first node: at the end.
+        const int count = root->childCount();
+        const int before = row < 0 ? count : row;
+        return before < from ? before + 1 : before;
     }
-    // Between two rows (before row `row`, from 0), or on the first node: at the end.
-    const int count = root->childCount();
-    const int before = row < 0 ? count : row;
-    return before < from ? before + 1 : before;
+    return Mission::rowForNode(tree_, target);  // onto a row: to its place
 }
 
 bool TreeModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int /*column*/,
