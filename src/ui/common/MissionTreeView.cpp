@@ -18,6 +18,9 @@ MissionTreeView::MissionTreeView(const TextTree& tree, const QString& objectName
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformRowHeights(true);
+    // The style's frame is a line that a scaled screen (1.25, 1.5) can round away on a side; a
+    // border of its own is filled whole at every scale.
+    setStyleSheet(QStringLiteral("qv--ui--MissionTreeView { border: 1px solid palette(mid); }"));
     setModel(model_);
     header()->setStretchLastSection(false);
     // The column takes the width of its longest shown line once per turn of the event loop,

@@ -92,8 +92,10 @@ Qt::ItemFlags TreeModel::flags(const QModelIndex& index) const {
     if (editHook_ && (!editable_ || editable_(*n))) {
         result |= Qt::ItemIsEditable;
     }
+    // A row is dragged and lands between rows, never onto one, so that the view draws its drop
+    // marker as a line between rows; the first node takes a row at the end.
     if (moveHook_ && Mission::rowForNode(tree_, n) > 0) {
-        result |= Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+        result |= Qt::ItemIsDragEnabled;
     } else if (moveHook_ && n == tree_.root()) {
         result |= Qt::ItemIsDropEnabled;
     }
@@ -127,14 +129,13 @@ QMimeData* TreeModel::mimeData(const QModelIndexList& indexes) const {
 
 int TreeModel::dropTarget(int from, int row, const QModelIndex& parent) const {
     const TreeNode* root = tree_.root();
-    const TreeNode* target = node(parent);
-    if (target == root) {
-        // Between two rows (before row `row`, from 0), or on the first node: at the end.
-        const int count = root->childCount();
-        const int before = row < 0 ? count : row;
-        return before < from ? before + 1 : before;
+    if (node(parent) != root) {
+        return 0;
     }
-    return Mission::rowForNode(tree_, target);  // onto a row: to its place
+    // Between two rows (before row `row`, from 0), or on the first node: at the end.
+    const int count = root->childCount();
+    const int before = row < 0 ? count : row;
+    return before < from ? before + 1 : before;
 }
 
 bool TreeModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int /*column*/,
