@@ -7,6 +7,8 @@
 //                      (the first object's model is written as its number, which draws one)
 //   route-map.png      the route map over a synthetic game folder (nothing of the game is read),
 //                      with its roads and the first car selected, its turn handle shown
+//   main-window.en.png, script-window.en.png
+//                      the first two again with the editor speaking English
 // The editor runs over the GUI tests' fakes: the project is copied into a file system in memory,
 // the clock is fixed and no game runs, so the pictures change only when the editor does.
 #include <QApplication>
@@ -76,6 +78,26 @@ void save(QWidget& window, const QString& folder, const char* name) {
     std::printf("%s\n", qPrintable(path));
 }
 
+// Opens the example and takes the main window on its checkpoints tab, and the script window
+// after a build, as main-window`suffix`.png and script-window`suffix`.png.
+void takeMainAndScript(EditorFixture& editor, const std::string& examples, const QString& out,
+                       const std::string& suffix) {
+    copyExample(editor, examples);
+    editor.dialogs.answerOpenFile(
+        QString::fromStdString(editor.files.currentFolder() + "/" + Project));
+    editor.action("OpenAction").trigger();
+
+    ui::MainWindow& main = editor.mainWindow();
+    editor.get<QTabWidget>("PageControl1").setCurrentIndex(2);  // the checkpoints
+    showAt(main);
+    save(main, out, ("main-window" + suffix + ".png").c_str());
+
+    editor.action("BuildAction").trigger();
+    ui::ScriptWindow& script = editor.app().scriptWindow();
+    showAt(script, {900, 620});
+    save(script, out, ("script-window" + suffix + ".png").c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -91,20 +113,8 @@ int main(int argc, char** argv) {
     }
 
     EditorFixture editor;
-    copyExample(editor, examples);
-    editor.dialogs.answerOpenFile(
-        QString::fromStdString(editor.files.currentFolder() + "/" + Project));
-    editor.action("OpenAction").trigger();
-
+    takeMainAndScript(editor, examples, out, "");
     ui::MainWindow& main = editor.mainWindow();
-    editor.get<QTabWidget>("PageControl1").setCurrentIndex(2);  // "Чекпоинты"
-    showAt(main);
-    save(main, out, "main-window.png");
-
-    editor.action("BuildAction").trigger();
-    ui::ScriptWindow& script = editor.app().scriptWindow();
-    showAt(script, {900, 620});
-    save(script, out, "script-window.png");
 
     writeSyntheticGame(editor.files, native("/game"));
     static_cast<ui::OptionsWindow&>(editor.window(ui::WindowId::Options))
@@ -117,5 +127,8 @@ int main(int argc, char** argv) {
     map.background().loadAll();
     QCoreApplication::processEvents();
     save(map, out, "route-map.png");
+
+    EditorFixture english(Language::English);
+    takeMainAndScript(english, examples, out, ".en");
     return 0;
 }
