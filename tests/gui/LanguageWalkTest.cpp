@@ -392,11 +392,16 @@ class LanguageWalkTest : public QObject {
 };
 
 void LanguageWalkTest::underEnglishNoTextIsRussian() {
+    // The choice of language reads the same in every language, so that a user who cannot read
+    // the one shown finds it, and each language is named in its own words.
+    const QSet<QString> spokenInEveryLanguage = {QStringLiteral("Язык / Language"),
+                                                 QStringLiteral("Как в системе / System"),
+                                                 QStringLiteral("Русский")};
     const std::vector<VisibleText> texts = walkEverything(Language::English);
     QVERIFY(texts.size() > 300);
     std::vector<VisibleText> russian;
     for (const VisibleText& text : texts) {
-        if (hasCyrillic(text.text)) {
+        if (hasCyrillic(text.text) && !spokenInEveryLanguage.contains(text.text)) {
             russian.push_back(text);
         }
     }

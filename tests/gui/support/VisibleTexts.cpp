@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -46,10 +48,18 @@ QString pathOf(const QWidget& widget, const QWidget& window) {
     return names.join(QLatin1Char('/'));
 }
 
-// The window's title; for one without (a popup list, a menu), its name and its owner's.
+// The window's title; for one without (a popup list, a menu), its name and its owner's: the
+// field whose completer it is, or its parent.
 QString titleOf(const QWidget& window) {
     if (!window.windowTitle().isEmpty()) {
         return window.windowTitle();
+    }
+    for (const QWidget* widget : QApplication::allWidgets()) {
+        const auto* field = qobject_cast<const QLineEdit*>(widget);
+        if (field != nullptr && field->completer() != nullptr &&
+            field->completer()->popup() == &window) {
+            return QStringLiteral("completer of ") + pathOf(*field, *field->window());
+        }
     }
     QString title = nameOf(window);
     if (const QWidget* owner = window.parentWidget()) {
