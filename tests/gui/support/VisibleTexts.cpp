@@ -68,6 +68,15 @@ QString titleOf(const QWidget& window) {
     return title;
 }
 
+bool insideComboBox(const QObject& object) {
+    for (const QObject* up = object.parent(); up != nullptr; up = up->parent()) {
+        if (qobject_cast<const QComboBox*>(up) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
 class Collector {
   public:
     explicit Collector(const QWidget& window) : window_(window), title_(titleOf(window)) {}
@@ -152,9 +161,9 @@ class Collector {
         } else if (const auto* status = qobject_cast<const QStatusBar*>(&widget)) {
             add(where, QStringLiteral("message"), status->currentMessage());
         } else if (const auto* view = qobject_cast<const QAbstractItemView*>(&widget)) {
-            // A combo box's list is its items, taken above.
-            if (view->model() != nullptr &&
-                qobject_cast<const QComboBox*>(view->parent()) == nullptr) {
+            // A combo box's list is its items, taken above; a header is its view's.
+            if (view->model() != nullptr && !insideComboBox(*view) &&
+                qobject_cast<const QHeaderView*>(view) == nullptr) {
                 addModel(where, *view->model());
             }
         }
