@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the documentation's pictures of the editor again: docs/images/main-window.png,
-# script-window.png, route-map.png and map-editing.png. It builds the program that takes them
+# script-window.png, route-map.png and map-editing.png, and main-window.en.png and
+# script-window.en.png of the editor in English. It builds the program that takes them
 # (tests/gui/EditorScreenshots.cpp) in the test build, build/test, configured as ./test.sh
 # configures it, and runs it on a virtual X display (Xvfb) under a Russian locale. The program
 # opens examples/lvcircuit.qvnx, builds it and opens the route map over a synthetic game folder

@@ -10,6 +10,8 @@
 //   map-editing.png    the same map after checkpoint 3 was dragged with "Привязка к дорогам" on:
 //                      snapped to a road node, the line under the map saying where its height
 //                      came from
+//   main-window.en.png, script-window.en.png
+//                      the first two again with the editor speaking English
 // The editor runs over the GUI tests' fakes: the project is copied into a file system in memory,
 // the clock is fixed and no game runs, so the pictures change only when the editor does.
 #include <QAction>
@@ -81,6 +83,26 @@ void save(QWidget& window, const QString& folder, const char* name) {
     std::printf("%s\n", qPrintable(path));
 }
 
+// Opens the example and takes the main window on its checkpoints tab, and the script window
+// after a build, as main-window`suffix`.png and script-window`suffix`.png.
+void takeMainAndScript(EditorFixture& editor, const std::string& examples, const QString& out,
+                       const std::string& suffix) {
+    copyExample(editor, examples);
+    editor.dialogs.answerOpenFile(
+        QString::fromStdString(editor.files.currentFolder() + "/" + Project));
+    editor.action("OpenAction").trigger();
+
+    ui::MainWindow& main = editor.mainWindow();
+    editor.get<QTabWidget>("PageControl1").setCurrentIndex(2);  // the checkpoints
+    showAt(main);
+    save(main, out, ("main-window" + suffix + ".png").c_str());
+
+    editor.action("BuildAction").trigger();
+    ui::ScriptWindow& script = editor.app().scriptWindow();
+    showAt(script, {900, 620});
+    save(script, out, ("script-window" + suffix + ".png").c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,20 +118,8 @@ int main(int argc, char** argv) {
     }
 
     EditorFixture editor;
-    copyExample(editor, examples);
-    editor.dialogs.answerOpenFile(
-        QString::fromStdString(editor.files.currentFolder() + "/" + Project));
-    editor.action("OpenAction").trigger();
-
+    takeMainAndScript(editor, examples, out, "");
     ui::MainWindow& main = editor.mainWindow();
-    editor.get<QTabWidget>("PageControl1").setCurrentIndex(2);  // "Чекпоинты"
-    showAt(main);
-    save(main, out, "main-window.png");
-
-    editor.action("BuildAction").trigger();
-    ui::ScriptWindow& script = editor.app().scriptWindow();
-    showAt(script, {900, 620});
-    save(script, out, "script-window.png");
 
     writeSyntheticGame(editor.files, native("/game"));
     static_cast<ui::OptionsWindow&>(editor.window(ui::WindowId::Options))
@@ -128,5 +138,7 @@ int main(int argc, char** argv) {
     drag(map.canvas(), checkpoint, checkpoint + QPoint(-50, 24));
     QCoreApplication::processEvents();
     save(map, out, "map-editing.png");
+    EditorFixture english(Language::English);
+    takeMainAndScript(english, examples, out, ".en");
     return 0;
 }

@@ -22,7 +22,7 @@ struct DuringTheGame {
 // it).
 class TestRunEditor : public EditorFixture {
   public:
-    TestRunEditor() {
+    explicit TestRunEditor(Language language = Language::Russian) : EditorFixture(language) {
         game.setRunning(false);
         files.files[GameScript] = UserScript;
         files.files[GameProgram] = "MZ";

@@ -28,8 +28,15 @@ std::chrono::system_clock::time_point EditorFixture::fixedTime() {
     return system_clock::time_point(sys_days(year{2026} / June / 1)) + hours(18) + minutes(30);
 }
 
-EditorFixture::EditorFixture() {
+EditorFixture::EditorFixture(Language language) {
     prepareOnce();
+    if (currentLanguage() != language) {
+        auto& application = *qobject_cast<QApplication*>(QCoreApplication::instance());
+        // Qt's own Russian may be missing from the machine; the program's English may not.
+        if (!ui::installTranslations(application, language) && language == Language::English) {
+            qFatal("the program's English catalogue is missing");
+        }
+    }
     app_ = std::make_unique<ui::EditorApp>(
         ui::EditorServices{files, dialogs, game, fixedTime, &launcher, &game});
 }

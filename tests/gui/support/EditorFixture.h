@@ -9,6 +9,7 @@
 #include "FakeGame.h"
 #include "FakeLauncher.h"
 #include "ScriptedDialogs.h"
+#include "platform/Translation.h"
 #include "ui/main/EditorApp.h"
 #include "ui/main/MainWindow.h"
 
@@ -22,7 +23,8 @@ class EditorFixture {
     // The time every build writes into the script's header.
     static std::chrono::system_clock::time_point fixedTime();
 
-    EditorFixture();
+    // The editor speaking `language` (the program's texts, the core's and Qt's own).
+    explicit EditorFixture(Language language = Language::Russian);
     ~EditorFixture();
     EditorFixture(const EditorFixture&) = delete;
     EditorFixture& operator=(const EditorFixture&) = delete;
