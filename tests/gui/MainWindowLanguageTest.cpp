@@ -93,8 +93,7 @@ void MainWindowLanguageTest::sentencesWithTheirPartsReadAsBeforeInRussianAndWhol
                  QStringLiteral("Отменить: ") + QString::fromStdString(russian.undoStep));
         editor.endProgram();
     }
-    QVERIFY(qv::ui::installTranslations(*qApp, Language::English));
-    EditorFixture editor;
+    EditorFixture editor(Language::English);
     const FilledTexts english = filledTexts(editor);
     // The filled part stands where English puts it, and nothing Russian is left around it.
     QVERIFY(english.quitQuestion.endsWith(QStringLiteral("?\n\nNOTE")));
@@ -108,10 +107,7 @@ void MainWindowLanguageTest::sentencesWithTheirPartsReadAsBeforeInRussianAndWhol
 }
 
 void MainWindowLanguageTest::treesShowTheirTextsInTheLanguageAndKeepThemAsTheFilesHoldThem() {
-    EditorFixture russianEditor;  // prepares the application as the program does
-    russianEditor.endProgram();
-    QVERIFY(qv::ui::installTranslations(*qApp, Language::English));
-    EditorFixture editor;
+    EditorFixture editor(Language::English);
     qv::Mission& mission = editor.mission();
     mission.appendCar(car("ELEGY", {"1010"}));
     mission.appendCheckpoint({}, "Напрямик");

@@ -38,7 +38,7 @@ struct ShownViews {
     EditorFixture editor;
     MapWindow* map = nullptr;
 
-    ShownViews() {
+    explicit ShownViews(Language language = Language::Russian) : editor(language) {
         addRace(editor.mission());
         MissionParameters parameters = editor.mission().parameters();
         parameters.PlayerCarNumber = 1;
@@ -79,8 +79,7 @@ void ViewTextsTest::theLinesWithFiguresReadWholeInEitherLanguage() {
                  QStringLiteral("Режим Sanny Builder: GTA SA (v1.0 - SA)"));
     }
 
-    QVERIFY(ui::installTranslations(*qApp, Language::English));
-    ShownViews views;
+    ShownViews views(Language::English);
     QVERIFY(hoverLine(views.editor, *views.map, MissionPart::Cars, 1)
                 .endsWith(QStringLiteral("Car 1 (player's): INFERNUS")));
     QCOMPARE(views.label("CompilerMode"), QStringLiteral("Sanny Builder mode: GTA SA (v1.0 - SA)"));
