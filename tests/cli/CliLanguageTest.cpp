@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CliRun.h"
 #include "ExampleMissions.h"
 #include "model/Mission.h"
 #include "model/ProjectFile.h"
@@ -28,27 +29,6 @@ const std::string Circuit = QV_EXAMPLES_DIR "/lvcircuit.qvnx";
 const char* const English = "en_US.UTF-8";
 const char* const Russian = "ru_RU.UTF-8";
 
-struct Said {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& argument) {
-    std::string result = "'";
-    for (const char c : argument) {
-        result += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return result + "'";
-}
-
-std::string bytesOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 // The lines of UTF-8 `text` that hold a Cyrillic letter (U+0400 to U+052F: lead bytes D0 to D4),
 // each ending in a line feed; empty when there is none.
 std::string cyrillicLines(const std::string& text) {
@@ -67,36 +47,12 @@ std::string cyrillicLines(const std::string& text) {
     return found;
 }
 
-class CliLanguage : public testing::Test {
+class CliLanguage : public CliRun {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("quorvane-cli-language-" + std::to_string(::getpid()) + "-" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     // Runs the CLI through a shell with LANG=`locale` and neither LC_ALL nor LC_MESSAGES set.
-    Said cli(const char* locale, const std::vector<std::string>& arguments) const {
-        std::string command =
-            "env -u LC_ALL -u LC_MESSAGES LANG=" + std::string(locale) + " " + quoted(QV_CLI);
-        for (const auto& argument : arguments) {
-            command += " " + quoted(argument);
-        }
-        const fs::path err = dir / "stderr.txt";
-        command += " 2>" + quoted(err.string());
-        Said result;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            result.out.append(buffer, n);
-        }
-        const int status = ::pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = bytesOf(err);
-        return result;
+    Outcome cli(const char* locale, const std::vector<std::string>& arguments) {
+        environment = "env -u LC_ALL -u LC_MESSAGES LANG=" + std::string(locale);
+        return CliRun::cli(arguments);
     }
 
     std::string save(const Mission& mission, const char* name) const {
@@ -223,8 +179,8 @@ TEST_F(CliLanguage, UnderAnEnglishLocaleHelpErrorsAndWarningsHaveNoCyrillic) {
     makeProjects();
     int spoken = 0;
     for (const auto& arguments : spokenCases()) {
-        const Said english = cli(English, arguments);
-        const Said russian = cli(Russian, arguments);
+        const Outcome english = cli(English, arguments);
+        const Outcome russian = cli(Russian, arguments);
         EXPECT_FALSE(english.out.empty() && english.err.empty()) << shown(arguments);
         EXPECT_EQ(english.status, russian.status) << shown(arguments);
         const std::string russianOut = cyrillicLines(english.out);
@@ -239,7 +195,7 @@ TEST_F(CliLanguage, UnderAnEnglishLocaleHelpErrorsAndWarningsHaveNoCyrillic) {
     }
     // The Russian texts are still Russian (the CLI's own tests hold their words).
     EXPECT_GT(spoken, 10);
-    const Said russianCheck = cli(Russian, {"check", (dir / "start.qvnx").string()});
+    const Outcome russianCheck = cli(Russian, {"check", (dir / "start.qvnx").string()});
     EXPECT_EQ(russianCheck.err, "Неверно заполнены стартовые координаты\n");
 }
 
@@ -264,9 +220,9 @@ TEST_F(CliLanguage, WhatTheCliWritesIsTheSameInEitherLanguage) {
             ASSERT_EQ(cli(locale, {"save-as", project, copy}).status, 0);
             printed[i] = cli(locale, {"build", project, "--timestamp", stamp}).out;
             for (const char* suffix : {"", ".cars", ".checkps", ".objects", ".events"}) {
-                written[i] += std::string(suffix) + ":" + bytesOf(copy + suffix) + "\n";
+                written[i] += std::string(suffix) + ":" + fileText(copy + suffix) + "\n";
             }
-            written[i] += bytesOf(script) + bytesOf(test);
+            written[i] += fileText(script) + fileText(test);
         }
         EXPECT_TRUE(written[0] == written[1]) << project;
         EXPECT_TRUE(printed[0] == printed[1]) << project;

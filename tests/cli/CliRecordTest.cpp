@@ -91,12 +91,12 @@ TEST_F(CliRecord, WithoutTheGameOrTheProjectItFailsAtOnceAndChangesNothing) {
     EXPECT_EQ(absent.status, 1);
     EXPECT_EQ(absent.err, std::string(GameNotRunningWarning) + "\n");
     EXPECT_EQ(projectFiles(), before);
-    locale = "en_US.UTF-8";
+    environment = "LC_ALL=en_US.UTF-8";
     const Outcome inEnglish = cli({"record", project, "--seconds", "30"});
     EXPECT_EQ(inEnglish.status, 1);
     EXPECT_FALSE(inEnglish.err.empty());
     EXPECT_FALSE(test::hasCyrillic(inEnglish.err)) << inEnglish.err;
-    locale = "ru_RU.UTF-8";
+    environment = "LC_ALL=ru_RU.UTF-8";
 
     std::filesystem::remove(project + ".cars");
     const Outcome broken = cli({"record", project});

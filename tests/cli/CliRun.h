@@ -37,8 +37,8 @@ inline std::string fileText(const fs::path& path) {
 }
 
 // Runs the built quorvane-cli as a user would, through a POSIX shell, in a fresh folder `dir`
-// of each test, under the locale `locale` (Russian unless a test sets another before it runs
-// the program), whatever the machine's own.
+// of each test, under the locale `environment` sets (Russian unless a test sets another before
+// it runs the program), whatever the machine's own.
 class CliRun : public testing::Test {
   protected:
     void SetUp() override {
@@ -52,8 +52,7 @@ class CliRun : public testing::Test {
 
     // `wrapper` is a command put in front of the program's ("timeout -s INT 2").
     Outcome cli(const std::vector<std::string>& arguments, const std::string& wrapper = "") {
-        std::string command =
-            "LC_ALL=" + test::quoted(locale) + " " + wrapper + " " + quoted(QV_CLI);
+        std::string command = environment + " " + wrapper + " " + quoted(QV_CLI);
         for (const auto& argument : arguments) {
             command += " " + quoted(argument);
         }
@@ -72,8 +71,8 @@ class CliRun : public testing::Test {
     }
 
     fs::path dir;
-    // LC_ALL of the program's runs: "en_US.UTF-8" for English.
-    std::string locale = "ru_RU.UTF-8";
+    // The variables of the program's runs, put before its command ("LC_ALL=en_US.UTF-8").
+    std::string environment = "LC_ALL=ru_RU.UTF-8";
 };
 
 }  // namespace qv::test
