@@ -907,22 +907,6 @@
 <context>
     <name>RowTarget</name>
     <message>
-        <source>Машина %1 - Редактирование</source>
-        <translation>Car %1 - Editing</translation>
-    </message>
-    <message>
-        <source>Чекпоинт %1 - Редактирование</source>
-        <translation>Checkpoint %1 - Editing</translation>
-    </message>
-    <message>
-        <source>Объект %1 - Редактирование</source>
-        <translation>Object %1 - Editing</translation>
-    </message>
-    <message>
-        <source>Событие %1 - Редактирование</source>
-        <translation>Event %1 - Editing</translation>
-    </message>
-    <message>
         <source>%1 - Редактирование</source>
         <translation>%1 - Editing</translation>
     </message>

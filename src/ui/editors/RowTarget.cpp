@@ -16,30 +16,6 @@ void collectTexts(const TreeNode& node, std::vector<std::string>& texts) {
     }
 }
 
-// A row's node text as the tree keeps it (in Russian: the project's tree files hold it), and the
-// title of a dialog that edits that row, in the interface's language.
-struct RowTitle {
-    std::string (*nodeText)(int row);
-    const char* title;
-};
-
-RowTitle rowTitle(MissionPart table) {
-    switch (table) {
-        case MissionPart::Cars:
-            return {tree_text::carNode,
-                    QT_TRANSLATE_NOOP("RowTarget", "Машина %1 - Редактирование")};
-        case MissionPart::Checkpoints:
-            return {tree_text::checkpointNode,
-                    QT_TRANSLATE_NOOP("RowTarget", "Чекпоинт %1 - Редактирование")};
-        case MissionPart::Objects:
-            return {tree_text::objectNode,
-                    QT_TRANSLATE_NOOP("RowTarget", "Объект %1 - Редактирование")};
-        default:
-            return {tree_text::eventNode,
-                    QT_TRANSLATE_NOOP("RowTarget", "Событие %1 - Редактирование")};
-    }
-}
-
 }  // namespace
 
 RowTarget::RowTarget(Mission& mission, MissionPart table, QWidget& dialog,
@@ -71,12 +47,9 @@ std::vector<std::string> RowTarget::rowTexts() const {
 
 void RowTarget::showTitle() {
     const std::string nodeText = node_ != nullptr ? node_->text() : std::string();
-    const RowTitle title = rowTitle(table_);
-    // A node text of a tree file's own making is shown as it is.
-    dialog_.setWindowTitle(nodeText == title.nodeText(row_)
-                               ? QCoreApplication::translate("RowTarget", title.title).arg(row_)
-                               : QCoreApplication::translate("RowTarget", "%1 - Редактирование")
-                                     .arg(QString::fromStdString(nodeText)));
+    // The row as its tree shows it ("Машина 3"), in the interface's language.
+    dialog_.setWindowTitle(QCoreApplication::translate("RowTarget", "%1 - Редактирование")
+                               .arg(QString::fromStdString(tree_text::shownText(nodeText))));
 }
 
 void RowTarget::missionChanged(MissionPart part) {
