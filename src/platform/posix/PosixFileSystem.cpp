@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/PieceReading.h"
 
 namespace qv {
 namespace {
@@ -203,28 +204,22 @@ class PosixFileSystem final : public FileSystem {
         if (IoStatus admitted = admitReading(kind, fileSize, limit); !admitted) {
             return admitted;
         }
-        std::string content;
-        if (offset < fileSize) {
-            content.reserve(
-                static_cast<std::size_t>(std::min<std::uint64_t>(size, fileSize - offset)));
-        }
-        char buffer[65536];
-        while (content.size() < size) {
-            const std::size_t wanted = std::min(sizeof buffer, size - content.size());
-            const ssize_t count =
-                ::pread(file.get(), buffer, wanted, static_cast<off_t>(offset + content.size()));
-            if (count < 0) {
-                if (errno == EINTR) {
-                    continue;
+        const auto readSome = [&](char* buffer, std::size_t wanted,
+                                  std::uint64_t position) -> std::optional<std::size_t> {
+            for (;;) {
+                const ssize_t count =
+                    ::pread(file.get(), buffer, wanted, static_cast<off_t>(position));
+                if (count >= 0) {
+                    return static_cast<std::size_t>(count);
                 }
-                return lastError();
+                if (errno != EINTR) {
+                    return std::nullopt;
+                }
             }
-            if (count == 0) {
-                break;
-            }
-            content.append(buffer, static_cast<std::size_t>(count));
+        };
+        if (!readInPieces(fileSize, offset, size, bytes, readSome)) {
+            return lastError();
         }
-        bytes = std::move(content);
         return IoStatus::success();
     }
 };

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/FileSystem.h"
+#include "platform/PieceReading.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/WideText.h"
 
@@ -158,24 +159,18 @@ class Win32FileSystem final : public FileSystem {
         if (!SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN)) {
             return lastError();
         }
-        std::string content;
-        if (offset < fileSize) {
-            content.reserve(
-                static_cast<std::size_t>(std::min<std::uint64_t>(size, fileSize - offset)));
-        }
-        char buffer[65536];
-        while (content.size() < size) {
-            const auto wanted = static_cast<DWORD>(std::min(sizeof buffer, size - content.size()));
+        // The handle reads on from where it stands, so the position is its own.
+        const auto readSome = [&](char* buffer, std::size_t wanted,
+                                  std::uint64_t) -> std::optional<std::size_t> {
             DWORD count = 0;
-            if (!ReadFile(file.get(), buffer, wanted, &count, nullptr)) {
-                return lastError();
+            if (!ReadFile(file.get(), buffer, static_cast<DWORD>(wanted), &count, nullptr)) {
+                return std::nullopt;
             }
-            if (count == 0) {
-                break;
-            }
-            content.append(buffer, count);
+            return count;
+        };
+        if (!readInPieces(fileSize, offset, size, bytes, readSome)) {
+            return lastError();
         }
-        bytes = std::move(content);
         return IoStatus::success();
     }
 
