@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <algorithm>
@@ -68,17 +69,27 @@ void fitToRoom(QWidget& dialog, QSize wanted) {
 // and margins (a small screen, or a large scale factor, leaves little), so that a short word
 // never wraps onto a line of its own.
 void keepLinesWhole(QMessageBox& box, const QString& text) {
-    const QFontMetrics metrics(box.font());
+    // The label's own font: Windows gives message boxes a font of their own.
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    const QFontMetrics metrics(label != nullptr ? label->font() : box.font());
+    // A character's width as drawn: some fonts report an average width that is not (Wine's).
+    const int character = metrics.horizontalAdvance(QLatin1Char('x'));
     int widest = 0;
     for (const QString& line : text.split(QLatin1Char('\n'))) {
-        widest = std::max(widest, metrics.horizontalAdvance(line) + metrics.averageCharWidth());
+        widest = std::max(widest, metrics.horizontalAdvance(line) + character);
     }
-    if (const QScreen* screen = box.screen()) {
-        const int iconAndMargins = box.iconPixmap().width() + 12 * metrics.averageCharWidth();
-        widest =
-            std::clamp(screen->availableGeometry().width() * 9 / 10 - iconAndMargins, 0, widest);
+    // A box not shown yet may stand on no screen, or on one that reports no room (Windows).
+    int room = box.screen() != nullptr ? box.screen()->availableGeometry().width() : 0;
+    if (room <= 0 && QGuiApplication::primaryScreen() != nullptr) {
+        room = QGuiApplication::primaryScreen()->availableGeometry().width();
     }
-    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: %1px; }").arg(widest));
+    if (room > 0) {
+        const int iconAndMargins = box.iconPixmap().width() + 12 * character;
+        widest = std::clamp(room * 9 / 10 - iconAndMargins, 0, widest);
+    }
+    if (label != nullptr) {
+        label->setMinimumWidth(widest);
+    }
 }
 
 QString chooseFile(const FileRequest& request, QFileDialog::AcceptMode mode) {
