@@ -11,6 +11,7 @@
 
 #include "CliRun.h"
 #include "ExampleMissions.h"
+#include "LanguageScope.h"
 #include "model/Mission.h"
 #include "model/ProjectFile.h"
 #include "platform/FileSystem.h"
@@ -29,24 +30,18 @@ const std::string Circuit = QV_EXAMPLES_DIR "/lvcircuit.qvnx";
 const char* const English = "en_US.UTF-8";
 const char* const Russian = "ru_RU.UTF-8";
 
-// The lines of UTF-8 `text` that hold a Cyrillic letter (U+0400 to U+052F: lead bytes D0 to D4),
-// each ending in a line feed; empty when there is none.
+// The lines of `text` that hold a Cyrillic letter, each ending in a line feed; empty when there
+// is none.
 std::string cyrillicLines(const std::string& text) {
     std::string found;
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
-        for (std::size_t i = 0; i + 1 < line.size(); ++i) {
-            const auto lead = static_cast<unsigned char>(line[i]);
-            const auto next = static_cast<unsigned char>(line[i + 1]);
-            if (lead >= 0xD0 && lead <= 0xD4 && (next & 0xC0) == 0x80) {
-                found += line + "\n";
-                break;
-            }
+        if (hasCyrillic(line)) {
+            found += line + "\n";
         }
     }
     return found;
 }
-
 class CliLanguage : public CliRun {
   protected:
     // Runs the CLI through a shell with LANG=`locale` and neither LC_ALL nor LC_MESSAGES set.

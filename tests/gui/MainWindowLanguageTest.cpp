@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "EditorFixture.h"
+#include "VisibleTexts.h"
 #include "model/Mission.h"
 #include "ui/common/MissionTreeView.h"
 #include "ui/common/TreeModel.h"
@@ -10,6 +11,7 @@
 
 using qv::Language;
 using qv::test::EditorFixture;
+using qv::test::hasCyrillic;
 using qv::ui::EditorApp;
 using qv::ui::MessageButton;
 using qv::ui::MissionTreeView;
@@ -60,11 +62,6 @@ QStringList treeTexts(const QAbstractItemModel& model, int role, const QModelInd
         texts << treeTexts(model, role, index);
     }
     return texts;
-}
-
-bool hasCyrillic(const QString& text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](QChar c) { return c.unicode() >= 0x0400 && c.unicode() <= 0x04FF; });
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "RouteMapDriver.h"
+#include "VisibleTexts.h"
 #include "ui/main/EditorWindows.h"
 #include "ui/main/Startup.h"
 
@@ -17,11 +18,6 @@ using namespace qv::test;
 using ui::MapWindow;
 
 namespace {
-
-bool hasCyrillic(const QString& text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](QChar c) { return c.unicode() >= 0x0400 && c.unicode() <= 0x04FF; });
-}
 
 // What the line under the map says with the mouse over mark (`part`, `row`).
 QString hoverLine(EditorFixture& editor, MapWindow& map, MissionPart part, int row) {

@@ -21,11 +21,14 @@ class LanguageScope {
     Language before_;
 };
 
-// Whether `text` (UTF-8) holds a Cyrillic letter (U+0400 ... U+04FF: lead bytes D0 ... D3).
+// Whether `text` (UTF-8) holds a Cyrillic letter (U+0400 ... U+052F: lead bytes D0 ... D3, or D4
+// with a following byte up to AF).
 inline bool hasCyrillic(std::string_view text) {
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0xD0 && byte <= 0xD3) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const auto next = static_cast<unsigned char>(text[i + 1]);
+        if (lead >= 0xD0 && lead <= 0xD4 && (next & 0xC0) == 0x80 &&
+            (lead < 0xD4 || next <= 0xAF)) {
             return true;
         }
     }
