@@ -23,6 +23,10 @@ QFont windowFont() {
     return QFont(QString::fromLatin1(WindowFamily), PointSize);
 }
 
+int characterWidth(const QFontMetrics& metrics) {
+    return metrics.horizontalAdvance(QLatin1Char('x'));
+}
+
 QFont monoFont(bool bold) {
     QFont font(QString::fromLatin1(MonoFamily), PointSize + 1);
     font.setStyleHint(QFont::TypeWriter);

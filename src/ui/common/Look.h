@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 
 class QWidget;
 
@@ -18,6 +19,10 @@ void registerFontSubstitutes();
 QFont windowFont();
 // Courier New at the windows' size, for coordinates, identifiers and script text.
 QFont monoFont(bool bold = false);
+
+// The width of a character as `metrics` draws it, for room beside a text. Not the font's reported
+// average width, which some systems give wrong (Wine: over a thousand pixels).
+int characterWidth(const QFontMetrics& metrics);
 
 // Sets a widget's font and the colour of the text it shows or edits.
 void setTextLook(QWidget& widget, const QFont& font, const QColor& colour);

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "ui/common/Look.h"
+
 namespace qv::ui {
 
 namespace {
@@ -72,8 +74,7 @@ void keepLinesWhole(QMessageBox& box, const QString& text) {
     // The label's own font: Windows gives message boxes a font of their own.
     auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     const QFontMetrics metrics(label != nullptr ? label->font() : box.font());
-    // A character's width as drawn: some fonts report an average width that is not (Wine's).
-    const int character = metrics.horizontalAdvance(QLatin1Char('x'));
+    const int character = look::characterWidth(metrics);
     int widest = 0;
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         widest = std::max(widest, metrics.horizontalAdvance(line) + character);

@@ -85,7 +85,7 @@ int EntityDialog::titleRoom() const {
     titleFont.setBold(true);
     const QFontMetrics metrics(titleFont);
     return metrics.horizontalAdvance(windowTitle()) + 3 * metrics.height() +
-           2 * metrics.averageCharWidth();
+           2 * look::characterWidth(metrics);
 }
 
 void EntityDialog::fitTitle(int width) {

@@ -52,7 +52,7 @@ void attach(QLineEdit& field, QStandardItemModel* list) {
         widest = qMax(widest, metrics.horizontalAdvance(list->index(row, 0).data().toString()));
     }
     popup.setMinimumWidth(widest + popup.verticalScrollBar()->sizeHint().width() +
-                          4 * popup.frameWidth() + metrics.averageCharWidth() * 2);
+                          4 * popup.frameWidth() + look::characterWidth(metrics) * 2);
 }
 
 }  // namespace
